@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+namespace Novem {
+
+// Observer of a running solver. The solver calls OnGridUpdate synchronously after every rule
+// application that removed at least one candidate.
+template <typename TGrid>
+class GridUpdateListener {
+public:
+    // Lives for one notification: a listener must not keep a pointer to it.
+    struct GridUpdateEvent {
+        TGrid* grid;
+        std::string ruleName;
+        std::int32_t step;
+
+        // A header line with the rule and step, then one line per row of candidate sets separated
+        // by tabs. Every line ends with a bare LF.
+        std::string ToString() const {
+            std::ostringstream out;
+            out << "************ " << ruleName << "[" << step << "] ************\n";
+            for (int row = 0; row < static_cast<int>(TGrid::kSize); ++row) {
+                for (int column = 0; column < static_cast<int>(TGrid::kSize); ++column) {
+                    out << (column > 0 ? "\t" : "") << grid->GetCell(row, column)->ToString();
+                }
+                out << '\n';
+            }
+            return out.str();
+        }
+    };
+
+    virtual ~GridUpdateListener() = default;
+
+    virtual void OnGridUpdate(const GridUpdateEvent& event) = 0;
+};
+
+}  // namespace Novem
