@@ -1,0 +1,38 @@
+#pragma once
+
+#include "SolveWindow.h"
+#include "TextFile.h"
+#include "model/GridUpdateListener.h"
+#include "model/Grid_9x9.h"
+
+namespace Novem {
+
+// The Solve command: reads the 81 cells, solves them, shows every decided digit as the solver
+// finds it, writes the run log "NovemSolver.txt" and ends with the "Solver Status" box.
+class SolveCommand : public GridUpdateListener<Grid_9x9> {
+public:
+    explicit SolveCommand(ISolveWindow& window) : m_window(window) {}
+
+    // Returns once the result box is dismissed. An error that escapes (a cell text outside 1..9,
+    // exhausted memory, a failing window operation) passes on to the caller, after the run state,
+    // the log and the wait cursor have been restored, so the next command runs normally.
+    void OnSolve();
+
+    // The writes into the cells during a run must not be taken for the user's typing.
+    bool IsSolving() const { return m_solving; }
+
+    void OnGridUpdate(const GridUpdateEvent& event) override;
+
+private:
+    void ReadCells(Grid_9x9& grid) const;
+    void OpenLog();
+    // Ends the solving state and closes the log; true unless log text was lost. Idempotent.
+    bool FinishRun();
+
+    ISolveWindow& m_window;
+    TextFile m_logFile;
+    bool m_logOpen = false;
+    bool m_solving = false;
+};
+
+}  // namespace Novem

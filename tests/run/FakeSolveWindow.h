@@ -1,0 +1,84 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "run/SolveWindow.h"
+
+namespace Novem::TestSupport {
+
+// Records what the Solve command does to its window, in order.
+class FakeSolveWindow : public ISolveWindow {
+public:
+    struct Box {
+        std::string text;
+        std::string caption;
+        unsigned style;
+    };
+
+    // Cells as 81 characters, '.' for an empty cell.
+    void SetCells(std::string_view cells) {
+        for (std::size_t cell = 0; cell < m_cells.size(); ++cell) {
+            m_cells[cell] = cells[cell] == '.' ? "" : std::string(1, cells[cell]);
+        }
+    }
+
+    std::string Cells() const {
+        std::string cells;
+        for (const std::string& text : m_cells) {
+            cells += text.empty() ? "." : text;
+        }
+        return cells;
+    }
+
+    std::string GetCellText(int cell) const override { return m_cells[cell]; }
+
+    void SetCellText(int cell, const std::string& text) override {
+        m_cells[cell] = text;
+        m_writes.push_back({cell, text});
+        if (m_onSetCell) {
+            m_onSetCell();
+        }
+    }
+
+    void RepaintNow() override {
+        m_calls.push_back("repaint");
+        if (m_onRepaint) {
+            m_onRepaint();
+        }
+    }
+
+    void MessageBox(const std::string& text, const std::string& caption, unsigned style) override {
+        m_calls.push_back("box " + caption);
+        m_boxes.push_back({text, caption, style});
+    }
+
+    void BeginWaitCursor() override { m_calls.push_back("begin wait"); }
+    void EndWaitCursor() override { m_calls.push_back("end wait"); }
+
+    // Hands out the given readings in turn, then repeats the last.
+    std::uint32_t GetTickCount() const override {
+        const std::uint32_t tick = m_ticks[std::min(m_nextTick, m_ticks.size() - 1)];
+        ++m_nextTick;
+        return tick;
+    }
+
+    std::vector<std::uint32_t> m_ticks{0};
+    std::function<void()> m_onRepaint;
+    std::function<void()> m_onSetCell;
+    std::vector<std::string> m_calls;
+    std::vector<Box> m_boxes;
+    std::vector<std::pair<int, std::string>> m_writes;
+
+private:
+    std::array<std::string, 81> m_cells;
+    mutable std::size_t m_nextTick = 0;
+};
+
+}  // namespace Novem::TestSupport
