@@ -1,0 +1,21 @@
+#include "CNovemSolverApp.h"
+
+#include <QApplication>
+
+#include "AppIcon.h"
+#include "CNovemSolverDlg.h"
+#include "Product.h"
+#include "WindowSystem.h"
+
+CNovemSolverApp theApp;
+
+bool CNovemSolverApp::InitInstance() {
+    QApplication::setApplicationName(QString::fromUtf8(Product::kName));
+    QApplication::setApplicationVersion(QString::fromUtf8(Product::kVersion));
+    QApplication::setDesktopFileName(QStringLiteral("novem-solver"));
+    QApplication::setWindowIcon(LoadAppIcon());
+
+    CNovemSolverDlg dialog;
+    WindowSystem::RunModal(dialog);
+    return false;
+}

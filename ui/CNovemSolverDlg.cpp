@@ -1,0 +1,221 @@
+#include "CNovemSolverDlg.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <exception>
+
+#include "AppIcon.h"
+#include "CAboutDlg.h"
+#include "DialogUnits.h"
+#include "Product.h"
+#include "WindowSystem.h"
+
+namespace {
+
+constexpr int kCellCount = 81;
+constexpr int kSize = 9;
+
+constexpr const char* kHelpText =
+    "Just edit as if you was entering the digits column by\r\n"
+    "column then line per line.\r\n"
+    "Use 0 to leave the current cell unchanged.\r\n"
+    "When you type a digit, the next cell gets the focus.";
+
+struct Given {
+    int row;
+    int column;
+    int digit;
+};
+
+constexpr Given kSamplePuzzle[] = {{0, 0, 8}, {0, 1, 9}, {0, 2, 5}, {0, 8, 4}, {1, 5, 7}, {2, 0, 1},
+                                   {2, 3, 6}, {2, 5, 5}, {2, 7, 8}, {3, 0, 4}, {3, 4, 1}, {4, 5, 4},
+                                   {4, 6, 6}, {5, 6, 3}, {5, 8, 9}, {6, 0, 7}, {6, 2, 1}, {6, 3, 3},
+                                   {7, 0, 5}, {7, 2, 4}, {7, 8, 2}, {8, 2, 2}, {8, 7, 1}};
+
+// Each 3x3 block is set off from its neighbours by a gap of 3 units.
+int CellOffset(int index) {
+    return 20 * index + 3 * (index / 3);
+}
+
+}  // namespace
+
+CNovemSolverDlg::CNovemSolverDlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      SolveCommand(static_cast<ISolveWindow&>(*this)),
+      m_hIcon(LoadAppIcon()) {
+    CreateControls();
+    OnInitDialog();
+}
+
+void CNovemSolverDlg::CreateControls() {
+    const DialogUnits units(fontMetrics());
+    setFixedSize(units.X(200), units.Y(262));
+    setWindowTitle(QStringLiteral("%1 %2").arg(Product::kName, Product::kMakersNotice));
+
+    auto* solve = new QPushButton(tr("&Solve"), this);
+    solve->setObjectName(QStringLiteral("solve"));
+    solve->setGeometry(units.Rect(143, 239, 50, 16));
+    solve->setDefault(true);
+    connect(solve, &QPushButton::clicked, this, &CNovemSolverDlg::OnSolve);
+
+    auto* clearGrid = new QPushButton(tr("&Clear Grid"), this);
+    clearGrid->setObjectName(QStringLiteral("clearGrid"));
+    clearGrid->setGeometry(units.Rect(7, 239, 50, 16));
+    // Return solves wherever the focus is, this button included.
+    clearGrid->setAutoDefault(false);
+    connect(clearGrid, &QPushButton::clicked, this, &CNovemSolverDlg::OnClearGrid);
+
+    QWidget* previous = clearGrid;
+    QWidget::setTabOrder(solve, clearGrid);
+    for (int index = 0; index < kCellCount; ++index) {
+        CStringEdit& cell = m_cells[index];
+        cell.setParent(this);
+        cell.setObjectName(QStringLiteral("cell%1").arg(index));
+        cell.setGeometry(
+            units.Rect(7 + CellOffset(index % kSize), 49 + CellOffset(index / kSize), 20, 20));
+        cell.setAlignment(Qt::AlignCenter);
+        cell.SetDigitsOnly(true);
+        connect(&cell, &EditControl::Changed, this,
+                [this, index] { OnCellChange(kFirstCellId + index); });
+        QWidget::setTabOrder(previous, &cell);
+        previous = &cell;
+    }
+
+    m_helpEdit.setParent(this);
+    m_helpEdit.setObjectName(QStringLiteral("help"));
+    m_helpEdit.setGeometry(units.Rect(7, 7, 186, 38));
+    m_helpEdit.setFrameShape(QFrame::NoFrame);
+    m_helpEdit.setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_helpEdit.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_helpEdit.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_helpEdit.document()->setDocumentMargin(0);
+    m_helpEdit.setEnabled(false);
+    // A disabled box lies flat on the dialog, as on the platform the layout comes from.
+    QPalette helpColors = m_helpEdit.palette();
+    helpColors.setBrush(QPalette::Disabled, QPalette::Base, helpColors.brush(QPalette::Window));
+    m_helpEdit.setPalette(helpColors);
+    QWidget::setTabOrder(previous, &m_helpEdit);
+}
+
+void CNovemSolverDlg::OnInitDialog() {
+    setWindowIcon(m_hIcon);
+    WindowSystem::SetText(m_helpEdit, QString::fromLatin1(kHelpText));
+    InitCells();
+    // The writes of the sample puzzle walked the focus through the cells; the dialog opens with it
+    // on the first tab stop instead, "&Solve".
+    WindowSystem::SetFocus(WindowSystem::NextTabStop(this));
+}
+
+void CNovemSolverDlg::InitCells() {
+    for (CStringEdit& cell : m_cells) {
+        cell.LimitText(1);
+        cell.SetAllowedChars(QStringLiteral("123456789"));
+    }
+    for (const Given& given : kSamplePuzzle) {
+        SetCellValue(given.row, given.column, given.digit);
+    }
+}
+
+void CNovemSolverDlg::SetCellValue(int row, int column, int digit) {
+    m_cells[kSize * row + column].SetText(QString::number(digit));
+}
+
+void CNovemSolverDlg::OnCellChange(int id) {
+    if (IsSolving()) {
+        return;
+    }
+    const int index = id - kFirstCellId;
+    if (index < 0 || index >= kCellCount) {
+        return;
+    }
+    auto* next = qobject_cast<CStringEdit*>(WindowSystem::NextTabStop(&m_cells[index]));
+    if (next == nullptr) {
+        return;
+    }
+    WindowSystem::SetFocus(next);
+    next->SetSel(0, 0xFFFF);
+}
+
+void CNovemSolverDlg::OnClearGrid() {
+    for (CStringEdit& cell : m_cells) {
+        cell.SetText(QString());
+    }
+}
+
+void CNovemSolverDlg::OnSolve() {
+    try {
+        SolveCommand::OnSolve();
+    } catch (const std::exception& error) {
+        WindowSystem::MessageBox(
+            this, QStringLiteral("The solve was stopped by an error: %1").arg(error.what()),
+            QStringLiteral("Error"), Novem::MB_OK | Novem::MB_ICONEXCLAMATION);
+    }
+}
+
+void CNovemSolverDlg::OnSysCommand(unsigned id) {
+    if ((id & 0xFFF0U) == kAboutBoxCommand) {
+        CAboutDlg about;
+        WindowSystem::RunModal(about);
+    }
+}
+
+void CNovemSolverDlg::contextMenuEvent(QContextMenuEvent* event) {
+    // The window manager keeps the window menu to itself, so its items come here instead.
+    QMenu menu(this);
+    menu.addAction(tr("&Close"), this, &QDialog::reject);
+    menu.addSeparator();
+    menu.addAction(tr("&About NovemSolver..."), this, [this] { OnSysCommand(kAboutBoxCommand); });
+    menu.exec(event->globalPos());
+}
+
+void CNovemSolverDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        OnSysCommand(kAboutBoxCommand);
+        return;
+    }
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, rect().center(),
+                                    mapToGlobal(rect().center()));
+        contextMenuEvent(&menuEvent);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+std::string CNovemSolverDlg::GetCellText(int cell) const {
+    return m_cells[cell].GetText().toStdString();
+}
+
+void CNovemSolverDlg::SetCellText(int cell, const std::string& text) {
+    const QString newText = QString::fromStdString(text);
+    if (m_cells[cell].GetText() != newText) {
+        m_changedCells += m_cells[cell].geometry();
+    }
+    m_cells[cell].SetText(newText);
+}
+
+void CNovemSolverDlg::RepaintNow() {
+    WindowSystem::RepaintNow(this, m_changedCells);
+    m_changedCells = QRegion();
+}
+
+void CNovemSolverDlg::MessageBox(const std::string& text, const std::string& caption,
+                                 unsigned style) {
+    WindowSystem::MessageBox(this, QString::fromStdString(text), QString::fromStdString(caption),
+                             style);
+}
+
+void CNovemSolverDlg::BeginWaitCursor() {
+    WindowSystem::BeginWaitCursor();
+}
+
+void CNovemSolverDlg::EndWaitCursor() {
+    WindowSystem::EndWaitCursor();
+}
+
+std::uint32_t CNovemSolverDlg::GetTickCount() const {
+    return WindowSystem::GetTickCount();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class QDialog;
+class QPlainTextEdit;
+class QRegion;
+class QWidget;
+
+// The window-system operations the front end relies on, over Qt. Beeps and message boxes go
+// through replaceable handlers so that tests can count and answer them.
+namespace WindowSystem {
+
+// Returns when the dialog ends; its result is of no interest to any caller.
+void RunModal(QDialog& dialog);
+
+// The next control after `control` in its window's tab order that takes the focus by Tab and is
+// enabled, wrapping from the last to the first; `control` itself when there is none.
+QWidget* NextTabStop(QWidget* control);
+
+void SetFocus(QWidget* control);
+
+// Multi-line text given with CR LF line ends.
+void SetText(QPlainTextEdit& edit, const QString& text);
+
+void Beep();
+
+// Modal, owned by `owner`. The text comes with CR LF or LF line ends and tab-separated columns;
+// the style is one of the MB_ values of the Solve command.
+void MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned style);
+
+// The message box text as it is shown: one table row per line, tab-separated columns aligned.
+QString ToDisplayHtml(const QString& text);
+
+void BeginWaitCursor();
+void EndWaitCursor();
+
+// Paints the region of the widget, with the children it covers, before returning.
+void RepaintNow(QWidget* widget, const QRegion& region);
+
+// Milliseconds of a monotonic clock, wrapping at 2^32.
+std::uint32_t GetTickCount();
+
+using BeepHandler = std::function<void()>;
+using MessageBoxHandler = std::function<void(QWidget* owner, const QString& text,
+                                             const QString& caption, unsigned style)>;
+
+// An empty handler restores the real beep or box.
+void SetBeepHandler(BeepHandler handler);
+void SetMessageBoxHandler(MessageBoxHandler handler);
+
+}  // namespace WindowSystem
