@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <set>
+#include <string>
+#include <vector>
 
 #include "model/Grid_9x9.h"
 #include "solver/SolverImplV1.h"
@@ -9,124 +10,152 @@
 namespace Novem {
 namespace {
 
-using Region = Grid_9x9::RegionType;
 using Candidates = Grid_9x9::CellType::Candidates;
 
-// Reaches the rules and counters, which only Solve uses.
-class SolverProbe : public SolverImplV1<Grid_9x9> {
+// Keeps, for every notification, the rule, the step, the grid dump and the statistics as they
+// stood right after that rule application.
+class SnapshotListener : public GridUpdateListener<Grid_9x9> {
 public:
-    using SolverImplV1::ExternalRule;
-    using SolverImplV1::InternalRule;
+    struct Snapshot {
+        std::string ruleName;
+        std::int32_t step;
+        std::string dump;
+        std::string statistics;
+    };
 
-    std::uint32_t Cards(std::size_t card) const { return m_singleCellRules[card]; }
-    std::uint32_t CellUpdates() const { return m_cellUpdates; }
-    std::uint32_t DualCells() const { return m_dualCellsRules; }
+    explicit SnapshotListener(const SolverImplV1<Grid_9x9>& solver) : m_solver(solver) {}
+
+    void OnGridUpdate(const GridUpdateEvent& event) override {
+        m_snapshots.push_back(
+            {event.ruleName, event.step, event.ToString(), m_solver.GetStatistics()});
+    }
+
+    const std::vector<Snapshot>& Snapshots() const { return m_snapshots; }
+
+private:
+    const SolverImplV1<Grid_9x9>& m_solver;
+    std::vector<Snapshot> m_snapshots;
 };
 
-class Rules : public testing::Test {
-protected:
-    Rules() { m_grid.CollectRegions(m_regions); }
+std::string Statistics(unsigned updates, const std::vector<std::pair<int, unsigned>>& cards,
+                       unsigned dual) {
+    std::string text = "Effective Cells updates\t\t: " + std::to_string(updates) + "\n";
+    for (const auto& [card, count] : cards) {
+        text += "Effective \"Single Cell[card=" + std::to_string(card) +
+                "]\" rules\t: " + std::to_string(count) + "\n";
+    }
+    return text + "Effective \"Dual Cells\" rules\t\t: " + std::to_string(dual) + "\n";
+}
 
-    Region& At(std::size_t index) { return **std::next(m_regions.begin(), index); }
-    Region& Block(std::size_t block) { return At(block); }
-    Region& Row(std::size_t row) { return At(9 + row); }
-    Region& Column(std::size_t column) { return At(18 + column); }
-    Candidates& CandidatesAt(int row, int column) {
-        return m_grid.GetCell(row, column)->GetCandidates();
+// Each case sets up candidates so that the first rule application of the run is the one under
+// test; the regions examined before it must change nothing.
+class FirstApplication : public testing::Test {
+protected:
+    Candidates& At(int row, int column) { return m_grid.GetCell(row, column)->GetCandidates(); }
+
+    const SnapshotListener::Snapshot& First() {
+        m_solver.AddListener(&m_listener);
+        m_solver.Solve(m_grid);
+        EXPECT_FALSE(m_listener.Snapshots().empty());
+        return m_listener.Snapshots().front();
+    }
+
+    // The candidate text of the cell in the dump of a snapshot.
+    static std::string CellIn(const SnapshotListener::Snapshot& snapshot, int row, int column) {
+        std::size_t start = snapshot.dump.find('\n') + 1;
+        for (int skip = 0; skip < 9 * row + column; ++skip) {
+            start = snapshot.dump.find_first_of("\t\n", start) + 1;
+        }
+        return snapshot.dump.substr(start, snapshot.dump.find_first_of("\t\n", start) - start);
     }
 
     Grid_9x9 m_grid;
-    std::set<Region*> m_regions;
-    std::set<Region*> m_pending;
-    SolverProbe m_solver;
+    SolverImplV1<Grid_9x9> m_solver;
+    SnapshotListener m_listener{m_solver};
 };
 
-TEST_F(Rules, AnOpenRegionGivesNothing) {
-    EXPECT_FALSE(m_solver.InternalRule(Row(3), m_pending));
-    EXPECT_FALSE(m_solver.ExternalRule(Row(3), m_pending));
-    EXPECT_FALSE(m_solver.ExternalRule(Block(3), m_pending));
-    EXPECT_TRUE(m_pending.empty());
-    EXPECT_EQ(m_solver.CellUpdates(), 0U);
-}
-
-TEST_F(Rules, AGivenLeavesTheOtherEightCells) {
+TEST_F(FirstApplication, AGivenLeavesTheOtherEightCellsOfItsBlock) {
     m_grid.GetCell(4, 4)->SetValue(6);
-    EXPECT_TRUE(m_solver.InternalRule(Block(4), m_pending));
-    EXPECT_EQ(m_solver.Cards(1), 1U);
-    EXPECT_EQ(m_solver.CellUpdates(), 8U);
-    EXPECT_EQ(CandidatesAt(3, 3), Candidates(0x1FF).reset(5));
-    EXPECT_EQ(m_pending.size(), 1U + 3U + 3U);
+    const auto& first = First();
+    EXPECT_EQ(first.ruleName, "SolverImplV1::InternalRule");
+    EXPECT_EQ(first.step, 5);
+    EXPECT_EQ(first.statistics, Statistics(8, {{1, 1}}, 0));
+    EXPECT_EQ(CellIn(first, 3, 3), "{1,2,3,4,5,7,8,9}");
+    EXPECT_EQ(CellIn(first, 4, 2), "{1,2,3,4,5,6,7,8,9}");
 }
 
-TEST_F(Rules, ANakedPairMatchesFirstAndItsComplementRemovesNothing) {
-    CandidatesAt(2, 1) = Candidates(0b0100'0100);
-    CandidatesAt(2, 6) = Candidates(0b0100'0100);
-    EXPECT_TRUE(m_solver.InternalRule(Row(2), m_pending));
-    EXPECT_EQ(m_solver.Cards(2), 1U);
-    EXPECT_EQ(m_solver.Cards(7), 0U);
-    EXPECT_EQ(m_solver.CellUpdates(), 7U);
-    EXPECT_EQ(m_grid.GetCell(2, 0)->ToString(), "{1,2,4,5,6,8,9}");
-    // The row, its three blocks and the columns of the seven changed cells.
-    const std::set<Region*> expected{&Block(0),  &Block(1),  &Block(2),  &Row(2),
-                                     &Column(0), &Column(2), &Column(3), &Column(4),
-                                     &Column(5), &Column(7), &Column(8)};
-    EXPECT_EQ(m_pending, expected);
+TEST_F(FirstApplication, ANakedPairMatchesFirstAndItsComplementRemovesNothing) {
+    At(2, 1) = Candidates(0b0100'0100);
+    At(2, 6) = Candidates(0b0100'0100);
+    const auto& first = First();
+    EXPECT_EQ(first.ruleName, "SolverImplV1::InternalRule");
+    EXPECT_EQ(first.step, 12);
+    EXPECT_EQ(first.statistics, Statistics(7, {{2, 1}}, 0));
+    EXPECT_EQ(CellIn(first, 2, 0), "{1,2,4,5,6,8,9}");
+    EXPECT_EQ(CellIn(first, 2, 6), "{3,7}");
 }
 
-TEST_F(Rules, TheEarlierOfTwoEqualSinglesEmptiesTheLater) {
-    CandidatesAt(5, 2) = Candidates(0b1'0000);
-    CandidatesAt(5, 7) = Candidates(0b1'0000);
-    EXPECT_TRUE(m_solver.InternalRule(Row(5), m_pending));
-    EXPECT_EQ(m_solver.Cards(1), 1U);
-    EXPECT_EQ(m_solver.CellUpdates(), 8U);
-    EXPECT_EQ(m_grid.GetCell(5, 2)->ToString(), "{5}");
-    EXPECT_EQ(m_grid.GetCell(5, 7)->ToString(), "{}");
+TEST_F(FirstApplication, TheEarlierOfTwoEqualSinglesEmptiesTheLater) {
+    At(5, 0) = Candidates(0b1'0000);
+    At(5, 1) = Candidates(0b1'0000);
+    const auto& first = First();
+    EXPECT_EQ(first.step, 4);
+    EXPECT_EQ(first.statistics, Statistics(8, {{1, 1}}, 0));
+    EXPECT_EQ(CellIn(first, 5, 0), "{5}");
+    EXPECT_EQ(CellIn(first, 5, 1), "{}");
 }
 
-TEST_F(Rules, ADigitConfinedToABlockRowLeavesTheRestOfTheRow) {
+TEST_F(FirstApplication, ADigitConfinedToABlockRowLeavesTheRestOfTheRow) {
     for (int row = 1; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
-            CandidatesAt(row, column).reset(3);
+            At(row, column).reset(3);
         }
     }
-    EXPECT_TRUE(m_solver.ExternalRule(Block(0), m_pending));
-    EXPECT_EQ(m_solver.DualCells(), 1U);
-    EXPECT_EQ(m_solver.CellUpdates(), 6U);
-    EXPECT_FALSE(CandidatesAt(0, 8).test(3));
-    EXPECT_TRUE(CandidatesAt(0, 2).test(3));
-    EXPECT_TRUE(CandidatesAt(1, 8).test(3));
+    const auto& first = First();
+    EXPECT_EQ(first.ruleName, "SolverImplV1::ExternalRule");
+    EXPECT_EQ(first.step, 1);
+    EXPECT_EQ(first.statistics, Statistics(6, {}, 1));
+    EXPECT_EQ(CellIn(first, 0, 8), "{1,2,3,5,6,7,8,9}");
+    EXPECT_EQ(CellIn(first, 1, 8), "{1,2,3,4,5,6,7,8,9}");
 }
 
-TEST_F(Rules, ADigitInOneCellOfARowLeavesItsBlockThenItsColumn) {
+TEST_F(FirstApplication, ADigitInOneCellOfARowLeavesItsBlockAndItsColumn) {
     for (int column = 0; column < 9; ++column) {
         if (column != 4) {
-            CandidatesAt(7, column).reset(5);
+            At(7, column).reset(5);
         }
     }
-    EXPECT_TRUE(m_solver.ExternalRule(Row(7), m_pending));
-    EXPECT_EQ(m_solver.DualCells(), 2U);
-    EXPECT_EQ(m_solver.CellUpdates(), 6U + 6U);
-    EXPECT_FALSE(CandidatesAt(6, 3).test(5));
-    EXPECT_FALSE(CandidatesAt(0, 4).test(5));
-    EXPECT_TRUE(CandidatesAt(7, 4).test(5));
-    EXPECT_TRUE(CandidatesAt(0, 3).test(5));
+    First();
+    const auto& snapshots = m_listener.Snapshots();
+    ASSERT_GE(snapshots.size(), 2U);
+    // The other eight cells allow eight digits, which leave the ninth: it keeps the 6 alone.
+    EXPECT_EQ(snapshots[0].ruleName, "SolverImplV1::InternalRule");
+    EXPECT_EQ(snapshots[0].step, 17);
+    EXPECT_EQ(snapshots[0].statistics, Statistics(1, {{8, 1}}, 0));
+    EXPECT_EQ(CellIn(snapshots[0], 7, 4), "{6}");
+    // Then the 6 leaves the rest of its block, examined first, and of its column, where the two
+    // cells inside the block have already lost it.
+    EXPECT_EQ(snapshots[1].ruleName, "SolverImplV1::ExternalRule");
+    EXPECT_EQ(snapshots[1].step, 17);
+    EXPECT_EQ(snapshots[1].statistics, Statistics(1 + 6 + 6, {{8, 1}}, 2));
+    EXPECT_EQ(CellIn(snapshots[1], 6, 3), "{1,2,3,4,5,7,8,9}");
+    EXPECT_EQ(CellIn(snapshots[1], 0, 4), "{1,2,3,4,5,7,8,9}");
+    EXPECT_EQ(CellIn(snapshots[1], 0, 3), "{1,2,3,4,5,6,7,8,9}");
 }
 
-TEST_F(Rules, FirstExaminationOfTheSamplePuzzle) {
+TEST_F(FirstApplication, TheSamplePuzzleStartsWithBlockZero) {
     TestSupport::LoadPuzzle(m_grid, TestSupport::kSamplePuzzle);
-    EXPECT_TRUE(m_solver.InternalRule(Block(0), m_pending));
-    EXPECT_EQ(m_solver.Cards(1), 4U);
-    EXPECT_EQ(m_solver.CellUpdates(), 20U);
-
-    EXPECT_TRUE(m_solver.ExternalRule(Block(0), m_pending));
-    EXPECT_EQ(m_solver.CellUpdates(), 53U);
-    EXPECT_EQ(m_solver.DualCells(), 8U);
+    First();
+    const auto& snapshots = m_listener.Snapshots();
+    ASSERT_GE(snapshots.size(), 2U);
+    EXPECT_EQ(snapshots[0].statistics, Statistics(20, {{1, 4}}, 0));
+    EXPECT_EQ(snapshots[1].statistics, Statistics(53, {{1, 4}}, 8));
     // Top row with 5, 8 and 9; third row with 1; columns 0 (1, 8), 1 (9) and 2 (5).
-    EXPECT_EQ(m_grid.GetCell(0, 3)->ToString(), "{1,2,3,4,6,7}");
-    EXPECT_EQ(m_grid.GetCell(2, 8)->ToString(), "{2,3,4,5,6,7,8,9}");
-    EXPECT_EQ(m_grid.GetCell(4, 0)->ToString(), "{2,3,4,5,6,7,9}");
-    EXPECT_EQ(m_grid.GetCell(4, 1)->ToString(), "{1,2,3,4,5,6,7,8}");
-    EXPECT_EQ(m_grid.GetCell(4, 2)->ToString(), "{1,2,3,4,6,7,8,9}");
+    EXPECT_EQ(CellIn(snapshots[1], 0, 3), "{1,2,3,4,6,7}");
+    EXPECT_EQ(CellIn(snapshots[1], 2, 8), "{2,3,4,5,6,7,8,9}");
+    EXPECT_EQ(CellIn(snapshots[1], 4, 0), "{2,3,4,5,6,7,9}");
+    EXPECT_EQ(CellIn(snapshots[1], 4, 1), "{1,2,3,4,5,6,7,8}");
+    EXPECT_EQ(CellIn(snapshots[1], 4, 2), "{1,2,3,4,6,7,8,9}");
 }
 
 }  // namespace
