@@ -5,13 +5,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "RunLog.h"
 #include "solver/SolverImplV1.h"
 
 namespace Novem {
 
 namespace {
 
-constexpr const char* kLogFileName = "NovemSolver.txt";
 constexpr int kSize = static_cast<int>(Grid_9x9::kSize);
 
 class WaitCursor {
@@ -65,9 +65,7 @@ void SolveCommand::OnSolve() {
 
 void SolveCommand::OnGridUpdate(const GridUpdateEvent& event) {
     if (m_logOpen) {
-        m_logFile.Write(event.ToString());
-        m_logFile.Write("\r\n");
-        m_logFile.Write("\r\n");
+        WriteRunLogBlock(m_logFile, event);
     }
     for (int row = 0; row < kSize; ++row) {
         for (int column = 0; column < kSize; ++column) {
@@ -90,7 +88,7 @@ void SolveCommand::ReadCells(Grid_9x9& grid) const {
 }
 
 void SolveCommand::OpenLog() {
-    m_logOpen = m_logFile.Open(kLogFileName);
+    m_logOpen = m_logFile.Open(kRunLogFileName);
     if (!m_logOpen) {
         m_window.MessageBox("Could not open NovemSolver.txt for writing...", "Warning",
                             MB_OK | MB_ICONEXCLAMATION);

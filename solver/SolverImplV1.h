@@ -66,7 +66,14 @@ public:
     // The number of region examinations of the last Solve: the step of the last one.
     std::int32_t GetSteps() const { return m_steps; }
 
-protected:
+    // The counters of the last Solve, as GetStatistics prints them.
+    std::uint32_t GetCellUpdates() const { return m_cellUpdates; }
+    const std::array<std::uint32_t, kDigits + 1>& GetSingleCellRules() const {
+        return m_singleCellRules;
+    }
+    std::uint32_t GetDualCellsRules() const { return m_dualCellsRules; }
+
+private:
     // N cells of a region whose candidates allow exactly N digits take those digits, so the digits
     // leave the rest of the region. Every proper non-empty subset is tried, in mask order.
     bool InternalRule(const Region& region, PendingSet& pending) {
