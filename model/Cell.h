@@ -60,16 +60,25 @@ public:
 
     // The candidates as "{1,4,9}"; "{}" when there are none.
     std::string ToString() const {
-        std::string text = "{";
+        std::string text;
+        AppendTo(text);
+        return text;
+    }
+
+    // Appends what ToString gives, sparing the grid dump a string per cell.
+    void AppendTo(std::string& text) const {
+        text += '{';
+        bool first = true;
         for (std::size_t k = 0; k < N; ++k) {
             if (m_candidates.test(k)) {
-                if (text.size() > 1) {
+                if (!first) {
                     text += ',';
                 }
                 text += std::to_string(k + 1);
+                first = false;
             }
         }
-        return text + '}';
+        text += '}';
     }
 
 private:

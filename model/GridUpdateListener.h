@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <sstream>
 #include <string>
 
 namespace Novem {
@@ -20,15 +19,20 @@ public:
         // A header line with the rule and step, then one line per row of candidate sets separated
         // by tabs. Every line ends with a bare LF.
         std::string ToString() const {
-            std::ostringstream out;
-            out << "************ " << ruleName << "[" << step << "] ************\n";
+            std::string text = "************ " + ruleName + "[" + std::to_string(step) +
+                               "] ************\n";
+            // A full grid of all nine candidates, the longest dump, takes 9 rows of 179 + 1.
+            text.reserve(text.size() + TGrid::kSize * 180);
             for (int row = 0; row < static_cast<int>(TGrid::kSize); ++row) {
                 for (int column = 0; column < static_cast<int>(TGrid::kSize); ++column) {
-                    out << (column > 0 ? "\t" : "") << grid->GetCell(row, column)->ToString();
+                    if (column > 0) {
+                        text += '\t';
+                    }
+                    grid->GetCell(row, column)->AppendTo(text);
                 }
-                out << '\n';
+                text += '\n';
             }
-            return out.str();
+            return text;
         }
     };
 

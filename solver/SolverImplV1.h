@@ -3,26 +3,32 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <bit>
 #include <set>
 #include <sstream>
 #include <string>
-#include <vector>
 
+#include "GridLayout.h"
 #include "ISolver.h"
 
 namespace Novem {
 
 // Pure deduction with two rules, applied to pending regions pass after pass until a pass changes
-// nothing. Every order here (regions by index, masks ascending, crossing regions by index, digits
-// ascending) shows in the counters, the step numbers and the events, so none of it may change.
+// nothing. Every order here (regions by index, masks ascending, cells in set order, crossing
+// regions by index, digits ascending) shows in the counters, the step numbers and the events, so
+// none of it may change. The rules work on candidate words and cell positions instead of building
+// cell sets: it's cheaper to find out with word operations that a subset changes nothing than to
+// build it.
 template <typename TGrid>
 class SolverImplV1 : public ISolver<TGrid> {
     using Base = ISolver<TGrid>;
-    using Cell = typename TGrid::CellType;
-    using CellSet = typename TGrid::CellSetType;
-    using Region = typename TGrid::RegionType;
-    using Candidates = typename Cell::Candidates;
-    using PendingSet = std::set<Region*>;
+    using Layout = GridLayout<TGrid>;
+    using Candidates = typename TGrid::CellType::Candidates;
+    using RegionMask = typename Layout::RegionMask;
+    // A set of a region's cells: bit k stands for its k-th cell in set order.
+    using Positions = unsigned;
+    // Candidates as a word: bit k stands for digit k + 1.
+    using Word = unsigned;
     static constexpr std::size_t kDigits = TGrid::kSize;
 
 public:
@@ -31,18 +37,21 @@ public:
         m_singleCellRules.fill(0);
         m_cellUpdates = 0;
 
-        PendingSet pending;
-        grid.CollectRegions(pending);
+        std::set<typename TGrid::RegionType*> regions;
+        grid.CollectRegions(regions);
+        const Layout layout(regions);
+        RegionMask pending = layout.All();
         m_steps = 0;
-        while (!pending.empty()) {
-            const std::vector<Region*> snapshot(pending.begin(), pending.end());
-            pending.clear();
-            for (Region* region : snapshot) {
+        while (pending != 0) {
+            const RegionMask snapshot = pending;
+            pending = 0;
+            for (RegionMask left = snapshot; left != 0; left &= left - 1) {
+                const auto region = static_cast<std::size_t>(std::countr_zero(left));
                 ++m_steps;
-                if (InternalRule(*region, pending)) {
+                if (InternalRule(layout, region, pending)) {
                     Base::NotifyListeners({&grid, "SolverImplV1::InternalRule", m_steps});
                 }
-                if (ExternalRule(*region, pending)) {
+                if (ExternalRule(layout, region, pending)) {
                     Base::NotifyListeners({&grid, "SolverImplV1::ExternalRule", m_steps});
                 }
             }
@@ -74,46 +83,95 @@ public:
     std::uint32_t GetDualCellsRules() const { return m_dualCellsRules; }
 
 private:
+    static constexpr std::array<std::uint8_t, (1U << kDigits)> kBitCounts = [] {
+        std::array<std::uint8_t, (1U << kDigits)> counts{};
+        for (unsigned word = 0; word < counts.size(); ++word) {
+            counts[word] = static_cast<std::uint8_t>(std::popcount(word));
+        }
+        return counts;
+    }();
+
+    static Word WordOf(const typename Layout::Cell* cell) {
+        return static_cast<Word>(cell->GetCandidates().to_ulong());
+    }
+
     // N cells of a region whose candidates allow exactly N digits take those digits, so the digits
     // leave the rest of the region. Every proper non-empty subset is tried, in mask order.
-    bool InternalRule(const Region& region, PendingSet& pending) {
-        const std::size_t cells = region.size();
+    bool InternalRule(const Layout& layout, std::size_t region, RegionMask& pending) {
+        const std::size_t cells = layout.sizes[region];
         if (cells < 2) {
             return false;
         }
-        const unsigned total = (1U << cells) - 1U;
+        const Positions total = (1U << cells) - 1U;
+        std::array<Word, (1U << kDigits)> unions;
+        FillUnions(layout, region, unions);
         bool effective = false;
-        for (unsigned mask = 1; mask < total; ++mask) {
-            const CellSet subset = region.Subset(mask);
-            const Candidates digits = subset.CandidateUnion();
-            if (digits.count() == subset.size() &&
-                Eliminate(region.Difference(subset), digits, pending)) {
-                ++m_singleCellRules[subset.size()];
-                effective = true;
+        for (Positions mask = 1; mask < total; ++mask) {
+            const Word digits = unions[mask];
+            // The union of the other cells tells at once whether the elimination changes anything.
+            if (kBitCounts[digits] != kBitCounts[mask] || (unions[total & ~mask] & digits) == 0 ||
+                !Eliminate(layout, region, total & ~mask, digits, pending)) {
+                continue;
             }
+            ++m_singleCellRules[kBitCounts[mask]];
+            effective = true;
+            // Later masks must see the candidates as they are now.
+            FillUnions(layout, region, unions);
         }
         return effective;
     }
 
-    // A digit that the region allows only where it crosses another region must go there, so it
-    // leaves the rest of that other region.
-    bool ExternalRule(const Region& region, PendingSet& pending) {
-        PendingSet crossing;
-        for (const Cell* cell : region) {
-            for (Region* other : cell->GetRegions()) {
-                if (other != &region) {
-                    crossing.insert(other);
-                }
+    // The candidate union of every subset of the region's cells, from the candidates as they
+    // stand. The subsets that hold cell k are those without it, each joined with cell k: a
+    // straight loop that the compiler turns into vector operations.
+    static void FillUnions(const Layout& layout, std::size_t region,
+                           std::array<Word, (1U << kDigits)>& unions) {
+        unions[0] = 0;
+        for (std::size_t position = 0; position < layout.sizes[region]; ++position) {
+            const Word candidates = WordOf(layout.cells[region][position]);
+            const Positions first = 1U << position;
+            for (Positions subset = 0; subset < first; ++subset) {
+                unions[first + subset] = unions[subset] | candidates;
             }
         }
+    }
+
+    // A digit that the region allows only where it crosses another region must go there, so it
+    // leaves the rest of that other region. Only cells outside the region change here, so the
+    // region's own candidates hold still for the whole rule.
+    bool ExternalRule(const Layout& layout, std::size_t region, RegionMask& pending) {
+        const std::size_t cells = layout.sizes[region];
+        RegionMask crossing = 0;
+        for (std::size_t position = 0; position < cells; ++position) {
+            crossing |= layout.cellRegions[region][position];
+        }
+        crossing &= ~(RegionMask{1} << region);
+
         bool effective = false;
-        for (Region* other : crossing) {
-            for (std::size_t digit = 0; digit < kDigits; ++digit) {
-                if (!region.Intersection(*other).CandidateUnion().test(digit) ||
-                    region.Difference(*other).CandidateUnion().test(digit)) {
-                    continue;
+        for (; crossing != 0; crossing &= crossing - 1) {
+            const auto other = static_cast<std::size_t>(std::countr_zero(crossing));
+            Word inside = 0;
+            Word outside = 0;
+            for (std::size_t position = 0; position < cells; ++position) {
+                const bool shared = (layout.cellRegions[region][position] >> other & 1U) != 0;
+                (shared ? inside : outside) |= WordOf(layout.cells[region][position]);
+            }
+            Word confined = inside & ~outside;
+            if (confined == 0) {
+                continue;
+            }
+            Positions others = 0;
+            Word othersUnion = 0;
+            for (std::size_t position = 0; position < layout.sizes[other]; ++position) {
+                if ((layout.cellRegions[other][position] >> region & 1U) == 0) {
+                    others |= 1U << position;
+                    othersUnion |= WordOf(layout.cells[other][position]);
                 }
-                if (Eliminate(other->Difference(region), Candidates().set(digit), pending)) {
+            }
+            // Removing one digit leaves the others' union right for every other digit.
+            for (confined &= othersUnion; confined != 0; confined &= confined - 1) {
+                const Word digit = confined & (~confined + 1);
+                if (Eliminate(layout, other, others, digit, pending)) {
                     ++m_dualCellsRules;
                     effective = true;
                 }
@@ -122,18 +180,21 @@ private:
         return effective;
     }
 
-    // Removes `digits` from every cell that has any of them and queues the changed cells' regions
-    // for the next pass.
-    bool Eliminate(const CellSet& cells, const Candidates& digits, PendingSet& pending) {
+    // Removes `digits` from every cell of the region at `positions` that has any of them, in set
+    // order, and queues the changed cells' regions for the next pass.
+    bool Eliminate(const Layout& layout, std::size_t region, Positions positions, Word digits,
+                   RegionMask& pending) {
         bool changed = false;
-        for (Cell* cell : cells) {
-            Candidates& candidates = cell->GetCandidates();
-            if ((candidates & digits).none()) {
+        const Candidates removed(digits);
+        for (; positions != 0; positions &= positions - 1) {
+            const auto position = static_cast<std::size_t>(std::countr_zero(positions));
+            Candidates& candidates = layout.cells[region][position]->GetCandidates();
+            if ((candidates & removed).none()) {
                 continue;
             }
-            candidates &= ~digits;
+            candidates &= ~removed;
             ++m_cellUpdates;
-            pending.insert(cell->GetRegions().begin(), cell->GetRegions().end());
+            pending |= layout.cellRegions[region][position];
             changed = true;
         }
         return changed;
