@@ -19,8 +19,8 @@ public:
         // A header line with the rule and step, then one line per row of candidate sets separated
         // by tabs. Every line ends with a bare LF.
         std::string ToString() const {
-            std::string text = "************ " + ruleName + "[" + std::to_string(step) +
-                               "] ************\n";
+            std::string text =
+                "************ " + ruleName + "[" + std::to_string(step) + "] ************\n";
             // A full grid of all nine candidates, the longest dump, takes 9 rows of 179 + 1.
             text.reserve(text.size() + TGrid::kSize * 180);
             for (int row = 0; row < static_cast<int>(TGrid::kSize); ++row) {

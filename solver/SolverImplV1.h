@@ -1,9 +1,9 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <bit>
 #include <set>
 #include <sstream>
 #include <string>
@@ -103,6 +103,9 @@ private:
             return false;
         }
         const Positions total = (1U << cells) - 1U;
+        if (Settled(layout, region)) {
+            return false;
+        }
         std::array<Word, (1U << kDigits)> unions;
         FillUnions(layout, region, unions);
         bool effective = false;
@@ -119,6 +122,20 @@ private:
             FillUnions(layout, region, unions);
         }
         return effective;
+    }
+
+    // True when no digit is possible in two cells of the region, a solved region for one: then
+    // no subset shares a digit with the other cells and none of the 510 can change anything.
+    static bool Settled(const Layout& layout, std::size_t region) {
+        Word seen = 0;
+        for (std::size_t position = 0; position < layout.sizes[region]; ++position) {
+            const Word candidates = WordOf(layout.cells[region][position]);
+            if ((seen & candidates) != 0) {
+                return false;
+            }
+            seen |= candidates;
+        }
+        return true;
     }
 
     // The candidate union of every subset of the region's cells, from the candidates as they
