@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPixmap>
 
 namespace {
 
@@ -11,10 +12,10 @@ const QColor kLines(0x64, 0x74, 0x8B);
 
 }  // namespace
 
-QPixmap DrawAppIcon(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+QImage DrawAppIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
 
     // Whole pixels for the lines, so that they stay crisp at the small sizes.
     const int border = size >= 32 ? 2 : 1;
@@ -34,13 +35,13 @@ QPixmap DrawAppIcon(int size) {
     painter.setPen(kInk);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("9"));
-    return pixmap;
+    return image;
 }
 
 QIcon LoadAppIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48}) {
-        icon.addPixmap(DrawAppIcon(size));
+    for (const int size : kAppIconSizes) {
+        icon.addPixmap(QPixmap::fromImage(DrawAppIcon(size)));
     }
     return icon;
 }

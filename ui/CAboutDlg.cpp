@@ -23,6 +23,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     auto* version = new QLabel(QStringLiteral("NovemSolver Version 1.0"), this);
     version->setTextFormat(Qt::PlainText);
     version->setGeometry(units.Rect(40, 10, 119, 8));
+    version->setToolTip(QStringLiteral("%1 %2").arg(Product::kDescription, Product::kVersion));
 
     auto* notice = new QLabel(QString::fromUtf8(Product::kMakersNotice), this);
     notice->setTextFormat(Qt::PlainText);

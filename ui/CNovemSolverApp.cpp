@@ -12,7 +12,7 @@ CNovemSolverApp theApp;
 bool CNovemSolverApp::InitInstance() {
     QApplication::setApplicationName(QString::fromUtf8(Product::kName));
     QApplication::setApplicationVersion(QString::fromUtf8(Product::kVersion));
-    QApplication::setDesktopFileName(QStringLiteral("novem-solver"));
+    QApplication::setDesktopFileName(QString::fromLatin1(Product::kAppId));
     QApplication::setWindowIcon(LoadAppIcon());
 
     CNovemSolverDlg dialog;
