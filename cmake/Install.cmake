@@ -19,8 +19,8 @@ install(FILES ${NOVEM_DATA_DIR}/novem-solver.1 ${NOVEM_DATA_DIR}/novem-batch.1
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME novem-solver)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "The Novem Solver developers")
-set(CPACK_PACKAGE_CONTACT "The Novem Solver developers <${NOVEM_CONTACT}>")
+set(CPACK_PACKAGE_VENDOR "The Novem authors")
+set(CPACK_PACKAGE_CONTACT "The Novem authors <${NOVEM_CONTACT}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Solve 9x9 number-placement puzzles by pure deduction")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
  ${NOVEM_DESCRIPTION} solves the 9x9 number-placement puzzle by logic alone, never
