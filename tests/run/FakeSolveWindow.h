@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -22,13 +21,12 @@ public:
         unsigned style;
     };
 
-    // Cells as 81 characters, '.' for an empty cell.
-    void SetCells(std::string_view cells) {
-        for (std::size_t cell = 0; cell < m_cells.size(); ++cell) {
-            m_cells[cell] = cells[cell] == '.' ? "" : std::string(1, cells[cell]);
-        }
+    // Cells as 81 characters, '.' for an empty cell, both ways.
+    void SetCells(const std::string& cells) {
+        std::transform(cells.begin(), cells.end(), m_cells.begin(), [](char cell) {
+            return cell == '.' ? std::string() : std::string(1, cell);
+        });
     }
-
     std::string Cells() const {
         std::string cells;
         for (const std::string& text : m_cells) {
@@ -38,35 +36,28 @@ public:
     }
 
     std::string GetCellText(int cell) const override { return m_cells[cell]; }
-
     void SetCellText(int cell, const std::string& text) override {
         m_cells[cell] = text;
-        m_writes.push_back({cell, text});
+        m_writes.emplace_back(cell, text);
         if (m_onSetCell) {
             m_onSetCell();
         }
     }
-
     void RepaintNow() override {
         m_calls.push_back("repaint");
         if (m_onRepaint) {
             m_onRepaint();
         }
     }
-
     void MessageBox(const std::string& text, const std::string& caption, unsigned style) override {
         m_calls.push_back("box " + caption);
         m_boxes.push_back({text, caption, style});
     }
-
     void BeginWaitCursor() override { m_calls.push_back("begin wait"); }
     void EndWaitCursor() override { m_calls.push_back("end wait"); }
-
     // Hands out the given readings in turn, then repeats the last.
     std::uint32_t GetTickCount() const override {
-        const std::uint32_t tick = m_ticks[std::min(m_nextTick, m_ticks.size() - 1)];
-        ++m_nextTick;
-        return tick;
+        return m_ticks[std::min(m_nextTick++, m_ticks.size() - 1)];
     }
 
     std::vector<std::uint32_t> m_ticks{0};

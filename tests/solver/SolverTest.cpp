@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "model/Grid_9x9.h"
 #include "solver/SolverImplV1.h"
@@ -10,177 +12,179 @@
 namespace Novem {
 namespace {
 
-using TestSupport::RecordingListener;
+using TestSupport::DumpCell;
+using TestSupport::Statistics;
 
-constexpr const char* kInternal = "SolverImplV1::InternalRule";
-constexpr const char* kExternal = "SolverImplV1::ExternalRule";
+const std::string kAll = "{1,2,3,4,5,6,7,8,9}";
 
-// The lines of one grid dump, header first.
-std::vector<std::string> Lines(const std::string& dump) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = dump.find('\n', start)) != std::string::npos; start = end + 1) {
-        lines.push_back(dump.substr(start, end - start));
+std::vector<std::string> Cells(std::initializer_list<std::pair<int, std::string>> runs) {
+    std::vector<std::string> cells;
+    for (const auto& [count, cell] : runs) {
+        cells.insert(cells.end(), count, cell);
     }
-    return lines;
+    return cells;
 }
 
-std::string Repeat(const std::string& cell, int times) {
-    std::string text;
-    for (int k = 0; k < times; ++k) {
-        text += cell + "\t";
-    }
-    return text;
-}
+TEST(SolverImplV1, SolvesTheSamplePuzzleWithItsFigures) {
+    Grid_9x9 grid;
+    TestSupport::LoadPuzzle(grid, TestSupport::kSamplePuzzle);
+    SolverImplV1<Grid_9x9> solver;
+    TestSupport::RecordingListener listener(&solver);
+    solver.AddListener(&listener);
 
-class SampleRun : public testing::Test {
-protected:
-    void SetUp() override {
-        TestSupport::LoadPuzzle(m_grid, TestSupport::kSamplePuzzle);
-        m_solver.AddListener(&m_listener);
-        m_solved = m_solver.Solve(m_grid);
-    }
+    ASSERT_TRUE(solver.Solve(grid));
+    EXPECT_EQ(TestSupport::Values(grid), TestSupport::kSampleSolution);
+    EXPECT_EQ(solver.GetSteps(), 27 + 27 + 26);
+    EXPECT_EQ(solver.GetStatistics(),
+              Statistics(445, {{1, 43}, {2, 6}, {3, 1}, {4, 4}, {5, 4}, {6, 1}}, 107));
 
-    Grid_9x9 m_grid;
-    SolverImplV1<Grid_9x9> m_solver;
-    RecordingListener m_listener;
-    bool m_solved = false;
-};
-
-TEST_F(SampleRun, SolvesInThreePassesWithSixtyOneNotifications) {
-    EXPECT_TRUE(m_solved);
-    EXPECT_EQ(TestSupport::Values(m_grid), TestSupport::kSampleSolution);
-    EXPECT_EQ(m_solver.GetSteps(), 27 + 27 + 26);
-
-    const auto& records = m_listener.Records();
+    const auto& records = listener.Records();
     ASSERT_EQ(records.size(), 61U);
     EXPECT_EQ(records.back().step, 53);
     for (std::size_t k = 1; k < records.size(); ++k) {
         ASSERT_LE(records[k - 1].step, records[k].step) << k;
         if (records[k - 1].step == records[k].step) {
-            EXPECT_EQ(records[k - 1].ruleName, kInternal);
-            EXPECT_EQ(records[k].ruleName, kExternal);
+            EXPECT_EQ(records[k - 1].ruleName, "SolverImplV1::InternalRule") << k;
+            EXPECT_EQ(records[k].ruleName, "SolverImplV1::ExternalRule") << k;
         }
     }
-}
 
-TEST_F(SampleRun, StatisticsText) {
-    EXPECT_EQ(m_solver.GetStatistics(),
-              "Effective Cells updates\t\t: 445\n"
-              "Effective \"Single Cell[card=1]\" rules\t: 43\n"
-              "Effective \"Single Cell[card=2]\" rules\t: 6\n"
-              "Effective \"Single Cell[card=3]\" rules\t: 1\n"
-              "Effective \"Single Cell[card=4]\" rules\t: 4\n"
-              "Effective \"Single Cell[card=5]\" rules\t: 4\n"
-              "Effective \"Single Cell[card=6]\" rules\t: 1\n"
-              "Effective \"Dual Cells\" rules\t\t: 107\n");
-    EXPECT_EQ(m_solver.GetStatistics(), m_solver.GetStatistics());
-}
-
-TEST_F(SampleRun, FirstExaminationSpreadsBlockZeroByBothRules) {
-    const auto& records = m_listener.Records();
-    ASSERT_GE(records.size(), 2U);
-    EXPECT_EQ(records[0].ruleName, kInternal);
-    EXPECT_EQ(records[0].step, 1);
-    EXPECT_EQ(records[1].ruleName, kExternal);
+    // Block 0 first: four givens spread inside it, then eight (line, digit) pairs beyond it.
+    EXPECT_EQ(TestSupport::DumpLine(records[0].dump, 0),
+              "************ SolverImplV1::InternalRule[1] ************");
+    EXPECT_EQ(records[0].statistics, Statistics(20, {{1, 4}}, 0));
+    EXPECT_EQ(TestSupport::DumpLine(records[0].dump, 1),
+              TestSupport::Row(Cells({{1, "{8}"}, {1, "{9}"}, {1, "{5}"}, {5, kAll}, {1, "{4}"}})));
+    EXPECT_EQ(TestSupport::DumpLine(records[0].dump, 2),
+              TestSupport::Row(Cells({{3, "{2,3,4,6,7}"}, {2, kAll}, {1, "{7}"}, {3, kAll}})));
+    EXPECT_EQ(records[1].ruleName, "SolverImplV1::ExternalRule");
     EXPECT_EQ(records[1].step, 1);
+    EXPECT_EQ(records[1].statistics, Statistics(53, {{1, 4}}, 8));
+    EXPECT_EQ(TestSupport::DumpLine(records[1].dump, 1),
+              TestSupport::Row(
+                  Cells({{1, "{8}"}, {1, "{9}"}, {1, "{5}"}, {5, "{1,2,3,4,6,7}"}, {1, "{4}"}})));
+    EXPECT_EQ(DumpCell(records[1].dump, 2, 8), "{2,3,4,5,6,7,8,9}");
+    EXPECT_EQ(DumpCell(records[1].dump, 4, 1), "{1,2,3,4,5,6,7,8}");
 
-    const std::string all = "{1,2,3,4,5,6,7,8,9}";
-    const auto internal = Lines(records[0].dump);
-    ASSERT_EQ(internal.size(), 10U);
-    EXPECT_EQ(internal[0], "************ SolverImplV1::InternalRule[1] ************");
-    EXPECT_EQ(internal[1], "{8}\t{9}\t{5}\t" + Repeat(all, 5) + "{4}");
-    EXPECT_EQ(internal[2],
-              Repeat("{2,3,4,6,7}", 3) + Repeat(all, 2) + "{7}\t" + Repeat(all, 2) + all);
-
-    const auto external = Lines(records[1].dump);
-    EXPECT_EQ(external[1], "{8}\t{9}\t{5}\t" + Repeat("{1,2,3,4,6,7}", 5) + "{4}");
-}
-
-TEST_F(SampleRun, SecondSolveStartsAgainFromZero) {
-    Grid_9x9 grid;
-    TestSupport::LoadPuzzle(grid, TestSupport::kSamplePuzzle);
-    SolverImplV1<Grid_9x9> quiet;
-    EXPECT_TRUE(quiet.Solve(grid));
-    EXPECT_EQ(TestSupport::Values(grid), TestSupport::kSampleSolution);
-
-    EXPECT_TRUE(m_solver.Solve(grid));
-    EXPECT_EQ(m_solver.GetSteps(), 27);
-    EXPECT_EQ(m_listener.Records().size(), 61U);
-    EXPECT_EQ(m_solver.GetStatistics(),
-              "Effective Cells updates\t\t: 0\nEffective \"Dual Cells\" rules\t\t: 0\n");
+    // A second Solve starts again from zero: the decided grid gives nothing more.
+    EXPECT_TRUE(solver.Solve(grid));
+    EXPECT_EQ(solver.GetSteps(), 27);
+    EXPECT_EQ(solver.GetStatistics(), Statistics(0, {}, 0));
+    EXPECT_EQ(listener.Records().size(), 61U);
 }
 
 struct Outcome {
     const char* name;
     std::string puzzle;
     bool solved;
-    int steps;
+    int steps;  // 0 for a contradiction: then only the result and an emptied cell are checked
     std::size_t notifications;
-    std::string statistics;
+    std::string statistics;  // empty: not checked
 };
 
 class SolveOutcome : public testing::TestWithParam<Outcome> {};
 
-TEST_P(SolveOutcome, MatchesResultStepsNotificationsAndStatistics) {
+// Contradictions are states, never errors: they end unsolved with a cell left without candidates.
+TEST_P(SolveOutcome, MatchesResultStepsAndStatistics) {
     const Outcome& outcome = GetParam();
     Grid_9x9 grid;
     TestSupport::LoadPuzzle(grid, outcome.puzzle);
     SolverImplV1<Grid_9x9> solver;
-    RecordingListener listener;
+    TestSupport::RecordingListener listener;
     solver.AddListener(&listener);
     solver.AddListener(&listener);
 
     EXPECT_EQ(solver.Solve(grid), outcome.solved);
-    EXPECT_EQ(solver.GetSteps(), outcome.steps);
-    EXPECT_EQ(listener.Records().size(), outcome.notifications);
-    EXPECT_EQ(solver.GetStatistics(), outcome.statistics);
+    if (outcome.steps != 0) {
+        EXPECT_EQ(solver.GetSteps(), outcome.steps);
+        EXPECT_EQ(listener.Records().size(), outcome.notifications);
+        EXPECT_EQ(solver.GetStatistics(), outcome.statistics);
+    } else {
+        EXPECT_NE(TestSupport::Values(grid).find('x'), std::string::npos);
+    }
 }
 
-const std::string kNothing =
-    "Effective Cells updates\t\t: 0\nEffective \"Dual Cells\" rules\t\t: 0\n";
+const std::string kFiveTwice = "5....5" + std::string(75, '.');
+const std::string kSolution(TestSupport::kSampleSolution);
 
 INSTANTIATE_TEST_SUITE_P(
     Grids, SolveOutcome,
-    testing::Values(Outcome{"Empty", TestSupport::kEmptyPuzzle, false, 27, 0, kNothing},
-                    Outcome{"Complete", std::string(TestSupport::kSampleSolution), true, 27, 0,
-                            kNothing},
-                    // Block 0 removes the 5 from the sixth cell through the top row: it ends empty.
-                    Outcome{"FiveTwiceInTopRow", "5....5" + std::string(75, '.'), false, 50, 2,
-                            "Effective Cells updates\t\t: 20\n"
-                            "Effective \"Single Cell[card=1]\" rules\t: 1\n"
-                            "Effective \"Dual Cells\" rules\t\t: 2\n"}),
+    testing::Values(
+        Outcome{"Empty", TestSupport::kEmptyPuzzle, false, 27, 0, Statistics(0, {}, 0)},
+        Outcome{"Complete", kSolution, true, 27, 0, Statistics(0, {}, 0)},
+        // Block 0 removes the 5 from the sixth cell through the top row: it ends empty.
+        Outcome{"FiveTwiceInTopRow", kFiveTwice, false, 50, 2, Statistics(20, {{1, 1}}, 2)},
+        Outcome{"AllOnes", std::string(81, '1'), false, 0, 0, ""},
+        Outcome{"RowTwice", "123456789123456789" + std::string(63, '.'), false, 0, 0, ""},
+        Outcome{"SampleWithAnEightTwice",
+                "895.....48" + std::string(TestSupport::kSamplePuzzle.substr(10)), false, 0, 0, ""},
+        Outcome{"SolutionWithTwoOnes", "11" + kSolution.substr(2), false, 0, 0, ""}),
     [](const auto& info) { return info.param.name; });
 
-TEST(SolveOutcome, FiveTwiceLeavesTheSixthCellEmpty) {
+struct FirstApplication {
+    const char* name;
+    std::function<void(Grid_9x9&)> setUp;
+    std::size_t record;
+    const char* ruleName;
+    int step;
+    std::string statistics;
+    int row;
+    int column;
+    const char* cell;
+};
+
+class FirstApplicationTest : public testing::TestWithParam<FirstApplication> {};
+
+// Each case sets up candidates so that the rule application under test is the first of the run:
+// the regions examined before it change nothing.
+TEST_P(FirstApplicationTest, RemovesWhatTheRuleSays) {
+    const FirstApplication& expected = GetParam();
     Grid_9x9 grid;
-    TestSupport::LoadPuzzle(grid, "5....5" + std::string(75, '.'));
+    expected.setUp(grid);
     SolverImplV1<Grid_9x9> solver;
-    EXPECT_FALSE(solver.Solve(grid));
-    EXPECT_EQ(grid.GetCell(0, 5)->ToString(), "{}");
+    TestSupport::RecordingListener listener(&solver);
+    solver.AddListener(&listener);
+    solver.Solve(grid);
+
+    ASSERT_GT(listener.Records().size(), expected.record);
+    const auto& record = listener.Records()[expected.record];
+    EXPECT_EQ(record.ruleName, expected.ruleName);
+    EXPECT_EQ(record.step, expected.step);
+    EXPECT_EQ(record.statistics, expected.statistics);
+    EXPECT_EQ(DumpCell(record.dump, expected.row, expected.column), expected.cell);
 }
 
-// Contradictions are states, never errors: none of these may crash or trip a sanitizer.
-class Contradiction : public testing::TestWithParam<std::string> {};
+using Candidates = Grid_9x9::CellType::Candidates;
+constexpr const char* kInternal = "SolverImplV1::InternalRule";
+constexpr const char* kExternal = "SolverImplV1::ExternalRule";
 
-TEST_P(Contradiction, IsNotSolvable) {
-    Grid_9x9 grid;
-    TestSupport::LoadPuzzle(grid, GetParam());
-    SolverImplV1<Grid_9x9> solver;
-    RecordingListener listener;
-    solver.AddListener(&listener);
-    EXPECT_FALSE(solver.Solve(grid));
-    EXPECT_FALSE(listener.Records().empty());
-    EXPECT_NE(TestSupport::Values(grid).find('x'), std::string::npos);
+void RemoveFromRow(Grid_9x9& grid, int row, int keptColumn, int digit) {
+    for (int column = 0; column < 9; ++column) {
+        if (column != keptColumn) {
+            grid.GetCell(row, column)->GetCandidates().reset(digit - 1);
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Grids, Contradiction,
-    testing::Values(std::string(81, '1'), std::string(81, '9'),
-                    "123456789123456789" + std::string(63, '.'),
-                    "895.....48" + std::string(TestSupport::kSamplePuzzle.substr(10)),
-                    "11" + std::string(TestSupport::kSampleSolution.substr(2))),
-    [](const auto& info) { return "Grid" + std::to_string(info.index); });
+    Rules, FirstApplicationTest,
+    testing::Values(
+        FirstApplication{"ANakedPairLeavesItsRow",
+                         [](Grid_9x9& grid) {
+                             grid.GetCell(2, 1)->GetCandidates() = Candidates(0b0100'0100);
+                             grid.GetCell(2, 6)->GetCandidates() = Candidates(0b0100'0100);
+                         },
+                         0, kInternal, 12, Statistics(7, {{2, 1}}, 0), 2, 0, "{1,2,4,5,6,8,9}"},
+        // The other eight cells of the row allow eight digits, which leave the ninth.
+        FirstApplication{"EightCellsLeaveTheNinthItsDigit",
+                         [](Grid_9x9& grid) { RemoveFromRow(grid, 7, 4, 6); }, 0, kInternal, 17,
+                         Statistics(1, {{8, 1}}, 0), 7, 4, "{6}"},
+        // Then the 6 leaves its block, examined first, and its column, where the two cells
+        // inside the block have already lost it.
+        FirstApplication{"ADigitInOneCellOfARowLeavesItsBlockThenItsColumn",
+                         [](Grid_9x9& grid) { RemoveFromRow(grid, 7, 4, 6); }, 1, kExternal, 17,
+                         Statistics(13, {{8, 1}}, 2), 0, 4, "{1,2,3,4,5,7,8,9}"}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace Novem

@@ -13,6 +13,7 @@
 #include "run/SolveCommand.h"
 #include "run/TempDirectory.h"
 #include "support/Puzzles.h"
+#include "support/RecordingListener.h"
 
 namespace Novem::Batch {
 namespace {
@@ -105,45 +106,39 @@ protected:
     std::ostringstream m_err;
 };
 
-TEST_F(RunBatchTest, PrintsOneResultLinePerPuzzleInInputOrder) {
-    EXPECT_EQ(Run({}, kSample + "\r\n\n# comment\n" + std::string(81, '.') + "\n5....5" +
-                          std::string(75, '.') + "\n"),
-              0);
-    EXPECT_EQ(m_out.str(), kSolution + " solved\n" + std::string(81, '.') + " unsolved\n" +
-                               "5....x" + std::string(75, '.') + " unsolved\n");
+TEST_F(RunBatchTest, PrintsResultsInInputOrderAndTheStatisticsWhenAsked) {
+    const std::string fiveTwice = "5....5" + std::string(75, '.');
+    EXPECT_EQ(Run({}, kSample + "\r\n\n# comment\n" + fiveTwice + "\n"), 0);
+    EXPECT_EQ(m_out.str(), kSolution + " solved\n5....x" + std::string(75, '.') + " unsolved\n");
     EXPECT_EQ(m_err.str(), "");
-}
 
-TEST_F(RunBatchTest, ABadLineIsReportedAndSkippedAndTheRestIsSolved) {
-    WriteFile("puzzles.txt", "# two puzzles and a bad line\n123\n" + kSample + "\n");
-    EXPECT_EQ(Run({"puzzles.txt", "-"}, "12x" + std::string(78, '.') + "\n" + kSolution), 1);
-    EXPECT_EQ(m_out.str(), kSolution + " solved\n" + kSolution + " solved\n");
-    EXPECT_EQ(m_err.str(),
-              "novem-batch: puzzles.txt:2: expected 81 cells, found 3\n"
-              "novem-batch: -:1: invalid character 'x' at column 3 (cells are 1 to 9, 0 or .)\n");
-}
+    EXPECT_EQ(Run({"--stats"}, std::string(81, '.')), 0);
+    EXPECT_EQ(m_out.str(),
+              std::string(81, '.') + " unsolved\n" + TestSupport::Statistics(0, {}, 0));
 
-TEST_F(RunBatchTest, AMissingFileIsReportedAndTheOthersAreSolved) {
-    WriteFile("b.txt", kSample + "\n");
-    EXPECT_EQ(Run({"missing.txt", "b.txt"}), 1);
-    EXPECT_EQ(m_out.str(), kSolution + " solved\n");
-    EXPECT_EQ(m_err.str(), "novem-batch: missing.txt: cannot open: No such file or directory\n");
-}
-
-TEST_F(RunBatchTest, StatsFollowEachResult) {
-    EXPECT_EQ(Run({"--stats"}, std::string(81, '.') + "\n"), 0);
-    EXPECT_EQ(m_out.str(), std::string(81, '.') +
-                               " unsolved\nEffective Cells updates\t\t: 0\n"
-                               "Effective \"Dual Cells\" rules\t\t: 0\n");
-}
-
-TEST_F(RunBatchTest, JsonCarriesTheLineNumberAndTheCounters) {
     EXPECT_EQ(Run({"--json", "--stats"}, "# the sample\n" + kSample + "\n"), 0);
     EXPECT_EQ(m_out.str(), "{\"line\": 2, \"puzzle\": \"" + kSample + "\", \"result\": \"" +
                                kSolution +
                                "\", \"solved\": true, \"steps\": 80, \"notifications\": 61, "
                                "\"cellUpdates\": 445, \"singleCell\": [0, 43, 6, 1, 4, 4, 1, 0, "
                                "0, 0], \"dualCells\": 107}\n");
+
+    EXPECT_EQ(Run({"--time"}, kSample + "\n" + std::string(81, '.')), 0);
+    EXPECT_TRUE(std::regex_match(
+        m_err.str(), std::regex("2 puzzles, 1 solved, [0-9]+\\.[0-9]{3} s, [0-9]+ puzzles/s\n")))
+        << m_err.str();
+}
+
+TEST_F(RunBatchTest, ReportsBadLinesAndFilesAndSolvesTheRest) {
+    WriteFile("puzzles.txt", "# two puzzles and a bad line\n123\n" + kSample + "\n");
+    EXPECT_EQ(
+        Run({"missing.txt", "puzzles.txt", "-"}, "12x" + std::string(78, '.') + "\n" + kSolution),
+        1);
+    EXPECT_EQ(m_out.str(), kSolution + " solved\n" + kSolution + " solved\n");
+    EXPECT_EQ(m_err.str(),
+              "novem-batch: missing.txt: cannot open: No such file or directory\n"
+              "novem-batch: puzzles.txt:2: expected 81 cells, found 3\n"
+              "novem-batch: -:1: invalid character 'x' at column 3 (cells are 1 to 9, 0 or .)\n");
 }
 
 TEST_F(RunBatchTest, TheLogIsTheDesktopProgramsRunLog) {
@@ -169,14 +164,6 @@ TEST_F(RunBatchTest, ALogThatCannotBeWrittenIsAnError) {
     EXPECT_EQ(Run({"--log", "full.log"}, kSample), 1);
     EXPECT_EQ(m_out.str(), kSolution + " solved\n");
     EXPECT_EQ(m_err.str(), "novem-batch: full.log: could not write all of the log\n");
-}
-
-TEST_F(RunBatchTest, TimeSummarisesOnStandardError) {
-    EXPECT_EQ(Run({"--time"}, kSample + "\n" + std::string(81, '.')), 0);
-    EXPECT_TRUE(
-        std::regex_match(m_err.str(), std::regex("2 puzzles, 1 solved, [0-9]+\\.[0-9]{3} s, [0-9]+ "
-                                                 "puzzles/s\n")))
-        << m_err.str();
 }
 
 }  // namespace
