@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <stdexcept>
@@ -180,19 +178,6 @@ TEST_F(SolveCommandTest, AVanishedCurrentDirectoryIsALogThatCannotBeOpened) {
     std::filesystem::remove(m_directory / "gone");
     Run(kSample);
     ExpectWarningThenResult(m_window, kCannotOpen);
-}
-
-TEST_F(SolveCommandTest, AnUnwritableDirectoryLeavesTheOldLogAlone) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not bind the superuser";
-    }
-    WriteFile(kLog, "old");
-    std::filesystem::permissions(kLog, std::filesystem::perms::owner_read);
-    std::filesystem::permissions(
-        m_directory, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    Run(kSample);
-    ExpectWarningThenResult(m_window, kCannotOpen);
-    EXPECT_EQ(ReadFile(kLog), "old");
 }
 
 TEST_F(SolveCommandTest, AFullDiskIsReportedBeforeTheResult) {
