@@ -99,13 +99,10 @@ private:
     // leave the rest of the region. Every proper non-empty subset is tried, in mask order.
     bool InternalRule(const Layout& layout, std::size_t region, RegionMask& pending) {
         const std::size_t cells = layout.sizes[region];
-        if (cells < 2) {
+        if (cells < 2 || Settled(layout, region)) {
             return false;
         }
         const Positions total = (1U << cells) - 1U;
-        if (Settled(layout, region)) {
-            return false;
-        }
         std::array<Word, (1U << kDigits)> unions;
         FillUnions(layout, region, unions);
         bool effective = false;
