@@ -2,24 +2,17 @@
 
 #include <algorithm>
 
+#include "GridGeometry.h"
+
 namespace Novem {
 
-namespace {
-
-constexpr std::size_t kBlockSize = 3;
-constexpr std::size_t kFirstRowRegion = Grid_9x9::kSize;
-constexpr std::size_t kFirstColumnRegion = 2 * Grid_9x9::kSize;
-
-}  // namespace
-
 Grid_9x9::Grid_9x9() {
-    for (std::size_t row = 0; row < kSize; ++row) {
-        for (std::size_t column = 0; column < kSize; ++column) {
-            CellType* cell = &m_cells[kSize * row + column];
-            const std::size_t block = kBlockSize * (row / kBlockSize) + column / kBlockSize;
-            m_regions[block].Add(cell);
-            m_regions[kFirstRowRegion + row].Add(cell);
-            m_regions[kFirstColumnRegion + column].Add(cell);
+    for (int row = 0; row < GridGeometry::kSize; ++row) {
+        for (int column = 0; column < GridGeometry::kSize; ++column) {
+            CellType* cell = &m_cells[GridGeometry::kSize * row + column];
+            m_regions[GridGeometry::BlockOf(row, column)].Add(cell);
+            m_regions[GridGeometry::kFirstRow + row].Add(cell);
+            m_regions[GridGeometry::kFirstColumn + column].Add(cell);
         }
     }
 }

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Where the cells and regions of the 9x9 grid lie, as numbers: cell 9 * row + column, regions
+// 0-8 the blocks (left to right, top to bottom), 9-17 the rows and 18-26 the columns. The grid
+// wires itself from these, and the solver and everything that names a region read them.
+namespace Novem::GridGeometry {
+
+inline constexpr int kSize = 9;
+inline constexpr int kCells = kSize * kSize;
+inline constexpr int kRegions = 3 * kSize;
+inline constexpr int kFirstRow = kSize;
+inline constexpr int kFirstColumn = 2 * kSize;
+
+// One bit per region, bit r for region r.
+using RegionMask = std::uint32_t;
+
+enum class RegionKind { Block, Row, Column };
+
+constexpr int BlockOf(int row, int column) {
+    return 3 * (row / 3) + column / 3;
+}
+
+constexpr RegionKind KindOf(int region) {
+    return region < kFirstRow      ? RegionKind::Block
+           : region < kFirstColumn ? RegionKind::Row
+                                   : RegionKind::Column;
+}
+
+// The block, row or column number within its kind, from 0.
+constexpr int NumberOf(int region) {
+    return region % kSize;
+}
+
+// The cell at position k of the region, in ascending cell order: a block's cells row by row.
+constexpr int CellOf(int region, int position) {
+    const int number = NumberOf(region);
+    switch (KindOf(region)) {
+        case RegionKind::Block:
+            return kSize * (3 * (number / 3) + position / 3) + 3 * (number % 3) + position % 3;
+        case RegionKind::Row:
+            return kSize * number + position;
+        case RegionKind::Column:
+            return kSize * position + number;
+    }
+    return 0;
+}
+
+// The cells of every region, by position.
+inline constexpr std::array<std::array<int, kSize>, kRegions> kCellsOfRegion = [] {
+    std::array<std::array<int, kSize>, kRegions> cells{};
+    for (int region = 0; region < kRegions; ++region) {
+        for (int position = 0; position < kSize; ++position) {
+            cells[region][position] = CellOf(region, position);
+        }
+    }
+    return cells;
+}();
+
+// Where a cell lies: its block, row and column, and its position in each.
+struct Place {
+    int region;
+    int position;
+};
+
+inline constexpr std::array<std::array<Place, 3>, kCells> kPlacesOfCell = [] {
+    std::array<std::array<Place, 3>, kCells> places{};
+    for (int cell = 0; cell < kCells; ++cell) {
+        const int row = cell / kSize;
+        const int column = cell % kSize;
+        places[cell] = {{{BlockOf(row, column), 3 * (row % 3) + column % 3},
+                         {kFirstRow + row, column},
+                         {kFirstColumn + column, row}}};
+    }
+    return places;
+}();
+
+// The regions that hold each cell: its block, its row and its column.
+inline constexpr std::array<RegionMask, kCells> kRegionsOfCell = [] {
+    std::array<RegionMask, kCells> regions{};
+    for (int cell = 0; cell < kCells; ++cell) {
+        const int row = cell / kSize;
+        const int column = cell % kSize;
+        regions[cell] = RegionMask{1} << BlockOf(row, column) | RegionMask{1} << (kFirstRow + row) |
+                        RegionMask{1} << (kFirstColumn + column);
+    }
+    return regions;
+}();
+
+}  // namespace Novem::GridGeometry
