@@ -1,6 +1,7 @@
 #pragma once
 
-#include "TextFile.h"
+#include <string>
+
 #include "model/GridUpdateListener.h"
 #include "model/Grid_9x9.h"
 
@@ -8,13 +9,10 @@ namespace Novem {
 
 inline constexpr const char* kRunLogFileName = "NovemSolver.txt";
 
-// Appends the block of one grid update: the event's dump, then two separator lines. Through the
-// text file each separator is stored as CR CR LF, which readers of the log rely on.
-inline void WriteRunLogBlock(TextFile& log,
-                             const GridUpdateListener<Grid_9x9>::GridUpdateEvent& event) {
-    log.Write(event.ToString());
-    log.Write("\r\n");
-    log.Write("\r\n");
-}
+// Appends the bytes the run log holds for one grid update: the event's text form with every LF
+// stored as CR LF, as a text stream stores it, then two separator lines, each written as
+// "\r\n" and so stored as CR CR LF, which readers of the log rely on.
+void AppendRunLogBlock(std::string& stored,
+                       const GridUpdateListener<Grid_9x9>::GridUpdateEvent& event);
 
 }  // namespace Novem

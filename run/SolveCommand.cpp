@@ -65,7 +65,9 @@ void SolveCommand::OnSolve() {
 
 void SolveCommand::OnGridUpdate(const GridUpdateEvent& event) {
     if (m_logOpen) {
-        WriteRunLogBlock(m_logFile, event);
+        m_logBlock.clear();
+        AppendRunLogBlock(m_logBlock, event);
+        m_logFile.Write(m_logBlock);
     }
     for (int row = 0; row < kSize; ++row) {
         for (int column = 0; column < kSize; ++column) {

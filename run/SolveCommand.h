@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "SolveWindow.h"
 #include "TextFile.h"
 #include "model/GridUpdateListener.h"
@@ -31,6 +33,8 @@ private:
 
     ISolveWindow& m_window;
     TextFile m_logFile;
+    // One block's bytes, kept from one update to the next to spare an allocation each time.
+    std::string m_logBlock;
     bool m_logOpen = false;
     bool m_solving = false;
 };

@@ -1,7 +1,5 @@
 #include "TextFile.h"
 
-#include <string>
-
 namespace Novem {
 
 TextFile::~TextFile() {
@@ -15,19 +13,8 @@ bool TextFile::Open(const char* name) {
     return m_file != nullptr;
 }
 
-void TextFile::Write(std::string_view text) {
-    if (m_file == nullptr) {
-        return;
-    }
-    std::string stored;
-    stored.reserve(text.size() + text.size() / 16);
-    for (const char character : text) {
-        if (character == '\n') {
-            stored += '\r';
-        }
-        stored += character;
-    }
-    if (std::fwrite(stored.data(), 1, stored.size(), m_file) != stored.size()) {
+void TextFile::Write(std::string_view bytes) {
+    if (m_file != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size()) {
         m_failed = true;
     }
 }

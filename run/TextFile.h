@@ -5,8 +5,8 @@
 
 namespace Novem {
 
-// A file written in text mode as the run log's readers expect it: every LF written is stored as
-// CR LF, every other byte as it is.
+// The run log's file. Its callers hand it text as the file stores it (the run log block gives
+// every LF as CR LF already), and it tells whether anything was lost.
 class TextFile {
 public:
     TextFile() = default;
@@ -17,8 +17,8 @@ public:
     // Creates or truncates the file for writing. False on any failure; nothing is raised.
     bool Open(const char* name);
 
-    // Appends the text. A failure is not raised but remembered for Close().
-    void Write(std::string_view text);
+    // Appends the bytes. A failure is not raised but remembered for Close().
+    void Write(std::string_view bytes);
 
     // Writes out what is buffered and closes the file. False when anything written since Open
     // was lost, a full disk for example.

@@ -4,7 +4,6 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
 #include <string>
 
 #include "Crossings.h"
@@ -58,16 +57,15 @@ public:
     }
 
     std::string GetStatistics() const override {
-        std::ostringstream out;
-        out << "Effective Cells updates\t\t: " << m_cellUpdates << std::endl;
+        std::string text = "Effective Cells updates\t\t: " + std::to_string(m_cellUpdates) + "\n";
         for (std::size_t card = 0; card < m_singleCellRules.size(); ++card) {
             if (m_singleCellRules[card] != 0) {
-                out << "Effective \"Single Cell[card=" << card
-                    << "]\" rules\t: " << m_singleCellRules[card] << std::endl;
+                text += "Effective \"Single Cell[card=" + std::to_string(card) +
+                        "]\" rules\t: " + std::to_string(m_singleCellRules[card]) + "\n";
             }
         }
-        out << "Effective \"Dual Cells\" rules\t\t: " << m_dualCellsRules << std::endl;
-        return out.str();
+        return text + "Effective \"Dual Cells\" rules\t\t: " + std::to_string(m_dualCellsRules) +
+               "\n";
     }
 
     // The number of region examinations of the last Solve: the step of the last one.

@@ -1,28 +1,55 @@
-#include <iostream>
-#include <string_view>
-#include <vector>
+#include <cerrno>
+#include <cstdio>
+#include <string>
 
-#include "BatchOptions.h"
-#include "BatchRun.h"
+#include "CommandLine.h"
 #include "Product.h"
+#include "batch/BatchRun.h"
+#include "batch/OutputFile.h"
+
+namespace {
+
+int UsageError() {
+    std::fputs("Try 'novem-batch --help' for more information.\n", stderr);
+    return 2;
+}
+
+// The help and the version are output like any other: a failure to write them is an error.
+int Print(const std::string& text) {
+    try {
+        Novem::Batch::OutputFile out(1, "standard output");
+        out.Append(text);
+        out.Flush();
+        return 0;
+    } catch (const Novem::Batch::WriteError& error) {
+        if (error.Error() != EPIPE) {
+            std::fprintf(stderr, "novem-batch: %s\n", error.what());
+        }
+        return 1;
+    }
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
-    using Novem::Batch::ParsedCommandLine;
-    const ParsedCommandLine parsed =
-        Novem::Batch::ParseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
-    switch (parsed.action) {
-        case ParsedCommandLine::Action::UsageError:
-            std::cerr << "novem-batch: " << parsed.error << "\nTry 'novem-batch --help'.\n";
-            return 2;
-        case ParsedCommandLine::Action::Help:
-            std::cout << Novem::Batch::kUsage;
-            return 0;
-        case ParsedCommandLine::Action::Version:
-            std::cout << "novem-batch (" << Product::kName << ") " << Product::kVersion << '\n';
-            return 0;
-        case ParsedCommandLine::Action::Run:
+    using Novem::Batch::CommandLine;
+    const CommandLine command = Novem::Batch::ParseCommandLine(argc, argv);
+    switch (command.action) {
+        case CommandLine::Action::UsageError:
+            return UsageError();
+        case CommandLine::Action::Help:
+            return Print(Novem::Batch::kUsage);
+        case CommandLine::Action::Version:
+            return Print(std::string("novem-batch (") + Product::kName + ") " + Product::kVersion +
+                         "\n");
+        case CommandLine::Action::Run:
             break;
     }
-    std::ios::sync_with_stdio(false);
-    return Novem::Batch::RunBatch(parsed.options, std::cin, std::cout, std::cerr);
+    const Novem::Batch::Streams streams;
+    const std::string refusal = Novem::Batch::CheckLog(command.options, streams);
+    if (!refusal.empty()) {
+        std::fprintf(stderr, "novem-batch: %s\n", refusal.c_str());
+        return UsageError();
+    }
+    return Novem::Batch::RunBatch(command.options, streams);
 }

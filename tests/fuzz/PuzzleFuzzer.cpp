@@ -7,9 +7,9 @@
 #include <numeric>
 #include <string_view>
 
-#include "PuzzleLine.h"
 #include "model/GridUpdateListener.h"
 #include "model/Grid_9x9.h"
+#include "model/PuzzleText.h"
 #include "solver/SolverImplV1.h"
 
 namespace {
@@ -65,13 +65,9 @@ bool IsValidSolution(const Grid_9x9& grid) {
     return true;
 }
 
-void SolveAndCheck(std::string_view cells) {
+void SolveAndCheck(const Novem::PuzzleText::Cells& cells) {
     Grid_9x9 grid;
-    for (int cell = 0; cell < 81; ++cell) {
-        if (cells[cell] != '.') {
-            grid.GetCell(cell / 9, cell % 9)->SetValue(cells[cell] - '0');
-        }
-    }
+    Novem::PuzzleText::Load(cells, grid);
     ShrinkChecker checker(grid);
     Novem::SolverImplV1<Grid_9x9> solver;
     solver.AddListener(&checker);
@@ -96,11 +92,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
 
-        const Novem::Batch::PuzzleLine parsed = Novem::Batch::ParsePuzzleLine(line);
-        if (parsed.kind == Novem::Batch::PuzzleLine::Kind::Invalid) {
+        const Novem::PuzzleText::ParsedLine parsed = Novem::PuzzleText::ParseLine(line);
+        if (parsed.kind == Novem::PuzzleText::ParsedLine::Kind::Invalid) {
             Require(!parsed.error.empty());
-        } else if (parsed.kind == Novem::Batch::PuzzleLine::Kind::Puzzle) {
-            Require(parsed.cells.size() == 81);
+        } else if (parsed.kind == Novem::PuzzleText::ParsedLine::Kind::Puzzle) {
             SolveAndCheck(parsed.cells);
         }
     }

@@ -7,6 +7,7 @@
 
 #include "model/GridUpdateListener.h"
 #include "model/Grid_9x9.h"
+#include "model/PuzzleText.h"
 #include "support/Puzzles.h"
 
 namespace Novem {
@@ -34,22 +35,20 @@ TEST(Cell, ShowsItsCandidatesAndItsDigit) {
     EXPECT_EQ(cell.ToString(), "{9}");
 }
 
-class CellSetValueOutOfRange : public testing::TestWithParam<int> {};
-
-TEST_P(CellSetValueOutOfRange, ThrowsTheBitsetMessageAndLeavesNoCandidate) {
-    TestCell cell;
-    try {
-        cell.SetValue(GetParam());
-        FAIL() << "SetValue(" << GetParam() << ") did not throw";
-    } catch (const std::out_of_range& error) {
-        EXPECT_STREQ(error.what(), "invalid bitset<N> position");
+TEST(Cell, SetValueOutsideOneToNineThrowsTheBitsetMessageAndLeavesNoCandidate) {
+    for (const int digit : {0, 10, -1, -2147483647}) {
+        TestCell cell;
+        try {
+            cell.SetValue(digit);
+            ADD_FAILURE() << "SetValue(" << digit << ") did not throw";
+        } catch (const std::out_of_range& error) {
+            EXPECT_STREQ(error.what(), "invalid bitset<N> position");
+        }
+        int value = 7;
+        EXPECT_FALSE(cell.GetValue(value));
+        EXPECT_EQ(cell.ToString(), "{}");
     }
-    int digit = 7;
-    EXPECT_FALSE(cell.GetValue(digit));
-    EXPECT_EQ(cell.ToString(), "{}");
 }
-
-INSTANTIATE_TEST_SUITE_P(Digits, CellSetValueOutOfRange, testing::Values(0, 10, -1, -2147483647));
 
 class CellSets : public testing::Test {
 protected:
@@ -115,6 +114,91 @@ TEST_F(CellSets, GridWiresEachCellToItsBlockRowAndColumn) {
     other.CollectRegions(regions);
     m_grid.CollectRegions(regions);
     EXPECT_EQ(regions, m_regions);
+}
+
+const std::string kSample(TestSupport::kSamplePuzzle);
+
+struct LineCase {
+    const char* name;
+    std::string line;
+    PuzzleText::ParsedLine::Kind kind;
+    std::string expected;  // the cells, or the error
+};
+
+void PrintTo(const LineCase& line, std::ostream* out) {
+    *out << line.name;
+}
+
+class PuzzleLine : public testing::TestWithParam<LineCase> {};
+
+TEST_P(PuzzleLine, ReadsCellsOrSaysWhatIsWrong) {
+    const PuzzleText::ParsedLine parsed = PuzzleText::ParseLine(GetParam().line);
+    EXPECT_EQ(parsed.kind, GetParam().kind);
+    if (parsed.kind == PuzzleText::ParsedLine::Kind::Puzzle) {
+        EXPECT_EQ(std::string(parsed.cells.begin(), parsed.cells.end()), GetParam().expected);
+    } else if (parsed.kind == PuzzleText::ParsedLine::Kind::Invalid) {
+        EXPECT_EQ(parsed.error, GetParam().expected);
+    }
+}
+
+using Kind = PuzzleText::ParsedLine::Kind;
+const std::string kBadCell = " (cells are 1 to 9, 0 or .)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, PuzzleLine,
+    testing::Values(
+        LineCase{"Blank", " \t\r", Kind::Skipped, ""},
+        LineCase{"Comment", "  # a comment", Kind::Skipped, ""},
+        LineCase{"ZerosAndWhiteSpaceAround", "\t" + std::string(80, '0') + "7 \r", Kind::Puzzle,
+                 std::string(80, '.') + "7"},
+        LineCase{"RatingAfterBlanks", kSample + "  11.9/1.2/1.2", Kind::Puzzle, kSample},
+        LineCase{"NameAfterSemicolon", kSample + ";name;x", Kind::Puzzle, kSample},
+        LineCase{"CommentRightAfter", kSample + "#from a forum", Kind::Puzzle, kSample},
+        LineCase{"CommaAndBar", kSample + ",1|2", Kind::Puzzle, kSample},
+        LineCase{"Short", "123", Kind::Invalid, "expected 81 cells, found 3"},
+        LineCase{"ShortBeforeAField", "1 2" + std::string(78, '.'), Kind::Invalid,
+                 "expected 81 cells, found 1"},
+        LineCase{"EightySecondCell", kSample + "1 x", Kind::Invalid, "expected 81 cells, found 82"},
+        LineCase{"LetterCountedFromTheLineStart", "  12x" + std::string(78, '.'), Kind::Invalid,
+                 "invalid character 'x' at column 5" + kBadCell},
+        LineCase{"LetterAfterTheCells", kSample + "x", Kind::Invalid,
+                 "invalid character 'x' at column 82" + kBadCell},
+        LineCase{"ControlByte", std::string(5, '.') + '\x01', Kind::Invalid,
+                 "invalid character \\x01 at column 6" + kBadCell},
+        LineCase{"Delete", std::string(5, '.') + '\x7F', Kind::Invalid,
+                 "invalid character \\x7F at column 6" + kBadCell},
+        LineCase{"Tilde", "~", Kind::Invalid, "invalid character '~' at column 1" + kBadCell}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(PuzzleText, ReadsPastedTextAsOneLineOrNineLinesOfNine) {
+    std::string nineLines = "\r\n";
+    for (int row = 0; row < 9; ++row) {
+        nineLines += " " + kSample.substr(9 * row, 9) + (row == 4 ? "\r\n\r\n" : "\n");
+    }
+    for (const std::string& text : {kSample + " # comment\n", nineLines}) {
+        PuzzleText::Cells cells{};
+        ASSERT_TRUE(PuzzleText::ParseText(text, cells)) << text;
+        EXPECT_EQ(std::string(cells.begin(), cells.end()), kSample);
+    }
+    const std::string wrongRow = nineLines.substr(0, nineLines.size() - 2) + "x\n";
+    for (const std::string& text : {std::string("5"), std::string(), kSample + "x", wrongRow,
+                                    nineLines.substr(12), kSample + "\n" + kSample}) {
+        PuzzleText::Cells cells{};
+        cells.fill('?');
+        EXPECT_FALSE(PuzzleText::ParseText(text, cells)) << text;
+        EXPECT_EQ(cells[0], '?');
+    }
+}
+
+TEST(PuzzleText, LoadsGivensOverAnyCandidatesAndFormatsTheResult) {
+    Grid_9x9 grid;
+    grid.GetCell(0, 1)->GetCandidates().reset();
+    grid.GetCell(0, 2)->GetCandidates() = Candidates(0b110);
+    PuzzleText::Load(TestSupport::ToCells(kSample), grid);
+    EXPECT_EQ(PuzzleText::Format(grid), kSample);
+    EXPECT_EQ(grid.GetCell(0, 3)->GetCandidates().count(), 9U);
+    grid.GetCell(0, 3)->GetCandidates().reset();
+    EXPECT_EQ(PuzzleText::Format(grid).substr(0, 4), "895x");
 }
 
 }  // namespace

@@ -2,15 +2,11 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 
-#include "BatchSolver.h"
-#include "PuzzleLine.h"
-#include "run/TextFile.h"
+#include "batch/PuzzleSolver.h"
+#include "model/PuzzleText.h"
 
 namespace Novem::TestSupport {
 
@@ -23,25 +19,29 @@ inline std::uint64_t Fnv1a(std::string_view bytes) {
     return hash;
 }
 
-// What the engine must keep giving for one puzzle line: its JSON object and a hash of its run
-// log, written through `logPath`. Empty for a line that is no puzzle.
-inline std::string GuardLine(int number, std::string_view line,
-                             const std::filesystem::path& logPath) {
-    const Batch::PuzzleLine parsed = Batch::ParsePuzzleLine(line);
-    if (parsed.kind != Batch::PuzzleLine::Kind::Puzzle) {
+// What the engine must keep giving for one puzzle line: its result and counters, then a hash of
+// its run log. Empty for a line that is no puzzle.
+inline std::string GuardLine(std::uint64_t number, std::string_view line) {
+    const PuzzleText::ParsedLine parsed = PuzzleText::ParseLine(line);
+    if (parsed.kind != PuzzleText::ParsedLine::Kind::Puzzle) {
         return {};
     }
-    TextFile log;
-    log.Open(logPath.c_str());
-    Batch::BatchSolver solver(&log);
-    std::string json = Batch::FormatJson(number, parsed.cells, solver.Solve(parsed.cells));
-    log.Close();
-    std::ifstream in(logPath, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    Batch::PuzzleSolver solver(false);
+    std::string log;
+    const Batch::PuzzleResult& result = solver.Solve(parsed.cells, &log);
+    std::string record =
+        "{\"line\": " + std::to_string(number) + ", \"puzzle\": \"" +
+        std::string(parsed.cells.data(), parsed.cells.size()) + "\", \"result\": \"" +
+        result.result + "\", \"solved\": " + (result.solved ? "true" : "false") +
+        ", \"steps\": " + std::to_string(result.steps) +
+        ", \"notifications\": " + std::to_string(result.notifications) +
+        ", \"cellUpdates\": " + std::to_string(result.cellUpdates) + ", \"singleCell\": [";
+    for (std::size_t card = 0; card < result.singleCell.size(); ++card) {
+        record += (card > 0 ? ", " : "") + std::to_string(result.singleCell[card]);
+    }
     char hash[24];
-    std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(Fnv1a(bytes)));
-    json.back() = ' ';
-    return json + hash;
+    std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(Fnv1a(log)));
+    return record + "], \"dualCells\": " + std::to_string(result.dualCells) + "} " + hash;
 }
 
 }  // namespace Novem::TestSupport

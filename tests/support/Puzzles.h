@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "model/Grid_9x9.h"
+#include "model/PuzzleText.h"
 
 namespace Novem::TestSupport {
 
@@ -32,28 +33,14 @@ inline constexpr std::string_view kSampleSolution =
 
 inline const std::string kEmptyPuzzle(81, '.');
 
-// Gives every cell with a digit in `puzzle` that digit as its only candidate.
-inline void LoadPuzzle(Grid_9x9& grid, std::string_view puzzle) {
-    for (int index = 0; index < 81; ++index) {
-        if (puzzle[index] != '.') {
-            grid.GetCell(index / 9, index % 9)->SetValue(puzzle[index] - '0');
-        }
-    }
+inline PuzzleText::Cells ToCells(std::string_view puzzle) {
+    PuzzleText::Cells cells{};
+    puzzle.copy(cells.data(), cells.size());
+    return cells;
 }
 
-// The digit of every decided cell, '.' for several candidates and 'x' for none.
-inline std::string Values(const Grid_9x9& grid) {
-    std::string values;
-    for (int index = 0; index < 81; ++index) {
-        const Grid_9x9::CellType* cell = grid.GetCell(index / 9, index % 9);
-        int digit = 0;
-        if (cell->GetValue(digit)) {
-            values += static_cast<char>('0' + digit);
-        } else {
-            values += cell->GetCandidates().none() ? 'x' : '.';
-        }
-    }
-    return values;
+inline void LoadPuzzle(Grid_9x9& grid, std::string_view puzzle) {
+    PuzzleText::Load(ToCells(puzzle), grid);
 }
 
 }  // namespace Novem::TestSupport

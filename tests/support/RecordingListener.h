@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,13 +20,22 @@ public:
         std::int32_t step;
         std::string dump;
         std::string statistics;
+        std::array<unsigned, 81> candidates;
     };
 
     explicit RecordingListener(const SolverImplV1<Grid_9x9>* solver = nullptr) : m_solver(solver) {}
 
     void OnGridUpdate(const GridUpdateEvent& event) override {
-        m_records.push_back({event.ruleName, event.step, event.ToString(),
-                             m_solver != nullptr ? m_solver->GetStatistics() : ""});
+        Record& record = m_records.emplace_back();
+        record = {event.ruleName,
+                  event.step,
+                  event.ToString(),
+                  m_solver != nullptr ? m_solver->GetStatistics() : "",
+                  {}};
+        for (int cell = 0; cell < 81; ++cell) {
+            record.candidates[cell] = static_cast<unsigned>(
+                event.grid->GetCell(cell / 9, cell % 9)->GetCandidates().to_ulong());
+        }
     }
 
     const std::vector<Record>& Records() const { return m_records; }

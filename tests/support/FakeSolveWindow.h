@@ -57,10 +57,14 @@ public:
     void EndWaitCursor() override { m_calls.push_back("end wait"); }
     // Hands out the given readings in turn, then repeats the last.
     std::uint32_t GetTickCount() const override {
-        return m_ticks[std::min(m_nextTick++, m_ticks.size() - 1)];
+        const std::uint32_t tick = m_ticks.front();
+        if (m_ticks.size() > 1) {
+            m_ticks.erase(m_ticks.begin());
+        }
+        return tick;
     }
 
-    std::vector<std::uint32_t> m_ticks{0};
+    mutable std::vector<std::uint32_t> m_ticks{0};
     std::function<void()> m_onRepaint;
     std::function<void()> m_onSetCell;
     std::vector<std::string> m_calls;
@@ -69,7 +73,6 @@ public:
 
 private:
     std::array<std::string, 81> m_cells;
-    mutable std::size_t m_nextTick = 0;
 };
 
 }  // namespace Novem::TestSupport

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace Novem::Batch {
+
+struct BatchOptions {
+    enum class Progress { Auto, Always, Never };
+
+    bool stats = false;
+    bool json = false;
+    bool explain = false;
+    bool time = false;
+    bool summary = false;
+    Progress progress = Progress::Auto;
+    // 0: one per processor the process may run on.
+    unsigned jobs = 0;
+    // Empty: no log.
+    std::string logFile{};
+    // Empty: standard input; "-" stands for it too.
+    std::vector<std::string> files{};
+};
+
+// Where a run reads and writes: standard input, output and error, or what a test puts there.
+struct Streams {
+    int in = 0;
+    int out = 1;
+    int err = 2;
+};
+
+}  // namespace Novem::Batch

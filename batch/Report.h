@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "PuzzleSolver.h"
+#include "model/PuzzleText.h"
+
+// The forms in which novem-batch prints a puzzle's result.
+namespace Novem::Batch::Report {
+
+// The result and "solved" or "unsolved", on one line.
+void AppendPlain(std::string& out, const PuzzleResult& result);
+
+// A JSON string: quotes, backslashes and control characters escaped, and each byte that is not
+// part of valid UTF-8 replaced by U+FFFD, since JSON text is Unicode.
+std::string JsonString(std::string_view text);
+
+// One JSON object on one line, with its LF. `file` is already a JSON string.
+void AppendJson(std::string& out, std::string_view file, std::uint64_t line,
+                const PuzzleText::Cells& puzzle, const PuzzleResult& result, bool explain);
+
+}  // namespace Novem::Batch::Report

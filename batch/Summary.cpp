@@ -1,0 +1,90 @@
+#include "Summary.h"
+
+#include <cstdio>
+
+namespace Novem::Batch {
+
+namespace {
+
+std::string Line(const char* format, auto... values) {
+    char line[128];
+    std::snprintf(line, sizeof line, format, values...);
+    return line;
+}
+
+double Percent(std::uint64_t part, std::uint64_t whole) {
+    return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole);
+}
+
+using Count = unsigned long long;
+
+}  // namespace
+
+void Summary::Add(const PuzzleResult& result) {
+    ++m_puzzles;
+    m_solved += result.solved ? 1 : 0;
+    m_contradicted += result.result.find('x') != std::string::npos ? 1 : 0;
+    std::size_t largest = 0;
+    for (std::size_t card = 0; card < result.singleCell.size(); ++card) {
+        largest = result.singleCell[card] != 0 ? card : largest;
+        m_singleCell[card] += result.singleCell[card];
+    }
+    ++m_needed[largest][result.dualCells != 0 ? 1 : 0];
+    m_cellUpdates += result.cellUpdates;
+    m_dualCells += result.dualCells;
+    m_steps += static_cast<std::uint64_t>(result.steps);
+    m_notifications += result.notifications;
+}
+
+void Summary::Merge(const Summary& other) {
+    m_puzzles += other.m_puzzles;
+    m_solved += other.m_solved;
+    m_contradicted += other.m_contradicted;
+    for (std::size_t card = 0; card < m_needed.size(); ++card) {
+        m_needed[card][0] += other.m_needed[card][0];
+        m_needed[card][1] += other.m_needed[card][1];
+        m_singleCell[card] += other.m_singleCell[card];
+    }
+    m_cellUpdates += other.m_cellUpdates;
+    m_dualCells += other.m_dualCells;
+    m_steps += other.m_steps;
+    m_notifications += other.m_notifications;
+}
+
+std::string Summary::Format() const {
+    const std::uint64_t unsolved = m_puzzles - m_solved;
+    std::string text = Line("%-28s%14llu\n", "Puzzles", Count{m_puzzles});
+    text +=
+        Line("%-28s%14llu %7.2f %%\n", "  solved", Count{m_solved}, Percent(m_solved, m_puzzles));
+    text +=
+        Line("%-28s%14llu %7.2f %%\n", "  unsolved", Count{unsolved}, Percent(unsolved, m_puzzles));
+    text += Line("%-28s%14llu %7.2f %%\n", "    of them contradicted", Count{m_contradicted},
+                 Percent(m_contradicted, m_puzzles));
+
+    text += Line("\n%-28s%14s%17s\n", "Largest subset needed", "no crossings", "with crossings");
+    for (std::size_t card = 0; card < m_needed.size(); ++card) {
+        if (m_needed[card][0] + m_needed[card][1] == 0) {
+            continue;
+        }
+        const std::string label =
+            card == 0 ? "  none" : "  " + std::to_string(card) + (card == 1 ? " cell" : " cells");
+        text += Line("%-28s%14llu%17llu\n", label.c_str(), Count{m_needed[card][0]},
+                     Count{m_needed[card][1]});
+    }
+
+    text += Line("\n%s\n", "Totals");
+    text += Line("%-42s: %llu\n", "  Effective Cells updates", Count{m_cellUpdates});
+    for (std::size_t card = 0; card < m_singleCell.size(); ++card) {
+        if (m_singleCell[card] != 0) {
+            const std::string label =
+                "  Effective \"Single Cell[card=" + std::to_string(card) + "]\" rules";
+            text += Line("%-42s: %llu\n", label.c_str(), Count{m_singleCell[card]});
+        }
+    }
+    text += Line("%-42s: %llu\n", "  Effective \"Dual Cells\" rules", Count{m_dualCells});
+    text += Line("%-42s: %llu\n", "  Steps", Count{m_steps});
+    text += Line("%-42s: %llu\n", "  Notifications", Count{m_notifications});
+    return text;
+}
+
+}  // namespace Novem::Batch

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "PuzzleSolver.h"
+
+namespace Novem::Batch {
+
+// An overview of a collection: how many puzzles were solved, how many were left unsolved or
+// contradicted (a cell without a candidate), which rules they needed at most, and the totals of
+// every counter.
+class Summary {
+public:
+    void Add(const PuzzleResult& result);
+    void Merge(const Summary& other);
+
+    std::uint64_t Puzzles() const { return m_puzzles; }
+    std::uint64_t Solved() const { return m_solved; }
+
+    // A few short tables, for a person to read at a glance.
+    std::string Format() const;
+
+private:
+    std::uint64_t m_puzzles = 0;
+    std::uint64_t m_solved = 0;
+    std::uint64_t m_contradicted = 0;
+    // By the largest subset card a puzzle needed (0 for none), without and with crossings.
+    std::array<std::array<std::uint64_t, 2>, 10> m_needed{};
+    std::uint64_t m_cellUpdates = 0;
+    std::array<std::uint64_t, 10> m_singleCell{};
+    std::uint64_t m_dualCells = 0;
+    std::uint64_t m_steps = 0;
+    std::uint64_t m_notifications = 0;
+};
+
+}  // namespace Novem::Batch

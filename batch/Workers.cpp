@@ -1,0 +1,96 @@
+#include "Workers.h"
+
+namespace Novem::Batch {
+
+Workers::Workers(unsigned count, bool explain, Process process, Write write)
+    : m_process(std::move(process)), m_write(std::move(write)), m_capacity(2 * count) {
+    for (unsigned index = 0; index < count; ++index) {
+        m_threads.emplace_back(&Workers::Work, this, explain);
+    }
+}
+
+Workers::~Workers() {
+    {
+        // Left without Finish, on an error of the caller's: nothing more is wanted.
+        const std::lock_guard lock(m_mutex);
+        m_stopped = true;
+    }
+    m_changed.notify_all();
+    for (std::thread& thread : m_threads) {
+        if (thread.joinable()) {
+            thread.join();
+        }
+    }
+}
+
+bool Workers::Submit(Chunk&& chunk) {
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_queue.size() < m_capacity || m_stopped; });
+    if (m_stopped) {
+        return false;
+    }
+    m_queue.emplace_back(m_submitted++, std::move(chunk));
+    m_changed.notify_all();
+    return true;
+}
+
+void Workers::Finish() {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_ending = true;
+    }
+    m_changed.notify_all();
+    for (std::thread& thread : m_threads) {
+        thread.join();
+    }
+    if (m_error) {
+        std::rethrow_exception(m_error);
+    }
+}
+
+void Workers::Work(bool explain) {
+    try {
+        PuzzleSolver solver(explain);
+        ChunkOutput output;
+        for (;;) {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [this] { return !m_queue.empty() || m_ending || m_stopped; });
+            if (m_stopped || m_queue.empty()) {
+                return;
+            }
+            auto [sequence, chunk] = std::move(m_queue.front());
+            m_queue.pop_front();
+            m_changed.notify_all();
+            lock.unlock();
+
+            m_process(chunk, solver, output);
+
+            lock.lock();
+            m_changed.wait(lock, [this, sequence] { return m_written == sequence || m_stopped; });
+            if (m_stopped) {
+                return;
+            }
+            // Only the worker whose turn it is writes, so it needs no lock to do so.
+            lock.unlock();
+            m_write(output);
+            lock.lock();
+            ++m_written;
+            m_changed.notify_all();
+        }
+    } catch (...) {
+        Stop(std::current_exception());
+    }
+}
+
+void Workers::Stop(std::exception_ptr error) {
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!m_stopped) {
+            m_error = std::move(error);
+            m_stopped = true;
+        }
+    }
+    m_changed.notify_all();
+}
+
+}  // namespace Novem::Batch

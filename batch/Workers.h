@@ -1,0 +1,57 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "Chunk.h"
+#include "PuzzleSolver.h"
+
+namespace Novem::Batch {
+
+// Solves chunks on several threads, each with a solver of its own, and writes their output in
+// the order the chunks came in. Memory stays bounded: Submit waits while enough chunks are
+// queued. The first error of a worker stops them all and comes back from Finish.
+class Workers {
+public:
+    // Fills the output, which each worker keeps from one chunk to the next so that its buffers
+    // are not allocated anew every time.
+    using Process = std::function<void(const Chunk&, PuzzleSolver&, ChunkOutput&)>;
+    using Write = std::function<void(const ChunkOutput&)>;
+
+    Workers(unsigned count, bool explain, Process process, Write write);
+    Workers(const Workers&) = delete;
+    Workers& operator=(const Workers&) = delete;
+    ~Workers();
+
+    // False once the workers have stopped on an error.
+    bool Submit(Chunk&& chunk);
+
+    // Waits until every chunk is written; throws the error that stopped the workers, if any.
+    void Finish();
+
+private:
+    void Work(bool explain);
+    void Stop(std::exception_ptr error);
+
+    Process m_process;
+    Write m_write;
+    std::size_t m_capacity;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<std::pair<std::uint64_t, Chunk>> m_queue;
+    std::uint64_t m_submitted = 0;
+    std::uint64_t m_written = 0;
+    // No more chunks will come / nothing more is done.
+    bool m_ending = false;
+    bool m_stopped = false;
+    std::exception_ptr m_error;
+    std::vector<std::thread> m_threads;
+};
+
+}  // namespace Novem::Batch

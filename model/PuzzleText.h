@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "Grid_9x9.h"
+
+// The text form of a puzzle, as collections, forums and other solvers pass it around: 81 cells
+// row by row, '1' to '9' for a given digit and '0' or '.' for an empty cell.
+namespace Novem::PuzzleText {
+
+inline constexpr std::size_t kCells = 81;
+
+// The cells in cell order, '1' to '9' or '.'.
+using Cells = std::array<char, kCells>;
+
+struct ParsedLine {
+    enum class Kind { Skipped, Puzzle, Invalid };
+
+    Kind kind = Kind::Skipped;
+    Cells cells{};
+    // For an invalid line: what is wrong with it.
+    std::string error;
+};
+
+// One line of a puzzle file. White space around it (a CR before the LF included) is ignored,
+// and a blank line or one starting with '#' is skipped. After the 81 cells anything that follows
+// white space or one of ';', ',', '|' and '#' is a trailing field (a name, a rating, a comment)
+// and is ignored. Columns in errors count from 1 in the line as given.
+ParsedLine ParseLine(std::string_view line);
+
+// A puzzle as text pasted from elsewhere: one such line, or 9 lines of 9 cells each; lines of
+// white space only don't count. False, with `cells` untouched, for anything else.
+bool ParseText(std::string_view text, Cells& cells);
+
+// Gives every cell with a digit that digit as its only candidate, and every other cell all nine.
+void Load(const Cells& cells, Grid_9x9& grid);
+
+// The digit of every cell with one candidate; `undecided` for several, `contradicted` for none.
+std::string Format(const Grid_9x9& grid, char undecided = '.', char contradicted = 'x');
+
+}  // namespace Novem::PuzzleText

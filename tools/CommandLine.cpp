@@ -1,0 +1,159 @@
+#include "CommandLine.h"
+
+#include <getopt.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace Novem::Batch {
+
+const char* const kUsage =
+    "Usage: novem-batch [OPTION]... [FILE]...\n"
+    "Solve number-placement puzzles by pure deduction, one puzzle per line.\n"
+    "\n"
+    "A puzzle is 81 cells row by row: 1 to 9 for a given digit, 0 or . for an empty\n"
+    "cell. After the cells, anything that follows white space or one of ; , | # is\n"
+    "ignored, such as a name, a rating or a comment. Blank lines and lines starting\n"
+    "with # are skipped. With no FILE, or when FILE is -, read standard input.\n"
+    "\n"
+    "For each puzzle, in input order, print the digit of every decided cell, . for\n"
+    "a cell with several candidates and x for one with none, then solved or\n"
+    "unsolved. The output is the same for any number of workers.\n"
+    "\n"
+    "      --stats          print the rule statistics after each result\n"
+    "      --explain        print every effective rule application after each\n"
+    "                         result, one per line, in the words solvers use\n"
+    "      --json           print one JSON object per puzzle instead, with its file,\n"
+    "                         line and counters, and with --explain its explanation\n"
+    "      --log=FILE       write the run log of every puzzle to FILE, as the\n"
+    "                         desktop program writes NovemSolver.txt\n"
+    "      --time           print the number of puzzles and the time taken on\n"
+    "                         standard error\n"
+    "      --summary        print an overview of the whole run on standard error:\n"
+    "                         solved, unsolved, the rules needed, every counter\n"
+    "  -j, --jobs=N         solve on N workers (default: one per processor)\n"
+    "      --progress       show progress on standard error, even when it is no\n"
+    "                         terminal\n"
+    "      --no-progress    never show progress\n"
+    "  -h, --help           display this help and exit\n"
+    "  -V, --version        output version information and exit\n"
+    "\n"
+    "An option may be abbreviated to any unambiguous prefix, as --st for --stats;\n"
+    "--log FILE is the same as --log=FILE, and -- ends the options. Progress shows\n"
+    "by itself when standard error is a terminal and the results go elsewhere.\n"
+    "\n"
+    "Exit status: 0 when every line was a puzzle, 1 when a line or a file could not\n"
+    "be read or the output could not be written, 2 for a usage error.\n";
+
+namespace {
+
+constexpr const char* kProgram = "novem-batch";
+
+enum Option : int {
+    kStats = 256,
+    kJson,
+    kExplain,
+    kLog,
+    kTime,
+    kSummary,
+    kProgress,
+    kNoProgress,
+};
+
+constexpr option kOptions[] = {
+    {"stats", no_argument, nullptr, kStats},
+    {"json", no_argument, nullptr, kJson},
+    {"explain", no_argument, nullptr, kExplain},
+    {"log", required_argument, nullptr, kLog},
+    {"time", no_argument, nullptr, kTime},
+    {"summary", no_argument, nullptr, kSummary},
+    {"jobs", required_argument, nullptr, 'j'},
+    {"progress", no_argument, nullptr, kProgress},
+    {"no-progress", no_argument, nullptr, kNoProgress},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'V'},
+    {nullptr, 0, nullptr, 0},
+};
+
+// More workers than this would only cost memory.
+constexpr unsigned long kMaxJobs = 4096;
+
+bool ParseJobs(const char* text, unsigned& jobs) {
+    char* end = nullptr;
+    const unsigned long value = std::strtoul(text, &end, 10);
+    if (*text < '0' || *text > '9' || *end != '\0' || value == 0 || value > kMaxJobs) {
+        std::fprintf(stderr, "%s: invalid number of jobs: '%s'\n", kProgram, text);
+        return false;
+    }
+    jobs = static_cast<unsigned>(value);
+    return true;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(int argc, char* argv[]) {
+    // getopt_long names the program after argv[0] in its messages; ours say "novem-batch".
+    std::vector<char*> arguments(argv, argv + argc);
+    std::string program = kProgram;
+    arguments.front() = program.data();
+    arguments.push_back(nullptr);
+
+    CommandLine command;
+    BatchOptions& options = command.options;
+    bool wrong = false;
+    optind = 0;
+    for (int option;
+         (option = getopt_long(argc, arguments.data(), "hVj:", kOptions, nullptr)) != -1;) {
+        switch (option) {
+            case kStats:
+                options.stats = true;
+                break;
+            case kJson:
+                options.json = true;
+                break;
+            case kExplain:
+                options.explain = true;
+                break;
+            case kLog:
+                options.logFile = optarg;
+                if (options.logFile.empty()) {
+                    std::fprintf(stderr, "%s: option '--log' needs a file name\n", kProgram);
+                    wrong = true;
+                }
+                break;
+            case kTime:
+                options.time = true;
+                break;
+            case kSummary:
+                options.summary = true;
+                break;
+            case kProgress:
+                options.progress = BatchOptions::Progress::Always;
+                break;
+            case kNoProgress:
+                options.progress = BatchOptions::Progress::Never;
+                break;
+            case 'j':
+                wrong = !ParseJobs(optarg, options.jobs) || wrong;
+                break;
+            case 'h':
+                command.action = CommandLine::Action::Help;
+                break;
+            case 'V':
+                command.action = CommandLine::Action::Version;
+                break;
+            default:
+                wrong = true;
+                break;
+        }
+    }
+    if (wrong) {
+        command.action = CommandLine::Action::UsageError;
+    }
+    options.files.assign(arguments.begin() + optind, arguments.end() - 1);
+    return command;
+}
+
+}  // namespace Novem::Batch
