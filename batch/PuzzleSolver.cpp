@@ -30,7 +30,7 @@ const PuzzleResult& PuzzleSolver::Solve(const PuzzleText::Cells& cells, std::str
 void PuzzleSolver::OnGridUpdate(const GridUpdateEvent& event) {
     ++m_result.notifications;
     if (m_log != nullptr) {
-        AppendRunLogBlock(*m_log, event);
+        m_logBlocks.Append(*m_log, event);
     }
 }
 

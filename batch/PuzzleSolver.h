@@ -8,6 +8,7 @@
 #include "model/GridUpdateListener.h"
 #include "model/Grid_9x9.h"
 #include "model/PuzzleText.h"
+#include "run/RunLog.h"
 #include "solver/RuleApplication.h"
 #include "solver/SolverImplV1.h"
 
@@ -64,6 +65,7 @@ private:
     SolverImplV1<Grid_9x9> m_solver;
     PuzzleResult m_result;
     std::string* m_log = nullptr;
+    RunLogBlocks m_logBlocks;
 };
 
 }  // namespace Novem::Batch

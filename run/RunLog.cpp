@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <stdexcept>
 #include <string_view>
 
 namespace Novem {
@@ -11,11 +12,9 @@ namespace Novem {
 namespace {
 
 constexpr int kSize = static_cast<int>(Grid_9x9::kSize);
-// The longest candidate text, "{1,2,3,4,5,6,7,8,9}", padded so that it is copied whole.
-constexpr std::size_t kCellTextSize = 24;
 
 struct CellText {
-    std::array<char, kCellTextSize> bytes{};
+    std::array<char, RunLogBlocks::kCellTextSize> bytes{};
     std::size_t size = 0;
 };
 
@@ -38,37 +37,57 @@ const std::array<CellText, 512>& CellTexts() {
 
 }  // namespace
 
-void AppendRunLogBlock(std::string& stored,
-                       const GridUpdateListener<Grid_9x9>::GridUpdateEvent& event) {
-    char step[16];
-    const auto stepEnd = std::to_chars(std::begin(step), std::end(step), event.step).ptr;
-    stored += "************ ";
-    stored += event.ruleName;
-    stored += '[';
-    stored.append(step, stepEnd);
-    stored += "] ************\r\n";
-
-    // Each row at its longest, plus room for the padding of the last text.
-    constexpr std::size_t kRowSize = kSize * (kCellTextSize + 1) + 2;
-    const auto& texts = CellTexts();
-    const std::size_t start = stored.size();
-    stored.resize(start + kSize * kRowSize);
-    char* out = stored.data() + start;
-    for (int row = 0; row < kSize; ++row) {
-        for (int column = 0; column < kSize; ++column) {
-            if (column > 0) {
-                *out++ = '\t';
-            }
-            const CellText& text =
-                texts[event.grid->GetCell(row, column)->GetCandidates().to_ulong()];
-            std::memcpy(out, text.bytes.data(), kCellTextSize);
-            out += text.size;
-        }
-        *out++ = '\r';
-        *out++ = '\n';
+void RunLogBlocks::Append(std::string& stored,
+                          const GridUpdateListener<Grid_9x9>::GridUpdateEvent& event) {
+    constexpr std::string_view kOpen = "************ ";
+    constexpr std::string_view kClose = "] ************\r\n";
+    constexpr std::string_view kSeparators = "\r\r\n\r\r\n";
+    // The block is made in a buffer of its own: growing `stored` to its size first would fill
+    // it with zeros for nothing.
+    if (event.ruleName.size() > kMaxRuleName) {
+        throw std::length_error("rule name too long for a run log block");
     }
-    stored.resize(static_cast<std::size_t>(out - stored.data()));
-    stored += "\r\r\n\r\r\n";
+    char* out = m_block.data();
+    const auto put = [&out](std::string_view text) {
+        std::memcpy(out, text.data(), text.size());
+        out += text.size();
+    };
+    put(kOpen);
+    put(event.ruleName);
+    *out++ = '[';
+    out = std::to_chars(out, out + 16, event.step).ptr;
+    put(kClose);
+
+    const auto& texts = CellTexts();
+    for (int row = 0; row < kSize; ++row) {
+        Row& cached = m_rows[row];
+        unsigned long changed = cached.size == 0 ? 1 : 0;
+        for (int column = 0; column < kSize; ++column) {
+            const unsigned long candidates =
+                event.grid->GetCell(row, column)->GetCandidates().to_ulong();
+            changed |= candidates ^ cached.candidates[column];
+            cached.candidates[column] = candidates;
+        }
+        if (changed != 0) {
+            char* text = cached.text.data();
+            for (int column = 0; column < kSize; ++column) {
+                if (column > 0) {
+                    *text++ = '\t';
+                }
+                const CellText& cell = texts[cached.candidates[column]];
+                std::memcpy(text, cell.bytes.data(), kCellTextSize);
+                text += cell.size;
+            }
+            *text++ = '\r';
+            *text++ = '\n';
+            cached.size = static_cast<std::size_t>(text - cached.text.data());
+        }
+        // Whole rows are copied, the size the copy a few vector moves.
+        std::memcpy(out, cached.text.data(), kRowCapacity);
+        out += cached.size;
+    }
+    put(kSeparators);
+    stored.append(m_block.data(), static_cast<std::size_t>(out - m_block.data()));
 }
 
 }  // namespace Novem

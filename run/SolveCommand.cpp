@@ -66,7 +66,7 @@ void SolveCommand::OnSolve() {
 void SolveCommand::OnGridUpdate(const GridUpdateEvent& event) {
     if (m_logOpen) {
         m_logBlock.clear();
-        AppendRunLogBlock(m_logBlock, event);
+        m_logBlocks.Append(m_logBlock, event);
         m_logFile.Write(m_logBlock);
     }
     for (int row = 0; row < kSize; ++row) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "SolveWindow.h"
+#include "RunLog.h"
 #include "TextFile.h"
 #include "model/GridUpdateListener.h"
 #include "model/Grid_9x9.h"
@@ -33,6 +34,7 @@ private:
 
     ISolveWindow& m_window;
     TextFile m_logFile;
+    RunLogBlocks m_logBlocks;
     // One block's bytes, kept from one update to the next to spare an allocation each time.
     std::string m_logBlock;
     bool m_logOpen = false;

@@ -300,7 +300,7 @@ TEST(LineReader, HoldsNoLineLongerThanTheLimit) {
             ASSERT_EQ(write(ends[1], block.data(), block.size()),
                       static_cast<ssize_t>(block.size()));
         }
-        const std::string rest = "\n" + std::string(LineReader::kMaxLine, 'a') + "\nlast";
+        const std::string rest = std::string("\n") + std::string(LineReader::kMaxLine, 'a') + "\nlast";
         ASSERT_EQ(write(ends[1], rest.data(), rest.size()), static_cast<ssize_t>(rest.size()));
         close(ends[1]);
     });

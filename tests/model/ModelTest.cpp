@@ -142,14 +142,17 @@ TEST_P(PuzzleLine, ReadsCellsOrSaysWhatIsWrong) {
 }
 
 using Kind = PuzzleText::ParsedLine::Kind;
-const std::string kBadCell = " (cells are 1 to 9, 0 or .)";
+// What every error about a character ends with.
+std::string BadCell(std::string start) {
+    return start + " (cells are 1 to 9, 0 or .)";
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, PuzzleLine,
     testing::Values(
         LineCase{"Blank", " \t\r", Kind::Skipped, ""},
         LineCase{"Comment", "  # a comment", Kind::Skipped, ""},
-        LineCase{"ZerosAndWhiteSpaceAround", "\t" + std::string(80, '0') + "7 \r", Kind::Puzzle,
+        LineCase{"ZerosAndWhiteSpaceAround", std::string("\t") + std::string(80, '0') + "7 \r", Kind::Puzzle,
                  std::string(80, '.') + "7"},
         LineCase{"RatingAfterBlanks", kSample + "  11.9/1.2/1.2", Kind::Puzzle, kSample},
         LineCase{"NameAfterSemicolon", kSample + ";name;x", Kind::Puzzle, kSample},
@@ -160,20 +163,21 @@ INSTANTIATE_TEST_SUITE_P(
                  "expected 81 cells, found 1"},
         LineCase{"EightySecondCell", kSample + "1 x", Kind::Invalid, "expected 81 cells, found 82"},
         LineCase{"LetterCountedFromTheLineStart", "  12x" + std::string(78, '.'), Kind::Invalid,
-                 "invalid character 'x' at column 5" + kBadCell},
+                 BadCell("invalid character 'x' at column 5")},
         LineCase{"LetterAfterTheCells", kSample + "x", Kind::Invalid,
-                 "invalid character 'x' at column 82" + kBadCell},
+                 BadCell("invalid character 'x' at column 82")},
         LineCase{"ControlByte", std::string(5, '.') + '\x01', Kind::Invalid,
-                 "invalid character \\x01 at column 6" + kBadCell},
+                 BadCell("invalid character \\x01 at column 6")},
         LineCase{"Delete", std::string(5, '.') + '\x7F', Kind::Invalid,
-                 "invalid character \\x7F at column 6" + kBadCell},
-        LineCase{"Tilde", "~", Kind::Invalid, "invalid character '~' at column 1" + kBadCell}),
+                 BadCell("invalid character \\x7F at column 6")},
+        LineCase{"Tilde", "~", Kind::Invalid, BadCell("invalid character '~' at column 1")}),
     [](const auto& info) { return info.param.name; });
 
 TEST(PuzzleText, ReadsPastedTextAsOneLineOrNineLinesOfNine) {
     std::string nineLines = "\r\n";
     for (int row = 0; row < 9; ++row) {
-        nineLines += " " + kSample.substr(9 * row, 9) + (row == 4 ? "\r\n\r\n" : "\n");
+        nineLines += ' ';
+        nineLines += kSample.substr(9 * row, 9) + (row == 4 ? "\r\n\r\n" : "\n");
     }
     for (const std::string& text : {kSample + " # comment\n", nineLines}) {
         PuzzleText::Cells cells{};

@@ -1,23 +1,26 @@
 #pragma once
 
 #include <array>
-#include <bit>
-#include <cstdint>
+#include <iterator>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/Grid_9x9.h"
+#include "support/Puzzles.h"
 
 namespace Novem::TestSupport {
 
-// The two rules read literally and solved the slow way, to hold the engine against: the regions
-// as the grid wires them, a pending set, every proper subset tried in mask order with its union
-// gathered cell by cell, and for every crossing region and digit the unions built afresh. Shares
-// nothing with the engine but the grid.
+// The two rules read literally, on the model's own cell sets and regions: every proper subset
+// in mask order with its union, and for every crossing region and digit the intersection and
+// differences built afresh. Slow, and shares nothing with the engine but the grid: a second
+// reading to hold the engine against.
 class ReferenceSolver {
 public:
+    using Region = Grid_9x9::RegionType;
+    using Candidates = Grid_9x9::CellType::Candidates;
+
     struct Application {
         bool internal;
         int step;
@@ -36,168 +39,109 @@ public:
         std::array<unsigned, 81> candidates;
     };
 
-    // `puzzle` as 81 characters, '1' to '9' or '.'.
-    explicit ReferenceSolver(std::string_view puzzle) {
-        Grid_9x9 grid;
-        std::set<Grid_9x9::RegionType*> regions;
-        grid.CollectRegions(regions);
-        int region = 0;
-        for (const Grid_9x9::RegionType* cells : regions) {
-            int position = 0;
-            for (const Grid_9x9::CellType* cell : *cells) {
-                m_regions[region][position++] = static_cast<int>(cell - grid.GetCell(0, 0));
-            }
-            ++region;
-        }
-        for (int cell = 0; cell < 81; ++cell) {
-            m_candidates[cell] = puzzle[cell] == '.' ? 0x1FFU : 1U << (puzzle[cell] - '1');
-        }
-    }
+    explicit ReferenceSolver(std::string_view puzzle) { LoadPuzzle(m_grid, puzzle); }
 
     bool Solve() {
-        std::set<int> pending;
-        for (int region = 0; region < 27; ++region) {
-            pending.insert(region);
-        }
-        int step = 0;
+        std::set<Region*> pending;
+        m_grid.CollectRegions(pending);
+        m_regions = pending;
         while (!pending.empty()) {
-            const std::vector<int> snapshot(pending.begin(), pending.end());
+            const std::vector<Region*> snapshot(pending.begin(), pending.end());
             pending.clear();
-            for (const int region : snapshot) {
-                ++step;
-                if (InternalRule(region, step, pending)) {
-                    Notify("SolverImplV1::InternalRule", step);
+            for (Region* region : snapshot) {
+                ++steps;
+                if (InternalRule(*region, pending)) {
+                    Notify("SolverImplV1::InternalRule");
                 }
-                if (ExternalRule(region, step, pending)) {
-                    Notify("SolverImplV1::ExternalRule", step);
+                if (ExternalRule(*region, pending)) {
+                    Notify("SolverImplV1::ExternalRule");
                 }
             }
         }
-        steps = step;
-        for (const unsigned candidates : m_candidates) {
-            if (std::popcount(candidates) != 1) {
-                return false;
-            }
-        }
-        return true;
+        return m_grid.IsSolved();
     }
 
     std::vector<Application> applications;
     std::vector<Notification> notifications;
     int steps = 0;
-    unsigned cellUpdates = 0;
-    std::array<unsigned, 10> singleCell{};
-    unsigned dualCells = 0;
 
 private:
-    unsigned Union(int region, unsigned mask) const {
-        unsigned digits = 0;
-        for (int position = 0; position < 9; ++position) {
-            if ((mask >> position & 1U) != 0) {
-                digits |= m_candidates[m_regions[region][position]];
-            }
-        }
-        return digits;
+    int IndexOf(const Region& region) const {
+        return static_cast<int>(std::distance(m_regions.begin(), m_regions.find(const_cast<Region*>(&region))));
     }
 
-    bool Contains(int region, int cell) const {
-        for (const int member : m_regions[region]) {
-            if (member == cell) {
-                return true;
-            }
-        }
-        return false;
+    int IndexOf(const Grid_9x9::CellType* cell) const {
+        return static_cast<int>(cell - m_grid.GetCell(0, 0));
     }
 
-    bool Eliminate(const std::vector<int>& cells, unsigned digits, std::set<int>& pending,
-                   Application& application) {
-        for (const int cell : cells) {
-            if ((m_candidates[cell] & digits) == 0) {
-                continue;
+    bool Eliminate(const CellSet<9>& cells, Candidates digits, std::set<Region*>& pending,
+                   Application application) {
+        for (Grid_9x9::CellType* cell : cells) {
+            const Candidates removed = cell->GetCandidates() & digits;
+            if (removed.any()) {
+                application.removals.emplace_back(IndexOf(cell), static_cast<unsigned>(removed.to_ulong()));
+                cell->GetCandidates() &= ~digits;
+                pending.insert(cell->GetRegions().begin(), cell->GetRegions().end());
             }
-            application.removals.emplace_back(cell, m_candidates[cell] & digits);
-            m_candidates[cell] &= ~digits;
-            ++cellUpdates;
-            for (int region = 0; region < 27; ++region) {
-                if (Contains(region, cell)) {
-                    pending.insert(region);
-                }
-            }
+        }
+        if (!application.removals.empty()) {
+            applications.push_back(application);
         }
         return !application.removals.empty();
     }
 
-    bool InternalRule(int region, int step, std::set<int>& pending) {
+    bool InternalRule(Region& region, std::set<Region*>& pending) {
         bool effective = false;
         for (unsigned mask = 1; mask < 511; ++mask) {
-            const unsigned digits = Union(region, mask);
-            if (std::popcount(digits) != std::popcount(mask)) {
-                continue;
-            }
-            std::vector<int> rest;
-            for (int position = 0; position < 9; ++position) {
-                if ((mask >> position & 1U) == 0) {
-                    rest.push_back(m_regions[region][position]);
-                }
-            }
-            Application application{true, step, region, -1, mask, digits, {}};
-            if (Eliminate(rest, digits, pending, application)) {
-                ++singleCell[std::popcount(mask)];
-                applications.push_back(application);
-                effective = true;
+            const CellSet<9> subset = region.Subset(mask);
+            const Candidates digits = subset.CandidateUnion();
+            if (digits.count() == subset.size()) {
+                effective |= Eliminate(region.Difference(subset), digits, pending,
+                                       {true, steps, IndexOf(region), -1, mask, static_cast<unsigned>(digits.to_ulong()), {}});
             }
         }
         return effective;
     }
 
-    bool ExternalRule(int region, int step, std::set<int>& pending) {
-        std::set<int> crossing;
-        for (const int cell : m_regions[region]) {
-            for (int other = 0; other < 27; ++other) {
-                if (other != region && Contains(other, cell)) {
-                    crossing.insert(other);
-                }
-            }
+    bool ExternalRule(Region& region, std::set<Region*>& pending) {
+        std::set<Region*> crossing;
+        for (const Grid_9x9::CellType* cell : region) {
+            crossing.insert(cell->GetRegions().begin(), cell->GetRegions().end());
         }
+        crossing.erase(&region);
         bool effective = false;
-        for (const int other : crossing) {
-            for (int digit = 0; digit < 9; ++digit) {
-                unsigned inside = 0;
-                unsigned outside = 0;
-                unsigned holding = 0;
-                for (int position = 0; position < 9; ++position) {
-                    const int cell = m_regions[region][position];
-                    (Contains(other, cell) ? inside : outside) |= m_candidates[cell];
-                    if (Contains(other, cell) && (m_candidates[cell] >> digit & 1U) != 0) {
-                        holding |= 1U << position;
-                    }
-                }
-                if ((inside >> digit & 1U) == 0 || (outside >> digit & 1U) != 0) {
+        for (Region* other : crossing) {
+            for (std::size_t digit = 0; digit < 9; ++digit) {
+                const CellSet<9> inside = region.Intersection(*other);
+                if (!inside.CandidateUnion().test(digit) ||
+                    region.Difference(*other).CandidateUnion().test(digit)) {
                     continue;
                 }
-                std::vector<int> others;
-                for (const int cell : m_regions[other]) {
-                    if (!Contains(region, cell)) {
-                        others.push_back(cell);
-                    }
+                unsigned holding = 0;
+                unsigned position = 0;
+                for (const Grid_9x9::CellType* cell : region) {
+                    const bool shared = cell->GetRegions().contains(other);
+                    holding |= (shared && cell->GetCandidates().test(digit) ? 1U : 0U) << position++;
                 }
-                Application application{false, step, region, other, holding, 1U << digit, {}};
-                if (Eliminate(others, 1U << digit, pending, application)) {
-                    ++dualCells;
-                    applications.push_back(application);
-                    effective = true;
-                }
+                effective |= Eliminate(other->Difference(region), Candidates(1U << digit), pending,
+                                       {false, steps, IndexOf(region), IndexOf(*other), holding,
+                                        1U << digit, {}});
             }
         }
         return effective;
     }
 
-    void Notify(const char* ruleName, int step) {
-        notifications.push_back({ruleName, step, m_candidates});
+    void Notify(const char* ruleName) {
+        Notification& notification = notifications.emplace_back();
+        notification.ruleName = ruleName;
+        notification.step = steps;
+        for (int cell = 0; cell < 81; ++cell) {
+            notification.candidates[cell] = static_cast<unsigned>(m_grid.GetCell(cell / 9, cell % 9)->GetCandidates().to_ulong());
+        }
     }
 
-    std::array<std::array<int, 9>, 27> m_regions{};
-    std::array<unsigned, 81> m_candidates{};
+    Grid_9x9 m_grid;
+    std::set<Region*> m_regions;
 };
 
 }  // namespace Novem::TestSupport
