@@ -70,19 +70,24 @@ void AppendJsonDigits(std::string& out, unsigned digits) {
 
 }  // namespace
 
+std::string_view SubsetTechnique(int cells) {
+    static constexpr std::array<std::string_view, 9> kSubsets = {"",
+                                                                 "naked single",
+                                                                 "naked pair",
+                                                                 "naked triple",
+                                                                 "naked quad",
+                                                                 "hidden quad",
+                                                                 "hidden triple",
+                                                                 "hidden pair",
+                                                                 "hidden single"};
+    return kSubsets[cells];
+}
+
 std::string_view Technique(const AppliedRule& applied) {
     if (applied.rule == RuleApplication::Rule::Internal) {
-        static constexpr std::array<std::string_view, 9> kSubsets = {"",
-                                                                     "naked single",
-                                                                     "naked pair",
-                                                                     "naked triple",
-                                                                     "naked quad",
-                                                                     "hidden quad",
-                                                                     "hidden triple",
-                                                                     "hidden pair",
-                                                                     "hidden single"};
-        return kSubsets[SubsetSearch::CellCount(applied.positions)];
+        return SubsetTechnique(SubsetSearch::CellCount(applied.positions));
     }
+
     if (GridGeometry::KindOf(applied.region) == RegionKind::Block) {
         return "pointing";
     }

@@ -13,6 +13,9 @@ namespace Novem::Batch::Explanation {
 
 std::string_view Technique(const AppliedRule& applied);
 
+// What InternalRule with a subset of `cells` cells (1 to 8) is called.
+std::string_view SubsetTechnique(int cells);
+
 // "block 1", "row 3" or "column 7", numbered from 1.
 std::string RegionName(int region);
 

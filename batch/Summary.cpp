@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "Explanation.h"
+
 namespace Novem::Batch {
 
 namespace {
@@ -67,7 +69,9 @@ std::string Summary::Format() const {
             continue;
         }
         const std::string label =
-            card == 0 ? "  none" : "  " + std::to_string(card) + (card == 1 ? " cell" : " cells");
+            card == 0 ? std::string("  none")
+                      : "  " + std::to_string(card) + (card == 1 ? " cell (" : " cells (") +
+                            std::string(Explanation::SubsetTechnique(static_cast<int>(card))) + ")";
         text += Line("%-28s%14llu%17llu\n", label.c_str(), Count{m_needed[card][0]},
                      Count{m_needed[card][1]});
     }
