@@ -1,8 +1,12 @@
 #include "CNovemSolverDlg.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <exception>
 
@@ -11,6 +15,7 @@
 #include "DialogUnits.h"
 #include "Product.h"
 #include "WindowSystem.h"
+#include "model/PuzzleText.h"
 
 namespace {
 
@@ -55,29 +60,32 @@ void CNovemSolverDlg::CreateControls() {
     setFixedSize(units.X(200), units.Y(262));
     setWindowTitle(QStringLiteral("%1 %2").arg(Product::kName, Product::kMakersNotice));
 
-    auto* solve = new QPushButton(tr("&Solve"), this);
-    solve->setObjectName(QStringLiteral("solve"));
-    solve->setGeometry(units.Rect(143, 239, 50, 16));
-    solve->setDefault(true);
-    connect(solve, &QPushButton::clicked, this, &CNovemSolverDlg::OnSolve);
+    m_solve = new QPushButton(tr("&Solve"), this);
+    m_solve->setObjectName(QStringLiteral("solve"));
+    m_solve->setGeometry(units.Rect(143, 239, 50, 16));
+    m_solve->setDefault(true);
+    connect(m_solve, &QPushButton::clicked, this, &CNovemSolverDlg::OnSolve);
 
+    // Return presses the focused button, as on the platform the dialog comes from, and solves
+    // everywhere else.
     auto* clearGrid = new QPushButton(tr("&Clear Grid"), this);
     clearGrid->setObjectName(QStringLiteral("clearGrid"));
     clearGrid->setGeometry(units.Rect(7, 239, 50, 16));
-    // Return solves wherever the focus is, this button included.
-    clearGrid->setAutoDefault(false);
     connect(clearGrid, &QPushButton::clicked, this, &CNovemSolverDlg::OnClearGrid);
 
     QWidget* previous = clearGrid;
-    QWidget::setTabOrder(solve, clearGrid);
+    QWidget::setTabOrder(m_solve, clearGrid);
     for (int index = 0; index < kCellCount; ++index) {
         CStringEdit& cell = m_cells[index];
         cell.setParent(this);
         cell.setObjectName(QStringLiteral("cell%1").arg(index));
+        cell.setAccessibleName(
+            tr("Row %1, column %2").arg(index / kSize + 1).arg(index % kSize + 1));
         cell.setGeometry(
             units.Rect(7 + CellOffset(index % kSize), 49 + CellOffset(index / kSize), 20, 20));
         cell.setAlignment(Qt::AlignCenter);
         cell.SetDigitsOnly(true);
+        cell.installEventFilter(this);
         connect(&cell, &EditControl::Changed, this,
                 [this, index] { OnCellChange(kFirstCellId + index); });
         QWidget::setTabOrder(previous, &cell);
@@ -86,6 +94,7 @@ void CNovemSolverDlg::CreateControls() {
 
     m_helpEdit.setParent(this);
     m_helpEdit.setObjectName(QStringLiteral("help"));
+    m_helpEdit.setAccessibleName(tr("How to enter a puzzle"));
     m_helpEdit.setGeometry(units.Rect(7, 7, 186, 38));
     m_helpEdit.setFrameShape(QFrame::NoFrame);
     m_helpEdit.setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -98,6 +107,26 @@ void CNovemSolverDlg::CreateControls() {
     helpColors.setBrush(QPalette::Disabled, QPalette::Base, helpColors.brush(QPalette::Window));
     m_helpEdit.setPalette(helpColors);
     QWidget::setTabOrder(previous, &m_helpEdit);
+    CreateActions();
+}
+
+void CNovemSolverDlg::CreateActions() {
+    // The shortcuts work anywhere in the dialog; a cell takes Ctrl+V for itself, and passes it
+    // on through the event filter.
+    const auto add = [this](const QString& text, const QKeySequence& keys, auto handler) {
+        auto* action = new QAction(text, this);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+        return action;
+    };
+    m_pastePuzzle = add(tr("&Paste Puzzle"), QKeySequence::Paste, &CNovemSolverDlg::OnPastePuzzle);
+    m_copyPuzzle = add(tr("&Copy Puzzle"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                       &CNovemSolverDlg::OnCopyPuzzle);
+    m_help = add(tr("&Help"), QKeySequence::HelpContents, &CNovemSolverDlg::OnHelp);
+    m_about = add(tr("&About NovemSolver..."), QKeySequence(),
+                  [this] { OnSysCommand(kAboutBoxCommand); });
+    m_close = add(tr("&Close"), QKeySequence(), &QDialog::reject);
 }
 
 void CNovemSolverDlg::OnInitDialog() {
@@ -143,6 +172,97 @@ void CNovemSolverDlg::OnClearGrid() {
     for (CStringEdit& cell : m_cells) {
         cell.SetText(QString());
     }
+    // The writes walked the focus to the last cell; a puzzle is typed from the first.
+    FocusCell(0);
+}
+
+void CNovemSolverDlg::FocusCell(int index) {
+    WindowSystem::SetFocus(&m_cells[index]);
+    m_cells[index].SetSel(0, 0xFFFF);
+}
+
+void CNovemSolverDlg::OnPastePuzzle() {
+    Novem::PuzzleText::Cells cells{};
+    if (!Novem::PuzzleText::ParseText(QGuiApplication::clipboard()->text().toStdString(), cells)) {
+        WindowSystem::Beep();
+        return;
+    }
+    for (int index = 0; index < kCellCount; ++index) {
+        if (cells[index] == '.') {
+            m_cells[index].SetText(QString());
+        } else {
+            SetCellValue(index / kSize, index % kSize, cells[index] - '0');
+        }
+    }
+    WindowSystem::SetFocus(m_solve);
+}
+
+void CNovemSolverDlg::OnCopyPuzzle() {
+    QString line;
+    for (const CStringEdit& cell : m_cells) {
+        line += cell.GetText().isEmpty() ? QStringLiteral(".") : cell.GetText();
+    }
+    QGuiApplication::clipboard()->setText(line);
+}
+
+void CNovemSolverDlg::OnHelp() {
+    WindowSystem::MessageBox(
+        this,
+        tr("To enter a puzzle, press Clear Grid and type its 81 cells row by row: a digit for a "
+           "given, 0 for an empty cell. Every key moves on to the next cell; the arrow keys walk "
+           "the grid, and a click selects a cell's digit so that typing replaces it.\n\n"
+           "Ctrl+V pastes a puzzle copied from elsewhere: 81 cells on one line, 0 or . for an "
+           "empty cell, or 9 lines of 9. Ctrl+Shift+C copies the grid as one line.\n\n"
+           "Return solves the grid; Escape closes the program."),
+        tr("Help"), Novem::MB_OK | Novem::MB_ICONINFORMATION);
+}
+
+bool CNovemSolverDlg::eventFilter(QObject* watched, QEvent* event) {
+    auto* cell = qobject_cast<CStringEdit*>(watched);
+    if (cell == nullptr) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const int index = static_cast<int>(cell - m_cells.data());
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // Typing then replaces the digit instead of being refused for the length.
+        cell->selectAll();
+    } else if (event->type() == QEvent::KeyPress) {
+        return OnCellKey(index, *static_cast<QKeyEvent*>(event));
+    }
+    return false;
+}
+
+bool CNovemSolverDlg::OnCellKey(int index, const QKeyEvent& event) {
+    if (event.matches(QKeySequence::Paste)) {
+        // A single character is the cell's own paste, which its filter checks.
+        if (QGuiApplication::clipboard()->text().size() == 1) {
+            return false;
+        }
+        OnPastePuzzle();
+        return true;
+    }
+    if (event.modifiers() != Qt::NoModifier && event.modifiers() != Qt::KeypadModifier) {
+        return false;
+    }
+    const int row = index / kSize;
+    const int column = index % kSize;
+    switch (event.key()) {
+        case Qt::Key_Left:
+            FocusCell(column > 0 ? index - 1 : index);
+            return true;
+        case Qt::Key_Right:
+            FocusCell(column < kSize - 1 ? index + 1 : index);
+            return true;
+        case Qt::Key_Up:
+            FocusCell(row > 0 ? index - kSize : index);
+            return true;
+        case Qt::Key_Down:
+            FocusCell(row < kSize - 1 ? index + kSize : index);
+            return true;
+        default:
+            return false;
+    }
 }
 
 void CNovemSolverDlg::OnSolve() {
@@ -164,18 +284,17 @@ void CNovemSolverDlg::OnSysCommand(unsigned id) {
 
 void CNovemSolverDlg::contextMenuEvent(QContextMenuEvent* event) {
     // The window manager keeps the window menu to itself, so its items come here instead.
-    QMenu menu(this);
-    menu.addAction(tr("&Close"), this, &QDialog::reject);
-    menu.addSeparator();
-    menu.addAction(tr("&About NovemSolver..."), this, [this] { OnSysCommand(kAboutBoxCommand); });
-    menu.exec(event->globalPos());
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions({m_pastePuzzle, m_copyPuzzle});
+    menu->addSeparator();
+    menu->addActions({m_help, m_about});
+    menu->addSeparator();
+    menu->addAction(m_close);
+    menu->popup(event->globalPos());
 }
 
 void CNovemSolverDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        OnSysCommand(kAboutBoxCommand);
-        return;
-    }
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
         QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, rect().center(),
                                     mapToGlobal(rect().center()));
@@ -209,11 +328,11 @@ void CNovemSolverDlg::MessageBox(const std::string& text, const std::string& cap
 }
 
 void CNovemSolverDlg::BeginWaitCursor() {
-    WindowSystem::BeginWaitCursor();
+    WindowSystem::BeginWaitCursor(this);
 }
 
 void CNovemSolverDlg::EndWaitCursor() {
-    WindowSystem::EndWaitCursor();
+    WindowSystem::EndWaitCursor(this);
 }
 
 std::uint32_t CNovemSolverDlg::GetTickCount() const {

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QRegion>
 #include <QStringList>
+#include <QWindow>
 #include <chrono>
 
 #include "run/SolveWindow.h"
@@ -25,6 +26,13 @@ MessageBoxHandler& CurrentMessageBoxHandler() {
     return handler;
 }
 
+ModalHandler& CurrentModalHandler() {
+    static ModalHandler handler;
+    return handler;
+}
+
+constexpr const char* kWaitCover = "waitCover";
+
 QMessageBox::Icon IconOf(unsigned style) {
     switch (style & 0xF0U) {
         case Novem::MB_ICONEXCLAMATION:
@@ -39,6 +47,10 @@ QMessageBox::Icon IconOf(unsigned style) {
 }  // namespace
 
 void RunModal(QDialog& dialog) {
+    if (CurrentModalHandler()) {
+        CurrentModalHandler()(dialog);
+        return;
+    }
     dialog.exec();
 }
 
@@ -76,6 +88,7 @@ void MessageBox(QWidget* owner, const QString& text, const QString& caption, uns
     }
     QMessageBox box(IconOf(style), caption, ToDisplayHtml(text), QMessageBox::Ok, owner);
     box.setTextFormat(Qt::RichText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }
 
@@ -90,19 +103,35 @@ QString ToDisplayHtml(const QString& text) {
         } else {
             const QString label = line.left(firstTab);
             const QString value = line.mid(line.lastIndexOf(u'\t') + 1);
-            html += QStringLiteral("<tr><td>%1&nbsp;&nbsp;&nbsp;</td><td>%2</td></tr>")
+            // A label never wraps, however large the font: the columns stay one line each.
+            html += QStringLiteral(
+                        "<tr><td style=\"white-space: pre\">%1   </td>"
+                        "<td style=\"white-space: pre\">%2</td></tr>")
                         .arg(label.toHtmlEscaped(), value.toHtmlEscaped());
         }
     }
     return html + QStringLiteral("</table>");
 }
 
-void BeginWaitCursor() {
-    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+// An invisible child over the whole window carries the busy cursor: a cursor set on the window
+// itself would not show over its edit boxes, which have one of their own.
+void BeginWaitCursor(QWidget* window) {
+    auto* cover = new QWidget(window);
+    cover->setObjectName(QString::fromLatin1(kWaitCover));
+    cover->setCursor(Qt::WaitCursor);
+    cover->setGeometry(window->rect());
+    cover->show();
+    // Nothing runs the event loop during a solve, so the window takes the cursor at once.
+    if (window->windowHandle() != nullptr) {
+        window->windowHandle()->setCursor(Qt::WaitCursor);
+    }
 }
 
-void EndWaitCursor() {
-    QApplication::restoreOverrideCursor();
+void EndWaitCursor(QWidget* window) {
+    delete window->findChild<QWidget*>(QString::fromLatin1(kWaitCover), Qt::FindDirectChildrenOnly);
+    if (window->windowHandle() != nullptr) {
+        window->windowHandle()->unsetCursor();
+    }
 }
 
 void RepaintNow(QWidget* widget, const QRegion& region) {
@@ -123,6 +152,10 @@ void SetBeepHandler(BeepHandler handler) {
 
 void SetMessageBoxHandler(MessageBoxHandler handler) {
     CurrentMessageBoxHandler() = std::move(handler);
+}
+
+void SetModalHandler(ModalHandler handler) {
+    CurrentModalHandler() = std::move(handler);
 }
 
 }  // namespace WindowSystem

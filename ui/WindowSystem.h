@@ -34,8 +34,10 @@ void MessageBox(QWidget* owner, const QString& text, const QString& caption, uns
 // The message box text as it is shown: one table row per line, tab-separated columns aligned.
 QString ToDisplayHtml(const QString& text);
 
-void BeginWaitCursor();
-void EndWaitCursor();
+// The busy cursor over `window` and all it holds, until EndWaitCursor. Windows it opens meanwhile,
+// message boxes among them, keep their own cursor.
+void BeginWaitCursor(QWidget* window);
+void EndWaitCursor(QWidget* window);
 
 // Paints the region of the widget, with the children it covers, before returning.
 void RepaintNow(QWidget* widget, const QRegion& region);
@@ -46,9 +48,11 @@ std::uint32_t GetTickCount();
 using BeepHandler = std::function<void()>;
 using MessageBoxHandler = std::function<void(QWidget* owner, const QString& text,
                                              const QString& caption, unsigned style)>;
+using ModalHandler = std::function<void(QDialog& dialog)>;
 
-// An empty handler restores the real beep or box.
+// An empty handler restores the real beep, box or modal run.
 void SetBeepHandler(BeepHandler handler);
 void SetMessageBoxHandler(MessageBoxHandler handler);
+void SetModalHandler(ModalHandler handler);
 
 }  // namespace WindowSystem
