@@ -20,7 +20,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     icon->setPixmap(LoadAppIcon().pixmap(std::min(iconRect.width(), iconRect.height())));
 
-    auto* version = new QLabel(QStringLiteral("NovemSolver Version 1.0"), this);
+    auto* version = new QLabel(tr("NovemSolver Version 1.0"), this);
     version->setTextFormat(Qt::PlainText);
     version->setGeometry(units.Rect(40, 10, 119, 8));
     version->setToolTip(QStringLiteral("%1 %2").arg(Product::kDescription, Product::kVersion));

@@ -5,6 +5,7 @@
 #include "AppIcon.h"
 #include "CNovemSolverDlg.h"
 #include "Product.h"
+#include "Translations.h"
 #include "WindowSystem.h"
 
 CNovemSolverApp theApp;
@@ -14,6 +15,7 @@ bool CNovemSolverApp::InitInstance() {
     QApplication::setApplicationVersion(QString::fromUtf8(Product::kVersion));
     QApplication::setDesktopFileName(QString::fromLatin1(Product::kAppId));
     QApplication::setWindowIcon(LoadAppIcon());
+    Translations::Install(QLocale());
 
     CNovemSolverDlg dialog;
     WindowSystem::RunModal(dialog);

@@ -14,6 +14,7 @@
 #include "CAboutDlg.h"
 #include "DialogUnits.h"
 #include "Product.h"
+#include "Translations.h"
 #include "WindowSystem.h"
 #include "model/PuzzleText.h"
 
@@ -21,12 +22,6 @@ namespace {
 
 constexpr int kCellCount = 81;
 constexpr int kSize = 9;
-
-constexpr const char* kHelpText =
-    "Just edit as if you was entering the digits column by\r\n"
-    "column then line per line.\r\n"
-    "Use 0 to leave the current cell unchanged.\r\n"
-    "When you type a digit, the next cell gets the focus.";
 
 struct Given {
     int row;
@@ -131,7 +126,10 @@ void CNovemSolverDlg::CreateActions() {
 
 void CNovemSolverDlg::OnInitDialog() {
     setWindowIcon(m_hIcon);
-    WindowSystem::SetText(m_helpEdit, QString::fromLatin1(kHelpText));
+    WindowSystem::SetText(m_helpEdit, tr("Just edit as if you was entering the digits column by\n"
+                                         "column then line per line.\n"
+                                         "Use 0 to leave the current cell unchanged.\n"
+                                         "When you type a digit, the next cell gets the focus."));
     InitCells();
     // The writes of the sample puzzle walked the focus through the cells; the dialog opens with it
     // on the first tab stop instead, "&Solve".
@@ -270,8 +268,8 @@ void CNovemSolverDlg::OnSolve() {
         SolveCommand::OnSolve();
     } catch (const std::exception& error) {
         WindowSystem::MessageBox(
-            this, QStringLiteral("The solve was stopped by an error: %1").arg(error.what()),
-            QStringLiteral("Error"), Novem::MB_OK | Novem::MB_ICONEXCLAMATION);
+            this, tr("The solve was stopped by an error: %1").arg(QString::fromUtf8(error.what())),
+            tr("Error"), Novem::MB_OK | Novem::MB_ICONEXCLAMATION);
     }
 }
 
@@ -323,8 +321,8 @@ void CNovemSolverDlg::RepaintNow() {
 
 void CNovemSolverDlg::MessageBox(const std::string& text, const std::string& caption,
                                  unsigned style) {
-    WindowSystem::MessageBox(this, QString::fromStdString(text), QString::fromStdString(caption),
-                             style);
+    WindowSystem::MessageBox(this, Translations::SolveText(QString::fromStdString(text)),
+                             Translations::SolveText(QString::fromStdString(caption)), style);
 }
 
 void CNovemSolverDlg::BeginWaitCursor() {

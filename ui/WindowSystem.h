@@ -22,7 +22,7 @@ QWidget* NextTabStop(QWidget* control);
 
 void SetFocus(QWidget* control);
 
-// Multi-line text given with CR LF line ends.
+// Multi-line text, given with CR LF or LF line ends.
 void SetText(QPlainTextEdit& edit, const QString& text);
 
 void Beep();

@@ -8,12 +8,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 #include <memory>
 
 #include "CAboutDlg.h"
 #include "CNovemSolverDlg.h"
 #include "CStringEdit.h"
+#include "Translations.h"
 #include "WindowSystem.h"
 
 namespace {
@@ -61,6 +63,7 @@ private slots:
     void arrowsWalkTheGridWithoutWrapping();
     void theMenuKeysAndHelpOpenWhatTheySay();
     void anErrorIsShownAndTheNextSolveWorks();
+    void speaksTheUsersLanguageButNotInTheRunLog();
     void cellsPaintBlackOnWhiteUnderADarkPalette();
     void resultTextIsShownInAlignedColumnsThatNeverWrap();
 
@@ -375,6 +378,29 @@ void DialogTest::anErrorIsShownAndTheNextSolveWorks() {
     QCOMPARE(m_boxes.size(), 2);
     QCOMPARE(m_boxes[1].caption, QStringLiteral("Solver Status"));
     QCOMPARE(Cells(), kSolution);
+}
+
+// Under a German locale the dialog and its boxes speak German; the run log does not.
+void DialogTest::speaksTheUsersLanguageButNotInTheRunLog() {
+    Translations::Install(QLocale(QLocale::German, QLocale::Germany));
+    Open();
+    const QString solve = Button("solve")->text();
+    Type(Qt::Key_Return);
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QCOMPARE(solve, QStringLiteral("&Lösen"));
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].caption, QStringLiteral("Lösungsstatus"));
+    QVERIFY(m_boxes[0].text.startsWith(
+        QStringLiteral("Dieses Rätsel wurde gelöst!\r\n\r\n"
+                       "Wirksame Feldänderungen\t\t: 445\n"
+                       "Wirksame „Single Cell[card=1]“-Regeln\t: 43\n")));
+    QFile log(QStringLiteral("NovemSolver.txt"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(
+        log.readAll().startsWith("************ SolverImplV1::InternalRule[1] ************\r\n"));
 }
 
 void DialogTest::cellsPaintBlackOnWhiteUnderADarkPalette() {
