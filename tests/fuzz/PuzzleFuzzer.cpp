@@ -7,7 +7,7 @@
 #include <numeric>
 #include <string_view>
 
-#include "model/GridUpdateListener.h"
+#include "model/GridGeometry.h"
 #include "model/Grid_9x9.h"
 #include "model/PuzzleText.h"
 #include "solver/SolverImplV1.h"
@@ -15,6 +15,7 @@
 namespace {
 
 using Novem::Grid_9x9;
+namespace Geometry = Novem::GridGeometry;
 
 void Require(bool condition) {
     if (!condition) {
@@ -30,40 +31,22 @@ unsigned long CandidatesOf(const Grid_9x9& grid, int cell) {
 class ShrinkChecker : public Novem::GridUpdateListener<Grid_9x9> {
 public:
     explicit ShrinkChecker(const Grid_9x9& grid) {
-        for (int cell = 0; cell < 81; ++cell) {
+        m_last.fill(~0UL);
+        Check(grid);
+    }
+
+    void OnGridUpdate(const GridUpdateEvent& event) override { Check(*event.grid); }
+
+    void Check(const Grid_9x9& grid) {
+        for (int cell = 0; cell < Geometry::kCells; ++cell) {
+            Require((CandidatesOf(grid, cell) & ~m_last[cell]) == 0);
             m_last[cell] = CandidatesOf(grid, cell);
         }
     }
 
-    void OnGridUpdate(const GridUpdateEvent& event) override {
-        for (int cell = 0; cell < 81; ++cell) {
-            const unsigned long now = CandidatesOf(*event.grid, cell);
-            Require((now & ~m_last[cell]) == 0);
-            m_last[cell] = now;
-        }
-    }
-
 private:
-    std::array<unsigned long, 81> m_last{};
+    std::array<unsigned long, Geometry::kCells> m_last;
 };
-
-// Every row, column and block holds each digit once.
-bool IsValidSolution(const Grid_9x9& grid) {
-    for (int unit = 0; unit < 9; ++unit) {
-        unsigned long row = 0;
-        unsigned long column = 0;
-        unsigned long block = 0;
-        for (int k = 0; k < 9; ++k) {
-            row |= CandidatesOf(grid, 9 * unit + k);
-            column |= CandidatesOf(grid, 9 * k + unit);
-            block |= CandidatesOf(grid, 9 * (3 * (unit / 3) + k / 3) + 3 * (unit % 3) + k % 3);
-        }
-        if (row != 0x1FF || column != 0x1FF || block != 0x1FF) {
-            return false;
-        }
-    }
-    return true;
-}
 
 void SolveAndCheck(const Novem::PuzzleText::Cells& cells) {
     Grid_9x9 grid;
@@ -73,14 +56,19 @@ void SolveAndCheck(const Novem::PuzzleText::Cells& cells) {
     solver.AddListener(&checker);
     const bool solved = solver.Solve(grid);
 
-    checker.OnGridUpdate({&grid, "final", solver.GetSteps()});
-    Require(solver.GetSteps() >= 27);
-    Require(solver.GetCellUpdates() <= 729);
+    checker.Check(grid);
+    Require(solver.GetSteps() >= 27 && solver.GetCellUpdates() <= 729);
     const auto& cards = solver.GetSingleCellRules();
-    Require(std::accumulate(cards.begin(), cards.end(),
-                            std::uint64_t{solver.GetDualCellsRules()}) <= 729);
+    Require(std::accumulate(cards.begin(), cards.end(), solver.GetDualCellsRules()) <= 729);
     Require(solved == grid.IsSolved());
-    Require(!solved || IsValidSolution(grid));
+    // A solved grid holds every digit once in every row, column and block.
+    for (int region = 0; solved && region < Geometry::kRegions; ++region) {
+        unsigned long digits = 0;
+        for (const int cell : Geometry::kCellsOfRegion[region]) {
+            digits |= CandidatesOf(grid, cell);
+        }
+        Require(digits == 0x1FF);
+    }
 }
 
 }  // namespace
@@ -89,13 +77,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view text(reinterpret_cast<const char*>(data), size);
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        const std::string_view line = text.substr(0, end);
+        const Novem::PuzzleText::ParsedLine parsed =
+            Novem::PuzzleText::ParseLine(text.substr(0, end));
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-
-        const Novem::PuzzleText::ParsedLine parsed = Novem::PuzzleText::ParseLine(line);
-        if (parsed.kind == Novem::PuzzleText::ParsedLine::Kind::Invalid) {
-            Require(!parsed.error.empty());
-        } else if (parsed.kind == Novem::PuzzleText::ParsedLine::Kind::Puzzle) {
+        Require(parsed.kind != Novem::PuzzleText::ParsedLine::Kind::Invalid ||
+                !parsed.error.empty());
+        if (parsed.kind == Novem::PuzzleText::ParsedLine::Kind::Puzzle) {
             SolveAndCheck(parsed.cells);
         }
     }

@@ -8,14 +8,18 @@
 #include "run/SolveCommand.h"
 #include "solver/SolverImplV1.h"
 #include "support/FakeSolveWindow.h"
+#include "support/Hash.h"
 #include "support/Puzzles.h"
-#include "support/RecordingListener.h"
+#include "support/Statistics.h"
 #include "support/TempDirectory.h"
 
 namespace Novem {
 namespace {
 
+using TestSupport::ReadFile;
+
 constexpr const char* kLog = "NovemSolver.txt";
+using Box = TestSupport::FakeSolveWindow::Box;
 const std::string kSample(TestSupport::kSamplePuzzle);
 const std::string kSolution(TestSupport::kSampleSolution);
 const std::string kEmpty(81, '.');
@@ -23,24 +27,8 @@ const std::string kSolved = "This grid has been solved successfuly!\r\n\r\n";
 const std::string kNotSolvable = "This grid is not solvable...\r\n\r\n";
 const std::string kNothingChanged = TestSupport::Statistics(0, {}, 0);
 
-// What the log must hold: each event's dump with its LFs stored as CR LF, then two separator
-// lines stored as CR CR LF.
-std::string ExpectedLog(const std::string& puzzle) {
-    Grid_9x9 grid;
-    TestSupport::LoadPuzzle(grid, puzzle);
-    SolverImplV1<Grid_9x9> solver;
-    TestSupport::RecordingListener listener;
-    solver.AddListener(&listener);
-    solver.Solve(grid);
-    std::string log;
-    for (const auto& record : listener.Records()) {
-        for (const char character : record.dump) {
-            log += character == '\n' ? std::string("\r\n") : std::string(1, character);
-        }
-        log += "\r\r\n\r\r\n";
-    }
-    return log;
-}
+// The sample's run log as the first engine wrote it, recorded with the guard puzzles.
+constexpr std::uint64_t kSampleLogHash = 0x9990c7a82a5d90a2;
 
 class SolveCommandTest : public TestSupport::InTempDirectory {
 protected:
@@ -64,14 +52,8 @@ TEST_F(SolveCommandTest, SamplePuzzleShowsTheSolutionLogsEveryUpdateAndReports) 
     EXPECT_EQ(m_window.Cells(), kSolution);
 
     const std::string log = ReadFile(kLog);
-    EXPECT_EQ(log, ExpectedLog(kSample));
+    EXPECT_EQ(TestSupport::Fnv1a(log), kSampleLogHash);
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 61 * 12);
-    EXPECT_TRUE(
-        log.starts_with("************ SolverImplV1::InternalRule[1] ************\r\n{8}\t"));
-    EXPECT_NE(log.find("************ SolverImplV1::ExternalRule[53] ************\r\n{8}\t{9}"
-                       "\t{5}\t{2}\t{3}\t{1}\t{7}\t{6}\t{4}\r\n"),
-              std::string::npos);
-
     EXPECT_EQ(Result().caption, "Solver Status");
     EXPECT_EQ(Result().style, MB_OK);
     EXPECT_EQ(Result().text, kSolved +
@@ -99,37 +81,22 @@ TEST_F(SolveCommandTest, WritesOnlyDecidedCellsAndOnlyWhileSolving) {
     EXPECT_NE(ReadFile(kLog).find("\t{}\t"), std::string::npos);
 }
 
-struct QuietGrid {
-    const char* name;
-    std::string cells;
-    std::string prefix;
-    unsigned style;
-};
-
-class QuietRun : public SolveCommandTest, public testing::WithParamInterface<QuietGrid> {};
-
-TEST_P(QuietRun, TruncatesTheLogAndReportsNoChange) {
+// A grid that gives nothing new, the second run of a solved one included, truncates the log and
+// reports no change, with the information icon only when it is not solved.
+TEST_F(SolveCommandTest, NothingToDoTruncatesTheLogAndReportsNoChange) {
     WriteFile(kLog, "an earlier run\r\n");
-    Run(GetParam().cells);
-    EXPECT_TRUE(std::filesystem::exists(kLog));
-    EXPECT_EQ(ReadFile(kLog), "");
-    EXPECT_TRUE(m_window.m_writes.empty());
-    ASSERT_EQ(m_window.m_boxes.size(), 1U);
-    EXPECT_EQ(Result().text, GetParam().prefix + kNothingChanged + "\r\nTotal Time\t\t\t: 0.000 s");
-    EXPECT_EQ(Result().style, GetParam().style);
-}
-
-INSTANTIATE_TEST_SUITE_P(Grids, QuietRun,
-                         testing::Values(QuietGrid{"Empty", kEmpty, kNotSolvable,
-                                                   MB_OK | MB_ICONINFORMATION},
-                                         QuietGrid{"Complete", kSolution, kSolved, MB_OK}),
-                         [](const auto& info) { return info.param.name; });
-
-TEST_F(SolveCommandTest, SecondRunTakesTheDigitsAsGivensAndEmptiesTheLog) {
     Run(kSample);
-    m_command.OnSolve();
-    EXPECT_EQ(ReadFile(kLog), "");
-    EXPECT_TRUE(Result().text.starts_with(kSolved + kNothingChanged));
+    for (const auto& [cells, prefix, style] : {std::tuple{std::string(), kSolved, MB_OK},
+                                               {kEmpty, kNotSolvable, MB_ICONINFORMATION},
+                                               {kSolution, kSolved, MB_OK}}) {
+        m_window.m_writes.clear();
+        cells.empty() ? m_command.OnSolve() : Run(cells);
+
+        EXPECT_EQ(ReadFile(kLog), "");
+        EXPECT_TRUE(m_window.m_writes.empty());
+        EXPECT_EQ(Result().text, prefix + kNothingChanged + "\r\nTotal Time\t\t\t: 0.000 s");
+        EXPECT_EQ(Result().style, style);
+    }
 }
 
 // The tick count wraps at 2^32; the difference of two readings still gives the time.
@@ -144,52 +111,40 @@ TEST_F(SolveCommandTest, TheTimeIsPrintedInSecondsWithThreeDecimals) {
     }
 }
 
-// The warning comes first; once dismissed, the run goes on without a log.
-void ExpectWarningThenResult(const TestSupport::FakeSolveWindow& window, const std::string& text) {
-    ASSERT_EQ(window.m_boxes.size(), 2U);
-    EXPECT_EQ(window.m_boxes[0].caption, "Warning");
-    EXPECT_EQ(window.m_boxes[0].text, text);
-    EXPECT_EQ(window.m_boxes[0].style, MB_OK | MB_ICONEXCLAMATION);
-    EXPECT_EQ(window.m_boxes[1].caption, "Solver Status");
-    EXPECT_TRUE(window.m_boxes[1].text.starts_with(kSolved));
-    EXPECT_EQ(window.Cells(), kSolution);
-}
-
-const std::string kCannotOpen = "Could not open NovemSolver.txt for writing...";
-
-TEST_F(SolveCommandTest, ALogThatCannotBeOpenedIsWarnedAboutAndLeftAlone) {
+// A log that can't be opened (a folder of its name, a vanished current folder) is told first and
+// left alone; one that can't be written (a full disk, where a long log fails while it is written
+// and a short one only when it is closed) is told before the result. Either way the run goes on
+// without a log, and the next one starts afresh.
+TEST_F(SolveCommandTest, ALogThatCannotBeOpenedOrWrittenIsToldAbout) {
+    const Box cannotOpen{"Could not open NovemSolver.txt for writing...", "Warning", 0x30};
+    const Box cannotWrite{"Could not write all of NovemSolver.txt: the run log is incomplete...",
+                          "Warning", 0x30};
+    std::filesystem::create_directories("gone/gone");
+    std::filesystem::create_directory("full");
+    std::filesystem::create_symlink("/dev/full", "full/NovemSolver.txt");
     std::filesystem::create_directory(kLog);
     WriteFile(std::filesystem::path(kLog) / "kept", "old");
-    Run(kSample);
-    ExpectWarningThenResult(m_window, kCannotOpen);
-    EXPECT_EQ(m_window.m_calls.front(), "box Warning");
-    EXPECT_EQ(ReadFile(std::filesystem::path(kLog) / "kept"), "old");
-}
+    const std::filesystem::path gone = m_directory / "gone/gone";
+    for (const auto& [folder, cells, warning] :
+         {std::tuple{m_directory, kSample, cannotOpen},
+          {gone, kSample, cannotOpen},
+          {m_directory / "full", kSample, cannotWrite},
+          {m_directory / "full", "5....5" + std::string(75, '.'), cannotWrite},
+          {m_directory / "gone", kSample, Box{}}}) {
+        std::filesystem::current_path(folder);
+        if (folder == gone) {
+            std::filesystem::remove_all(m_directory / "gone");
+            std::filesystem::create_directory(m_directory / "gone");
+        }
 
-TEST_F(SolveCommandTest, AVanishedCurrentDirectoryIsALogThatCannotBeOpened) {
-    std::filesystem::create_directory("gone");
-    std::filesystem::current_path("gone");
-    std::filesystem::remove(m_directory / "gone");
-    Run(kSample);
-    ExpectWarningThenResult(m_window, kCannotOpen);
-}
-
-// A long log fails while it is written, a short one only when it is closed; either way the
-// failure is told before the result, and only for that run.
-TEST_F(SolveCommandTest, AFullDiskIsReportedBeforeTheResultOfThatRunOnly) {
-    std::filesystem::create_symlink("/dev/full", kLog);
-    for (const std::string& cells : {kSample, "5....5" + std::string(75, '.')}) {
-        Run(cells);
-        ASSERT_EQ(m_window.m_boxes.size(), 2U) << cells;
-        EXPECT_EQ(m_window.m_boxes[0].text,
-                  "Could not write all of NovemSolver.txt: the run log is incomplete...");
-        EXPECT_EQ(m_window.m_boxes[0].style, MB_OK | MB_ICONEXCLAMATION);
-        EXPECT_EQ(m_window.m_boxes[1].caption, "Solver Status");
         m_window.m_boxes.clear();
+        Run(cells);
+        ASSERT_EQ(m_window.m_boxes.size(), warning.text.empty() ? 1U : 2U) << folder;
+        EXPECT_TRUE(warning.text.empty() || m_window.m_boxes[0] == warning);
+        EXPECT_EQ(m_window.m_boxes.back().caption, "Solver Status");
     }
-    std::filesystem::remove(kLog);
-    Run(kSample);
-    EXPECT_EQ(m_window.m_boxes.size(), 1U);
+    EXPECT_EQ(m_window.m_calls.front(), "box Warning");
+    EXPECT_EQ(ReadFile(m_directory / kLog / "kept"), "old");
 }
 
 TEST_F(SolveCommandTest, AnErrorDuringTheRunRestoresTheStateAndTheNextRunWorks) {
@@ -201,12 +156,12 @@ TEST_F(SolveCommandTest, AnErrorDuringTheRunRestoresTheStateAndTheNextRunWorks) 
     EXPECT_EQ(m_window.m_calls.back(), "end wait");
     // The log was closed on the way out: its one block is all on disk.
     const std::string log = ReadFile(kLog);
-    EXPECT_EQ(log, ExpectedLog(kSample).substr(0, log.size()));
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 12);
 
     m_window.m_onRepaint = nullptr;
     m_command.OnSolve();
-    EXPECT_EQ(ReadFile(kLog), ExpectedLog(kSample));
+    EXPECT_TRUE(ReadFile(kLog).starts_with(log));
+    EXPECT_EQ(TestSupport::Fnv1a(ReadFile(kLog)), kSampleLogHash);
     EXPECT_EQ(Result().caption, "Solver Status");
     EXPECT_EQ(Count("begin wait"), Count("end wait"));
 }

@@ -18,7 +18,9 @@ public:
     struct Box {
         std::string text;
         std::string caption;
-        unsigned style;
+        unsigned style = 0;
+
+        bool operator==(const Box&) const = default;
     };
 
     // Cells as 81 characters, '.' for an empty cell, both ways.

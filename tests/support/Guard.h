@@ -5,19 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "Hash.h"
 #include "batch/PuzzleSolver.h"
 #include "model/PuzzleText.h"
 
 namespace Novem::TestSupport {
-
-// FNV-1a, 64 bits: enough to tell two run logs apart.
-inline std::uint64_t Fnv1a(std::string_view bytes) {
-    std::uint64_t hash = 0xCBF29CE484222325ULL;
-    for (const char byte : bytes) {
-        hash = (hash ^ static_cast<unsigned char>(byte)) * 0x100000001B3ULL;
-    }
-    return hash;
-}
 
 // What the engine must keep giving for one puzzle line: its result and counters, then a hash of
 // its run log. Empty for a line that is no puzzle.

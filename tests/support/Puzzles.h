@@ -31,8 +31,6 @@ inline constexpr std::string_view kSampleSolution =
     "564179832"
     "932568417";
 
-inline const std::string kEmptyPuzzle(81, '.');
-
 inline PuzzleText::Cells ToCells(std::string_view puzzle) {
     PuzzleText::Cells cells{};
     puzzle.copy(cells.data(), cells.size());

@@ -10,6 +10,11 @@
 
 namespace Novem::TestSupport {
 
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 // Runs each test in a fresh current directory, where the run log is written.
 class InTempDirectory : public testing::Test {
 protected:
@@ -24,13 +29,7 @@ protected:
     void TearDown() override {
         std::filesystem::current_path(m_previous);
         std::error_code ignored;
-        std::filesystem::permissions(m_directory, std::filesystem::perms::owner_all, ignored);
         std::filesystem::remove_all(m_directory, ignored);
-    }
-
-    static std::string ReadFile(const std::filesystem::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
     static void WriteFile(const std::filesystem::path& path, const std::string& bytes) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "Product.h"
@@ -16,142 +17,96 @@
 namespace Novem {
 namespace {
 
+using TestSupport::ReadFile;
+
 const std::string kSample(TestSupport::kSamplePuzzle);
 const std::string kSolved = std::string(TestSupport::kSampleSolution) + " solved\n";
 const std::string kTry = "Try 'novem-batch --help' for more information.\n";
 const std::string kFull = "novem-batch: standard output: No space left on device\n";
 
-struct Invocation {
-    const char* name;
-    std::vector<std::string> arguments;
-    std::string input;
-    // Empty: standard output is captured; otherwise the file it goes to.
-    std::string outFile;
-    int status;
-    // What standard output starts with.
-    std::string out;
-    std::string err;
-};
+using NovemBatch = TestSupport::InTempDirectory;
 
-void PrintTo(const Invocation& invocation, std::ostream* out) {
-    *out << invocation.name;
-}
-
-class NovemBatch : public TestSupport::InTempDirectory,
-                   public testing::WithParamInterface<Invocation> {};
-
-// The program as a user runs it: its options, its output and its exit status.
-TEST_P(NovemBatch, BehavesAsAGnuTool) {
+// The program as a user runs it: its options, its output and its exit status. Each invocation
+// gives its arguments, its input, where standard output goes (captured when empty), the exit
+// status, what standard output starts with, and standard error.
+TEST_F(NovemBatch, BehavesAsAGnuTool) {
     WriteFile("puzzles.txt", kSample + "\n");
     WriteFile("--stats", kSample + "\n");
-    const Invocation& invocation = GetParam();
-    std::vector<std::string> arguments{NOVEM_BATCH};
-    arguments.insert(arguments.end(), invocation.arguments.begin(), invocation.arguments.end());
-    const int out = invocation.outFile.empty() ? -1 : open(invocation.outFile.c_str(), O_WRONLY);
-    const TestSupport::Finished finished =
-        TestSupport::RunProgram(arguments, invocation.input, out);
-    if (out >= 0) {
-        close(out);
+    const std::string usage = "Usage: novem-batch [OPTION]... [FILE]...\n";
+    const std::string version =
+        std::string("novem-batch (") + Product::kName + ") " + Product::kVersion + "\n";
+    const std::string refusal = "novem-batch: refusing to write the log to ";
+    const std::tuple<std::vector<std::string>, std::string, std::string, int, std::string,
+                     std::string>
+        invocations[] = {
+            {{"--help"}, "", "", 0, usage, ""},
+            {{"-h", "--bogus"},
+             "",
+             "",
+             2,
+             "",
+             "novem-batch: unrecognized option '--bogus'\n" + kTry},
+            {{"-V"}, "", "", 0, version, ""},
+            {{"--st", "-j", "2"},
+             kSample,
+             "",
+             0,
+             kSolved + "Effective Cells updates\t\t: 445\n",
+             ""},
+            {{"puzzles.txt", "--json", "--", "--stats"},
+             "",
+             "",
+             0,
+             "{\"file\": \"puzzles.txt\", \"line\": 1",
+             ""},
+            {{"--s"},
+             "",
+             "",
+             2,
+             "",
+             "novem-batch: option '--s' is ambiguous; possibilities: '--stats' '--summary'\n" +
+                 kTry},
+            {{"--stats=yes"},
+             "",
+             "",
+             2,
+             "",
+             "novem-batch: option '--stats' doesn't allow an argument\n" + kTry},
+            {{"-x"}, "", "", 2, "", "novem-batch: invalid option -- 'x'\n" + kTry},
+            {{"--log"}, "", "", 2, "", "novem-batch: option '--log' requires an argument\n" + kTry},
+            {{"--jobs=0"}, "", "", 2, "", "novem-batch: invalid number of jobs: '0'\n" + kTry},
+            {{"--log=a.log", "--log", "b.log"}, kSample, "", 0, kSolved, ""},
+            {{"--stats", "--log", "puzzles.txt", "puzzles.txt"},
+             "",
+             "",
+             2,
+             "",
+             refusal + "'puzzles.txt', which is also an input\n" + kTry},
+            {{"--log", "/dev/stdout"},
+             kSample,
+             "out.txt",
+             2,
+             "",
+             refusal + "'/dev/stdout', which is standard output\n" + kTry},
+            {{"--time"}, kSample, "/dev/full", 1, "", kFull},
+            {{"--help"}, "", "/dev/full", 1, "", kFull},
+            {{"--version"}, "", "/dev/full", 1, "", kFull},
+        };
+    for (const auto& [given, input, outFile, status, out, err] : invocations) {
+        std::vector<std::string> arguments{NOVEM_BATCH};
+        arguments.insert(arguments.end(), given.begin(), given.end());
+        SCOPED_TRACE(arguments.back());
+        const int fd = outFile.empty() ? -1 : open(outFile.c_str(), O_WRONLY | O_CREAT, 0644);
+        const TestSupport::Finished finished = TestSupport::RunProgram(arguments, input, fd);
+        close(fd);
+        EXPECT_EQ(finished.status, status);
+        EXPECT_EQ(finished.out.substr(0, out.size()), out);
+        EXPECT_EQ(finished.err, err);
     }
-    EXPECT_EQ(finished.status, invocation.status);
-    EXPECT_EQ(finished.out.substr(0, invocation.out.size()), invocation.out);
-    EXPECT_EQ(finished.err, invocation.err);
     EXPECT_EQ(ReadFile("puzzles.txt"), kSample + "\n");
 }
 
-const std::string kStats = "Effective Cells updates\t\t: 445\n";
-const std::string kUsage = "Usage: novem-batch [OPTION]... [FILE]...\n";
-
-INSTANTIATE_TEST_SUITE_P(
-    Invocations, NovemBatch,
-    testing::Values(
-        Invocation{"Help", {"--help"}, "", "", 0, kUsage, ""},
-        Invocation{"ShortHelp",
-                   {"-h", "--bogus-after"},
-                   "",
-                   "",
-                   2,
-                   "",
-                   "novem-batch: unrecognized option '--bogus-after'\n" + kTry},
-        Invocation{"Version",
-                   {"-V"},
-                   "",
-                   "",
-                   0,
-                   std::string("novem-batch (") + Product::kName + ") " + Product::kVersion + "\n",
-                   ""},
-        Invocation{
-            "AnUnambiguousPrefix", {"--st", "-j", "2"}, kSample, "", 0, kSolved + kStats, ""},
-        Invocation{"OptionsAfterFilesAndTheEndOfOptions",
-                   {"puzzles.txt", "--json", "--", "--stats"},
-                   "",
-                   "",
-                   0,
-                   "{\"file\": \"puzzles.txt\", \"line\": 1",
-                   ""},
-        Invocation{
-            "AnAmbiguousPrefix",
-            {"--s"},
-            "",
-            "",
-            2,
-            "",
-            "novem-batch: option '--s' is ambiguous; possibilities: '--stats' '--summary'\n" +
-                kTry},
-        Invocation{"AFlagWithAnArgument",
-                   {"--stats=yes"},
-                   "",
-                   "",
-                   2,
-                   "",
-                   "novem-batch: option '--stats' doesn't allow an argument\n" + kTry},
-        Invocation{"AnUnknownShortOption",
-                   {"-x"},
-                   "",
-                   "",
-                   2,
-                   "",
-                   "novem-batch: invalid option -- 'x'\n" + kTry},
-        Invocation{"ALogWithoutItsFile",
-                   {"--log"},
-                   "",
-                   "",
-                   2,
-                   "",
-                   "novem-batch: option '--log' requires an argument\n" + kTry},
-        Invocation{"NoWorkers",
-                   {"--jobs=0"},
-                   "",
-                   "",
-                   2,
-                   "",
-                   "novem-batch: invalid number of jobs: '0'\n" + kTry},
-        Invocation{
-            "TheLogAsEitherForm", {"--log=a.log", "--log", "b.log"}, kSample, "", 0, kSolved, ""},
-        Invocation{"TheInputAsTheLog",
-                   {"--stats", "--log", "puzzles.txt", "puzzles.txt"},
-                   "",
-                   "",
-                   2,
-                   "",
-                   "novem-batch: refusing to write the log to 'puzzles.txt', which is also an "
-                   "input\n" +
-                       kTry},
-        Invocation{"StandardOutputAsTheLog",
-                   {"--log", "/dev/stdout"},
-                   kSample,
-                   "out.txt",
-                   2,
-                   "",
-                   "novem-batch: refusing to write the log to '/dev/stdout', which is standard "
-                   "output\n" +
-                       kTry},
-        Invocation{"AFullDisk", {"--time"}, kSample, "/dev/full", 1, "", kFull},
-        Invocation{"HelpOnAFullDisk", {"--help"}, "", "/dev/full", 1, "", kFull},
-        Invocation{"VersionOnAFullDisk", {"--version"}, "", "/dev/full", 1, "", kFull}),
-    [](const auto& info) { return info.param.name; });
-
-TEST(NovemBatchProcess, EndsQuietlyWhenItsReaderGoesAway) {
+TEST_F(NovemBatch, EndsQuietlyWhenItsReaderGoesAway) {
     std::string input;
     for (int copy = 0; copy < 20000; ++copy) {
         input += kSample + "\n";
@@ -167,60 +122,42 @@ TEST(NovemBatchProcess, EndsQuietlyWhenItsReaderGoesAway) {
 
 // On a terminal a run that lasts shows how it goes, and erases that at the end; through a pipe
 // nothing of it shows. The input comes in two parts, a second and more apart.
-TEST(NovemBatchProcess, ShowsProgressOnATerminalOnly) {
+TEST_F(NovemBatch, ShowsProgressOnATerminalOnly) {
     for (const bool terminal : {true, false}) {
-        int controller = -1;
-        int errorSide = -1;
         int ends[2];
-        if (terminal) {
-            ASSERT_EQ(openpty(&controller, &errorSide, nullptr, nullptr, nullptr), 0);
-            fcntl(controller, F_SETFD, FD_CLOEXEC);
-        } else {
-            ASSERT_EQ(pipe2(ends, O_CLOEXEC), 0);
-            controller = ends[0];
-            errorSide = ends[1];
-        }
+        ASSERT_EQ(terminal ? openpty(&ends[0], &ends[1], nullptr, nullptr, nullptr) : pipe(ends),
+                  0);
         int input[2];
         ASSERT_EQ(pipe2(input, O_CLOEXEC), 0);
-        const pid_t child = fork();
-        if (child == 0) {
-            dup2(input[0], 0);
-            dup2(open("/dev/null", O_WRONLY), 1);
-            dup2(errorSide, 2);
-            execl(NOVEM_BATCH, NOVEM_BATCH, static_cast<char*>(nullptr));
-            _exit(127);
-        }
+        std::thread feeder([&input] {
+            const std::string part = kSample + "\n";
+            EXPECT_EQ(write(input[1], part.data(), part.size()), static_cast<ssize_t>(part.size()));
+            std::this_thread::sleep_for(std::chrono::milliseconds(1300));
+            EXPECT_EQ(write(input[1], part.data(), part.size()), static_cast<ssize_t>(part.size()));
+            close(input[1]);
+        });
+        TestSupport::RunProgram({NOVEM_BATCH}, "", open("/dev/null", O_WRONLY), ends[1], input[0]);
+        feeder.join();
         close(input[0]);
-        close(errorSide);
-        const std::string part = kSample + "\n";
-        ASSERT_EQ(write(input[1], part.data(), part.size()), static_cast<ssize_t>(part.size()));
-        std::this_thread::sleep_for(std::chrono::milliseconds(1300));
-        ASSERT_EQ(write(input[1], part.data(), part.size()), static_cast<ssize_t>(part.size()));
-        close(input[1]);
-        std::string shown;
-        char buffer[256];
-        for (ssize_t size; (size = read(controller, buffer, sizeof buffer)) > 0;) {
-            shown.append(buffer, static_cast<std::size_t>(size));
-        }
-        close(controller);
-        waitpid(child, nullptr, 0);
-        if (terminal) {
-            EXPECT_TRUE(shown.starts_with("\r\033[K2 puzzles, 2 solved, ")) << shown;
-            EXPECT_TRUE(shown.ends_with("\r\033[K")) << shown;
-        } else {
-            EXPECT_EQ(shown, "");
-        }
+        close(ends[1]);
+        std::string shown(4096, '\0');
+        shown.resize(
+            static_cast<std::size_t>(std::max(read(ends[0], shown.data(), shown.size()), 0L)));
+        close(ends[0]);
+        EXPECT_TRUE(terminal ? shown.starts_with("\r\033[K2 puzzles, 2 solved, ") &&
+                                   shown.ends_with("\r\033[K")
+                             : shown.empty())
+            << shown;
     }
 }
 
 // GNU parallel spreads a collection over processes, and could over hosts: the results come back
 // in input order, byte for byte as one process gives them.
-TEST(NovemBatchProcess, ServesGnuParallel) {
+TEST_F(NovemBatch, ServesGnuParallel) {
     if (!std::filesystem::exists("/usr/bin/parallel")) {
         GTEST_SKIP() << "GNU parallel is not installed";
     }
-    const std::string puzzles = NOVEM_TEST_DATA "/guard-puzzles.txt";
-    const std::string input = TestSupport::ReadAll(puzzles);
+    const std::string input = ReadFile(NOVEM_TEST_DATA "/guard-puzzles.txt");
     const TestSupport::Finished one = TestSupport::RunProgram({NOVEM_BATCH, "--stats"}, input);
     const TestSupport::Finished spread =
         TestSupport::RunProgram({"/usr/bin/parallel", "--will-cite", "--pipe", "--keep-order", "-N",

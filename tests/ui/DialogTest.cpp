@@ -1,7 +1,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -12,7 +11,6 @@
 #include <QtTest>
 #include <memory>
 
-#include "CAboutDlg.h"
 #include "CNovemSolverDlg.h"
 #include "CStringEdit.h"
 #include "Translations.h"
@@ -45,36 +43,37 @@ class DialogTest : public QObject {
 
 private slots:
     void initTestCase();
-    void init();
+    void init() { Open(); }
     void cleanup() { m_dialog.reset(); }
 
     void opensWithTheSampleTheHelpTextAndNamesForScreenReaders();
-    void typingMovesTheFocus_data();
-    void typingMovesTheFocus();
+    void keysInACell_data();
+    void keysInACell();
     void aRefusedEditPutsBackTextAndCaret();
-
     void aPuzzleIsEightyOneKeysAfterClearGrid();
     void returnPressesTheFocusedButtonAndSolvesElsewhere();
-    void solvingAgainFindsNothingNewAndTheBusyCursorLeavesTheBoxAlone();
-    void pastingAPuzzle_data();
-    void pastingAPuzzle();
-    void copyingGivesTheGridAsOneLine();
-    void arrowsWalkTheGridWithoutWrapping_data();
-    void arrowsWalkTheGridWithoutWrapping();
+    void pastingAndCopyingAPuzzle_data();
+    void pastingAndCopyingAPuzzle();
     void theMenuKeysAndHelpOpenWhatTheySay();
     void anErrorIsShownAndTheNextSolveWorks();
     void speaksTheUsersLanguageButNotInTheRunLog();
-    void cellsPaintBlackOnWhiteUnderADarkPalette();
-    void resultTextIsShownInAlignedColumnsThatNeverWrap();
 
 private:
+    void Open() {
+        m_dialog = std::make_unique<CNovemSolverDlg>();
+        m_dialog->show();
+        m_dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        m_beeps = 0;
+        m_boxes.clear();
+        m_modals.clear();
+    }
     CStringEdit* Cell(int index) const {
         return m_dialog->findChild<CStringEdit*>(QStringLiteral("cell%1").arg(index));
     }
     QPushButton* Button(const char* name) const {
         return m_dialog->findChild<QPushButton*>(QString::fromLatin1(name));
     }
-
     QString Cells() const {
         QString cells;
         for (int index = 0; index < 81; ++index) {
@@ -82,13 +81,9 @@ private:
         }
         return cells;
     }
-
     void Type(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
     }
-
-    void Open();
-
     void Focus(int index) {
         Cell(index)->setFocus();
         Cell(index)->selectAll();
@@ -100,13 +95,6 @@ private:
     QList<Box> m_boxes;
     QStringList m_modals;
 };
-
-void DialogTest::Open() {
-    m_dialog = std::make_unique<CNovemSolverDlg>();
-    m_dialog->show();
-    m_dialog->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
-}
 
 void DialogTest::initTestCase() {
     QVERIFY(m_directory.isValid());
@@ -123,13 +111,6 @@ void DialogTest::initTestCase() {
         [this](QDialog& dialog) { m_modals.append(dialog.windowTitle()); });
 }
 
-void DialogTest::init() {
-    Open();
-    m_beeps = 0;
-    m_boxes.clear();
-    m_modals.clear();
-}
-
 void DialogTest::opensWithTheSampleTheHelpTextAndNamesForScreenReaders() {
     QCOMPARE(Cells(), kSample);
     auto* help = m_dialog->findChild<QPlainTextEdit*>(QStringLiteral("help"));
@@ -140,34 +121,56 @@ void DialogTest::opensWithTheSampleTheHelpTextAndNamesForScreenReaders() {
                             "When you type a digit, the next cell gets the focus."));
     QCOMPARE(m_dialog->focusWidget(), Button("solve"));
     QVERIFY(m_dialog->windowTitle().startsWith(QStringLiteral("Novem Solver ")));
-    QCOMPARE(m_beeps, 0);
-
-    const auto name = [](QObject* object) {
-        return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+    const auto text = [](QObject* object, QAccessible::Text kind) {
+        return QAccessible::queryAccessibleInterface(object)->text(kind);
     };
-    QCOMPARE(name(Cell(24)), QStringLiteral("Row 3, column 7"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(Cell(0))->text(QAccessible::Value),
-             QStringLiteral("8"));
-    QCOMPARE(name(Button("solve")), QStringLiteral("Solve"));
-    QCOMPARE(name(Button("clearGrid")), QStringLiteral("Clear Grid"));
-    QVERIFY(!name(help).isEmpty());
+    QCOMPARE(text(Cell(24), QAccessible::Name), QStringLiteral("Row 3, column 7"));
+    QCOMPARE(text(Cell(0), QAccessible::Value), QStringLiteral("8"));
+    QCOMPARE(text(Button("solve"), QAccessible::Name), QStringLiteral("Solve"));
+    QCOMPARE(text(Button("clearGrid"), QAccessible::Name), QStringLiteral("Clear Grid"));
+    QVERIFY(!text(help, QAccessible::Name).isEmpty());
 }
 
-void DialogTest::typingMovesTheFocus_data() {
+// Keys in a cell: digits replace the cell's digit and move on, 0 and a pasted letter are refused
+// with a beep, a typed letter changes nothing, the arrows walk the grid without wrapping.
+void DialogTest::keysInACell_data() {
     QTest::addColumn<int>("cell");
-    QTest::addColumn<int>("key");
+    QTest::addColumn<QKeyCombination>("key");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("caret");
     QTest::addColumn<int>("focus");
     QTest::addColumn<int>("beeps");
 
-    QTest::newRow("a digit replaces a digit") << 0 << int(Qt::Key_2) << "2" << 1 << 1 << 0;
-    QTest::newRow("the end of a row") << 8 << int(Qt::Key_1) << "1" << 1 << 9 << 0;
-    // Refused, with the caret where the refused edit left it.
-    QTest::newRow("zero keeps a digit") << 1 << int(Qt::Key_0) << "9" << 1 << 2 << 1;
-    QTest::newRow("delete empties") << 2 << int(Qt::Key_Delete) << "" << 0 << 3 << 0;
-    QTest::newRow("the last cell keeps the focus") << 80 << int(Qt::Key_5) << "5" << 1 << 80 << 0;
-    QTest::newRow("a letter changes nothing") << 0 << int(Qt::Key_A) << "8" << -1 << 0 << 0;
+    const auto key = [](Qt::Key code) { return QKeyCombination(code); };
+    QTest::newRow("a digit replaces a digit") << 0 << key(Qt::Key_2) << "2" << 1 << 0;
+    QTest::newRow("the end of a row") << 8 << key(Qt::Key_1) << "1" << 9 << 0;
+    QTest::newRow("zero keeps a digit") << 1 << key(Qt::Key_0) << "9" << 2 << 1;
+    QTest::newRow("delete empties") << 2 << key(Qt::Key_Delete) << "" << 3 << 0;
+    QTest::newRow("the last cell keeps the focus") << 80 << key(Qt::Key_5) << "5" << 80 << 0;
+    QTest::newRow("a letter changes nothing") << 0 << key(Qt::Key_A) << "8" << 0 << 0;
+    // The clipboard holds one character: the cell's own paste, which its filter refuses.
+    QTest::newRow("a pasted letter") << 0 << (Qt::CTRL | Qt::Key_V) << "8" << 1 << 1;
+    QTest::newRow("left") << 40 << key(Qt::Key_Left) << "" << 39 << 0;
+    QTest::newRow("up") << 41 << key(Qt::Key_Up) << "4" << 32 << 0;
+    QTest::newRow("left at the left edge") << 9 << key(Qt::Key_Left) << "" << 9 << 0;
+    QTest::newRow("right at the right edge") << 17 << key(Qt::Key_Right) << "" << 17 << 0;
+    QTest::newRow("up at the top") << 4 << key(Qt::Key_Up) << "" << 4 << 0;
+    QTest::newRow("down at the bottom") << 76 << key(Qt::Key_Down) << "" << 76 << 0;
+}
+
+void DialogTest::keysInACell() {
+    QFETCH(int, cell);
+    QFETCH(QKeyCombination, key);
+    QFETCH(QString, text);
+    QFETCH(int, focus);
+    QFETCH(int, beeps);
+
+    QApplication::clipboard()->setText(QStringLiteral("x"));
+    Focus(cell);
+    QTest::keyClick(Cell(cell), key.key(), key.keyboardModifiers());
+    QCOMPARE(Cell(cell)->text(), text);
+    QCOMPARE(m_dialog->focusWidget(), Cell(focus));
+    QCOMPARE(m_beeps, beeps);
+    QVERIFY(focus == cell || Cell(focus)->selectedText() == Cell(focus)->text());
 }
 
 // A refused edit puts back the last valid text, and the caret where the edit left it.
@@ -180,27 +183,6 @@ void DialogTest::aRefusedEditPutsBackTextAndCaret() {
     QCOMPARE(edit.text(), QStringLiteral("123"));
     QCOMPARE(edit.cursorPosition(), 1);
     QCOMPARE(m_beeps, 1);
-}
-
-void DialogTest::typingMovesTheFocus() {
-    QFETCH(int, cell);
-    QFETCH(int, key);
-    QFETCH(QString, text);
-    QFETCH(int, caret);
-    QFETCH(int, focus);
-    QFETCH(int, beeps);
-
-    Focus(cell);
-    Type(key);
-    QCOMPARE(Cell(cell)->text(), text);
-    if (caret >= 0) {
-        QCOMPARE(Cell(cell)->cursorPosition(), caret);
-    }
-    QCOMPARE(m_dialog->focusWidget(), Cell(focus));
-    QCOMPARE(m_beeps, beeps);
-    if (focus != cell) {
-        QCOMPARE(Cell(focus)->selectedText(), Cell(focus)->text());
-    }
 }
 
 // After Clear Grid the focus is on the first cell, whatever had it before: 0 for an empty cell.
@@ -217,7 +199,6 @@ void DialogTest::aPuzzleIsEightyOneKeysAfterClearGrid() {
     QCOMPARE(m_beeps, 58);
 
     Cell(0)->deselect();
-    Cell(0)->setCursorPosition(1);
     Cell(0)->setFocus();
     Type(Qt::Key_3);
     QCOMPARE(Cell(0)->text(), QStringLiteral("8"));
@@ -226,118 +207,74 @@ void DialogTest::aPuzzleIsEightyOneKeysAfterClearGrid() {
     QCOMPARE(Cell(0)->text(), QStringLiteral("3"));
 }
 
+// Return solves in place from a cell and from "Solve", where solving again finds nothing new, and
+// clears from "Clear Grid". The busy cursor covers the dialog until the result box is dismissed,
+// but not the box itself.
 void DialogTest::returnPressesTheFocusedButtonAndSolvesElsewhere() {
-    Button("clearGrid")->setFocus();
-    Type(Qt::Key_Return);
-    QCOMPARE(Cells(), kEmpty);
-    QVERIFY(m_boxes.isEmpty());
-
-    Open();
     Focus(3);
-
     Type(Qt::Key_Return);
     QCOMPARE(Cells(), kSolution);
-    QVERIFY(m_dialog->isVisible());
     // The digits written during the solve did not move the focus.
     QCOMPARE(m_dialog->focusWidget(), Cell(3));
-    QCOMPARE(m_boxes.size(), 1);
+    QFile log(QStringLiteral("NovemSolver.txt"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(log.readAll().count("\r\r\n\r\r\n"), 61);
+
+    Button("solve")->setFocus();
+    Type(Qt::Key_Return);
+    QCOMPARE(m_boxes.size(), 2);
     QCOMPARE(m_boxes[0].caption, QStringLiteral("Solver Status"));
     QCOMPARE(m_boxes[0].style, 0U);
     QVERIFY(m_boxes[0].text.startsWith(kSolved + "445\n"));
     QVERIFY(m_boxes[0].text.contains(QStringLiteral("rules\t\t: 107\n\r\nTotal Time\t\t\t: ")));
-    QFile log(QStringLiteral("NovemSolver.txt"));
-    QVERIFY(log.open(QIODevice::ReadOnly));
-    QCOMPARE(log.readAll().count("\r\r\n\r\r\n"), 61);
-}
-
-// The busy cursor covers the dialog until the result box is dismissed, but not the box itself.
-void DialogTest::solvingAgainFindsNothingNewAndTheBusyCursorLeavesTheBoxAlone() {
-    Button("solve")->setFocus();
-    Type(Qt::Key_Return);
-    QTest::mouseClick(Button("solve"), Qt::LeftButton);
-    QCOMPARE(m_boxes.size(), 2);
+    // Shown as a table whose columns never wrap.
+    QVERIFY(
+        WindowSystem::ToDisplayHtml(m_boxes[0].text)
+            .contains(QStringLiteral("<tr><td style=\"white-space: pre\">Effective Cells updates "
+                                     "  </td><td style=\"white-space: pre\">: 445</td></tr>")));
     QVERIFY(m_boxes[1].text.startsWith(kSolved + "0\n"));
     QVERIFY(m_boxes[0].waitCover && m_boxes[1].waitCover);
     QCOMPARE(m_dialog->findChild<QWidget*>(QStringLiteral("waitCover")), nullptr);
-    QCOMPARE(QFileInfo(QStringLiteral("NovemSolver.txt")).size(), 0);
+    QCOMPARE(QFileInfo(log).size(), 0);
+
+    Button("clearGrid")->setFocus();
+    Type(Qt::Key_Return);
+    QCOMPARE(Cells(), kEmpty);
+    QCOMPARE(m_boxes.size(), 2);
 }
 
-void DialogTest::pastingAPuzzle_data() {
+void DialogTest::pastingAndCopyingAPuzzle_data() {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<bool>("fromACell");
     QTest::addColumn<QString>("cells");
-    QTest::addColumn<int>("beeps");
 
-    QString nineLines;
+    QString nineLines = QStringLiteral("\r\n");
     for (int row = 0; row < 9; ++row) {
-        nineLines += kSolution.mid(9 * row, 9) + "\r\n";
+        nineLines += " " + kSolution.mid(9 * row, 9) + (row == 4 ? "\r\n\n" : "\r\n");
     }
-    QString zeros = kSolution;
-    zeros[0] = u'0';
     QTest::newRow("a line with a comment")
-        << zeros + "  # from a collection" << true << "." + kSolution.mid(1) << 0;
-    QTest::newRow("nine lines of nine, from a button") << nineLines << false << kSolution << 0;
-    QTest::newRow("a line that is no puzzle") << kSolution.left(80) << true << kSample << 1;
-    QTest::newRow("garbage, from a button") << QStringLiteral("hello") << false << kSample << 1;
-    // One character is the cell's own paste: the first cell takes it and the focus moves on.
-    QTest::newRow("one digit") << QStringLiteral("7") << true << "7" + kSample.mid(1) << 0;
+        << "0" + kSolution.mid(1) + "  # from a collection" << true << "." + kSolution.mid(1);
+    QTest::newRow("nine lines of nine, from a button") << nineLines << false << kSolution;
+    QTest::newRow("a line that is no puzzle") << kSolution.left(80) << true << kSample;
+    QTest::newRow("garbage, from a button") << QStringLiteral("hello") << false << kSample;
+    QTest::newRow("nine lines, one of eight") << nineLines.chopped(3) + "\n" << true << kSample;
 }
 
-void DialogTest::pastingAPuzzle() {
+// A puzzle fills the grid and the focus goes to "Solve"; anything else beeps. Copied, the grid
+// is one line.
+void DialogTest::pastingAndCopyingAPuzzle() {
     QFETCH(QString, clipboard);
     QFETCH(bool, fromACell);
     QFETCH(QString, cells);
-    QFETCH(int, beeps);
 
     QApplication::clipboard()->setText(clipboard);
-    if (fromACell) {
-        Focus(0);
-    } else {
-        Button("clearGrid")->setFocus();
-    }
+    fromACell ? Focus(0) : Button("clearGrid")->setFocus();
     Type(Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(Cells(), cells);
-    QCOMPARE(m_beeps, beeps);
-    if (cells != kSample && clipboard.size() > 1) {
-        QCOMPARE(m_dialog->focusWidget(), Button("solve"));
-    }
-}
-
-void DialogTest::copyingGivesTheGridAsOneLine() {
-    Focus(7);
+    QCOMPARE(m_beeps, cells == kSample ? 1 : 0);
+    QVERIFY((m_dialog->focusWidget() == Button("solve")) == (m_beeps == 0));
     Type(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(QApplication::clipboard()->text(), kSample);
-    QTest::mouseClick(Button("clearGrid"), Qt::LeftButton);
-    Type(Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(Cells(), kSample);
-}
-
-void DialogTest::arrowsWalkTheGridWithoutWrapping_data() {
-    QTest::addColumn<int>("cell");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("focus");
-
-    QTest::newRow("left") << 40 << int(Qt::Key_Left) << 39;
-    QTest::newRow("right") << 40 << int(Qt::Key_Right) << 41;
-    QTest::newRow("up") << 40 << int(Qt::Key_Up) << 31;
-    QTest::newRow("down") << 40 << int(Qt::Key_Down) << 49;
-    QTest::newRow("left at the left edge") << 9 << int(Qt::Key_Left) << 9;
-    QTest::newRow("right at the right edge") << 17 << int(Qt::Key_Right) << 17;
-    QTest::newRow("up at the top") << 4 << int(Qt::Key_Up) << 4;
-    QTest::newRow("down at the bottom") << 76 << int(Qt::Key_Down) << 76;
-}
-
-void DialogTest::arrowsWalkTheGridWithoutWrapping() {
-    QFETCH(int, cell);
-    QFETCH(int, key);
-    QFETCH(int, focus);
-
-    Focus(cell);
-    Type(key);
-    QCOMPARE(m_dialog->focusWidget(), Cell(focus));
-    QCOMPARE(Cell(focus)->selectedText(), Cell(focus)->text());
-    QCOMPARE(Cells(), kSample);
-    QCOMPARE(m_beeps, 0);
+    QCOMPARE(QApplication::clipboard()->text(), cells);
 }
 
 // Shift+F10 opens the dialog's menu; its About item and F1 open their windows.
@@ -355,12 +292,10 @@ void DialogTest::theMenuKeysAndHelpOpenWhatTheySay() {
     menu->actions()[4]->trigger();
     menu->close();
     QCOMPARE(m_modals, QStringList{"About NovemSolver"});
-
     Type(Qt::Key_F1);
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes[0].caption, QStringLiteral("Help"));
     QVERIFY(m_boxes[0].text.contains(QStringLiteral("Ctrl+V")));
-    QCOMPARE(Cells(), kSample);
 }
 
 void DialogTest::anErrorIsShownAndTheNextSolveWorks() {
@@ -369,13 +304,11 @@ void DialogTest::anErrorIsShownAndTheNextSolveWorks() {
     Focus(4);
     Type(Qt::Key_0);
     Type(Qt::Key_Return);
-    QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes[0].caption, QStringLiteral("Error"));
-    QVERIFY(m_boxes[0].text.contains(QStringLiteral("invalid bitset<N> position")));
-
     Cell(4)->setText(QString());
     Type(Qt::Key_Return);
     QCOMPARE(m_boxes.size(), 2);
+    QCOMPARE(m_boxes[0].caption, QStringLiteral("Error"));
+    QVERIFY(m_boxes[0].text.contains(QStringLiteral("invalid bitset<N> position")));
     QCOMPARE(m_boxes[1].caption, QStringLiteral("Solver Status"));
     QCOMPARE(Cells(), kSolution);
 }
@@ -391,7 +324,6 @@ void DialogTest::speaksTheUsersLanguageButNotInTheRunLog() {
         delete translator;
     }
     QCOMPARE(solve, QStringLiteral("&Lösen"));
-    QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes[0].caption, QStringLiteral("Lösungsstatus"));
     QVERIFY(m_boxes[0].text.startsWith(
         QStringLiteral("Dieses Rätsel wurde gelöst!\r\n\r\n"
@@ -401,34 +333,6 @@ void DialogTest::speaksTheUsersLanguageButNotInTheRunLog() {
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY(
         log.readAll().startsWith("************ SolverImplV1::InternalRule[1] ************\r\n"));
-}
-
-void DialogTest::cellsPaintBlackOnWhiteUnderADarkPalette() {
-    const QPalette original = QApplication::palette();
-    QPalette dark = original;
-    dark.setColor(QPalette::Base, Qt::black);
-    dark.setColor(QPalette::Text, Qt::white);
-    QApplication::setPalette(dark);
-    CNovemSolverDlg dialog;
-    const QImage image = dialog.findChild<CStringEdit*>(QStringLiteral("cell0"))->grab().toImage();
-    QApplication::setPalette(original);
-
-    QCOMPARE(QColor(image.pixel(image.width() / 4, image.height() / 2)), QColor(Qt::white));
-    int darkPixels = 0;
-    for (int x = image.width() / 3; x < 2 * image.width() / 3; ++x) {
-        darkPixels += qGray(image.pixel(x, image.height() / 2)) < 96 ? 1 : 0;
-    }
-    QVERIFY2(darkPixels > 0, "the digit is drawn in a dark colour");
-}
-
-void DialogTest::resultTextIsShownInAlignedColumnsThatNeverWrap() {
-    const QString html = WindowSystem::ToDisplayHtml(QStringLiteral(
-        "Solved!\r\n\r\nEffective Cells updates\t\t: 445\n\r\nTotal Time\t\t\t: 0.002 s"));
-    QVERIFY(!html.contains(u'\t') && !html.contains(u'\r'));
-    QCOMPARE(html.count(QStringLiteral("<tr>")), 5);
-    QVERIFY(
-        html.contains(QStringLiteral("<td style=\"white-space: pre\">Effective Cells updates   "
-                                     "</td><td style=\"white-space: pre\">: 445</td>")));
 }
 
 QTEST_MAIN(DialogTest)
