@@ -210,17 +210,17 @@ private:
             return AddProblem(where + parsed.error);
         }
         if (parsed.kind == PuzzleText::ParsedLine::Kind::Puzzle) {
-            m_chunk.items.push_back({line.number, parsed.cells, {}});
-            if (m_chunk.items.size() >= ChunkSize(m_options)) {
-                return SubmitChunk(false);
-            }
+            return Add({line.number, parsed.cells, {}});
         }
         return true;
     }
 
-    bool AddProblem(std::string message) {
-        m_chunk.items.push_back({0, {}, std::move(message)});
-        return true;
+    bool AddProblem(std::string message) { return Add({0, {}, std::move(message)}); }
+
+    // Problems count as much as puzzles: an input of nothing but bad lines stays in bounds too.
+    bool Add(Chunk::Item&& item) {
+        m_chunk.items.push_back(std::move(item));
+        return m_chunk.items.size() < ChunkSize(m_options) || SubmitChunk(false);
     }
 
     bool SubmitChunk(bool urgent) {
