@@ -45,9 +45,9 @@ protected:
         const int out = open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int status = RunBatch(options, {in, out, err});
-        close(in);
-        close(out);
-        close(err);
+        for (const int fd : {in, out, err}) {
+            close(fd);
+        }
         return {status, ReadFile("stdout.txt"), ReadFile("stderr.txt")};
     }
 };

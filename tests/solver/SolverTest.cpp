@@ -8,6 +8,7 @@
 #include "model/Grid_9x9.h"
 #include "model/PuzzleText.h"
 #include "solver/SolverImplV1.h"
+#include "support/Hash.h"
 #include "support/Puzzles.h"
 #include "support/Statistics.h"
 
@@ -16,11 +17,13 @@ namespace {
 
 using TestSupport::Statistics;
 
-// Keeps, for every notification, its step, the statistics and the candidates as they stood then.
+// Keeps, for every notification, its step and text form, and the statistics and the candidates
+// as they stood then.
 class RecordingListener : public GridUpdateListener<Grid_9x9> {
 public:
     struct Record {
         std::int32_t step;
+        std::string text;
         std::string statistics;
         std::array<unsigned long, 81> candidates;
     };
@@ -28,7 +31,8 @@ public:
     explicit RecordingListener(const SolverImplV1<Grid_9x9>& solver) : m_solver(solver) {}
 
     void OnGridUpdate(const GridUpdateEvent& event) override {
-        Record& record = records.emplace_back(Record{event.step, m_solver.GetStatistics(), {}});
+        Record& record = records.emplace_back(
+            Record{event.step, event.ToString(), m_solver.GetStatistics(), {}});
         for (int cell = 0; cell < 81; ++cell) {
             record.candidates[cell] =
                 event.grid->GetCell(cell / 9, cell % 9)->GetCandidates().to_ulong();
@@ -57,6 +61,16 @@ TEST(SolverImplV1, SolvesTheSamplePuzzleWithItsFigures) {
     const auto& records = listener.records;
     ASSERT_EQ(records.size(), 61U);
     EXPECT_EQ(records.back().step, 53);
+    // The events' text forms, stored as a text stream stores them, are the run log the guard
+    // recorded for the sample.
+    std::string log;
+    for (const auto& record : records) {
+        for (const char character : record.text) {
+            log += character == '\n' ? std::string("\r\n") : std::string(1, character);
+        }
+        log += "\r\r\n\r\r\n";
+    }
+    EXPECT_EQ(TestSupport::Fnv1a(log), 0x9990c7a82a5d90a2U);
 
     // Block 0 first: four givens spread inside it, then eight (line, digit) pairs beyond it.
     EXPECT_EQ(records[0].statistics, Statistics(20, {{1, 4}}, 0));

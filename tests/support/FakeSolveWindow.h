@@ -41,9 +41,6 @@ public:
     void SetCellText(int cell, const std::string& text) override {
         m_cells[cell] = text;
         m_writes.emplace_back(cell, text);
-        if (m_onSetCell) {
-            m_onSetCell();
-        }
     }
     void RepaintNow() override {
         m_calls.push_back("repaint");
@@ -68,7 +65,6 @@ public:
 
     mutable std::vector<std::uint32_t> m_ticks{0};
     std::function<void()> m_onRepaint;
-    std::function<void()> m_onSetCell;
     std::vector<std::string> m_calls;
     std::vector<Box> m_boxes;
     std::vector<std::pair<int, std::string>> m_writes;
