@@ -61,7 +61,7 @@ void RunLogBlocks::Append(std::string& stored,
     const auto& texts = CellTexts();
     for (int row = 0; row < kSize; ++row) {
         Row& cached = m_rows[row];
-        unsigned long changed = cached.size == 0 ? 1 : 0;
+        unsigned long changed = 0;
         for (int column = 0; column < kSize; ++column) {
             const unsigned long candidates =
                 event.grid->GetCell(row, column)->GetCandidates().to_ulong();

@@ -29,8 +29,11 @@ private:
     static constexpr std::size_t kBlockCapacity =
         32 + kMaxRuleName + 16 + Grid_9x9::kSize * kRowCapacity + 6;
 
+    // Candidates no cell can have until the row's text is first made.
     struct Row {
-        std::array<unsigned long, Grid_9x9::kSize> candidates{};
+        Row() { candidates.fill(~0UL); }
+
+        std::array<unsigned long, Grid_9x9::kSize> candidates;
         std::array<char, kRowCapacity> text{};
         std::size_t size = 0;
     };
