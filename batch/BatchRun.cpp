@@ -1,6 +1,5 @@
 #include "BatchRun.h"
 
-#include <fcntl.h>
 #include <sched.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,104 +9,22 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <functional>
 #include <memory>
 #include <thread>
 
-#include "Chunk.h"
+#include "ChunkReader.h"
 #include "Explanation.h"
-#include "LineReader.h"
-#include "OutputFile.h"
-#include "Progress.h"
 #include "PuzzleSolver.h"
 #include "Report.h"
-#include "Summary.h"
+#include "ResultWriter.h"
 #include "Workers.h"
 
 namespace Novem::Batch {
 
 namespace {
 
-constexpr std::string_view kProgram = "novem-batch: ";
-
-// A chunk is as much work as a few milliseconds of solving; runs that write much per puzzle
-// take fewer, so that the chunks in flight stay small.
-std::size_t ChunkSize(const BatchOptions& options) {
-    return options.logFile.empty() && !options.explain ? 256 : 16;
-}
-
-void WriteText(int fd, std::string_view text) {
-    // A message that can't be shown is no reason to stop: the exit status still tells.
-    while (!text.empty()) {
-        const ssize_t written = write(fd, text.data(), text.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return;
-        }
-        text.remove_prefix(static_cast<std::size_t>(written));
-    }
-}
-
-// Writes the chunks' output in the order it is given, problems on standard error at their place
-// among the results, and keeps the totals of what was written.
-class Writer {
-public:
-    Writer(const Streams& streams, OutputFile* log, Progress& progress)
-        : m_out(streams.out, "standard output"),
-          m_err(streams.err),
-          m_log(log),
-          m_progress(progress) {}
-
-    void Write(const ChunkOutput& output) {
-        std::size_t done = 0;
-        for (const ChunkOutput::Problem& problem : output.problems) {
-            m_out.Append(std::string_view(output.out).substr(done, problem.at - done));
-            done = problem.at;
-            Problem(problem.message);
-        }
-        m_out.Append(std::string_view(output.out).substr(done));
-        if (m_log != nullptr) {
-            m_log->Append(output.log);
-        }
-        if (output.urgent) {
-            m_out.Flush();
-        }
-        m_totals.Merge(output.summary);
-        m_progress.Update(m_totals.Puzzles(), m_totals.Solved(), output.bytesRead);
-    }
-
-    // Standard output first, so that both streams on one terminal show things in order.
-    void Problem(std::string_view message) {
-        m_failed = true;
-        m_out.Flush();
-        m_progress.Clear();
-        WriteText(m_err, std::string(kProgram) + std::string(message) + "\n");
-    }
-
-    void Finish() {
-        m_out.Flush();
-        if (m_log != nullptr) {
-            m_log->Close();
-        }
-    }
-
-    const Summary& Totals() const { return m_totals; }
-    bool Failed() const { return m_failed; }
-
-private:
-    OutputFile m_out;
-    int m_err;
-    OutputFile* m_log;
-    Progress& m_progress;
-    Summary m_totals;
-    bool m_failed = false;
-};
-
-void Process(const Chunk& chunk, PuzzleSolver& solver, const BatchOptions& options,
-             ChunkOutput& output) {
+void SolveChunk(const Chunk& chunk, PuzzleSolver& solver, const BatchOptions& options,
+                ChunkOutput& output) {
     output.out.clear();
     output.problems.clear();
     output.log.clear();
@@ -136,114 +53,6 @@ void Process(const Chunk& chunk, PuzzleSolver& solver, const BatchOptions& optio
         }
     }
 }
-
-// Reads the inputs in order and hands out their lines in chunks: puzzles, and problems with
-// their messages. Stops early when `submit` returns false.
-class Reader {
-public:
-    using Submit = std::function<bool(Chunk&&)>;
-
-    Reader(const BatchOptions& options, const Streams& streams, Submit submit)
-        : m_options(options), m_streams(streams), m_submit(std::move(submit)) {}
-
-    // The chunks point at `jsonNames`, the names of `files` as JSON strings, which must outlive
-    // them.
-    void Read(const std::vector<std::string>& files, const std::vector<std::string>& jsonNames) {
-        for (std::size_t file = 0; file < files.size(); ++file) {
-            m_chunk.jsonFile = &jsonNames[file];
-            if (!ReadFile(files[file]) || !SubmitChunk(false)) {
-                return;
-            }
-        }
-    }
-
-private:
-    // An input file, closed however reading it ends; standard input stays open.
-    class InputFile {
-    public:
-        InputFile(const std::string& name, int in)
-            : m_owned(name != "-"), m_fd(m_owned ? open(name.c_str(), O_RDONLY | O_CLOEXEC) : in) {}
-        InputFile(const InputFile&) = delete;
-        InputFile& operator=(const InputFile&) = delete;
-        ~InputFile() {
-            if (m_owned && m_fd >= 0) {
-                close(m_fd);
-            }
-        }
-
-        int Fd() const { return m_fd; }
-
-    private:
-        bool m_owned;
-        int m_fd;
-    };
-
-    // False when the run was stopped.
-    bool ReadFile(const std::string& name) {
-        const InputFile input(name, m_streams.in);
-        if (input.Fd() < 0) {
-            return AddProblem(name + ": cannot open: " + std::strerror(errno));
-        }
-        bool running = true;
-        LineReader reader(input.Fd(), [this, &running] { running = running && SubmitChunk(true); });
-        try {
-            LineReader::Line line;
-            while (running && reader.Next(line)) {
-                m_bytesRead = m_bytesBefore + reader.BytesRead();
-                running = AddLine(name, line);
-            }
-        } catch (const ReadError& error) {
-            running = AddProblem(name + ": cannot read: " + error.what());
-        }
-        m_bytesBefore += reader.BytesRead();
-        return running;
-    }
-
-    bool AddLine(const std::string& name, const LineReader::Line& line) {
-        const std::string where = name + ":" + std::to_string(line.number) + ": ";
-        if (line.tooLong) {
-            return AddProblem(where + "line too long (" + std::to_string(line.length) +
-                              " bytes), skipped");
-        }
-        PuzzleText::ParsedLine parsed = PuzzleText::ParseLine(line.text);
-        if (parsed.kind == PuzzleText::ParsedLine::Kind::Invalid) {
-            return AddProblem(where + parsed.error);
-        }
-        if (parsed.kind == PuzzleText::ParsedLine::Kind::Puzzle) {
-            return Add({line.number, parsed.cells, {}});
-        }
-        return true;
-    }
-
-    bool AddProblem(std::string message) { return Add({0, {}, std::move(message)}); }
-
-    // Problems count as much as puzzles: an input of nothing but bad lines stays in bounds too.
-    bool Add(Chunk::Item&& item) {
-        m_chunk.items.push_back(std::move(item));
-        return m_chunk.items.size() < ChunkSize(m_options) || SubmitChunk(false);
-    }
-
-    bool SubmitChunk(bool urgent) {
-        if (m_chunk.items.empty()) {
-            return true;
-        }
-        m_chunk.bytesRead = m_bytesRead;
-        m_chunk.urgent = urgent;
-        const std::string* jsonFile = m_chunk.jsonFile;
-        const bool running = m_submit(std::move(m_chunk));
-        m_chunk = Chunk{};
-        m_chunk.jsonFile = jsonFile;
-        m_chunk.items.reserve(ChunkSize(m_options));
-        return running;
-    }
-
-    const BatchOptions& m_options;
-    const Streams& m_streams;
-    Submit m_submit;
-    Chunk m_chunk;
-    std::uint64_t m_bytesBefore = 0;
-    std::uint64_t m_bytesRead = 0;
-};
 
 // The total size of the inputs, or 0 when one of them is no regular file.
 std::uint64_t InputSize(const std::vector<std::string>& files, int in) {
@@ -283,55 +92,7 @@ std::string TimeLine(const Summary& totals, double seconds) {
     return line;
 }
 
-bool SameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-bool IsNullDevice(const struct stat& file) {
-    struct stat null {};
-    return S_ISCHR(file.st_mode) && stat("/dev/null", &null) == 0 && file.st_rdev == null.st_rdev;
-}
-
-}  // namespace
-
-std::string CheckLog(const BatchOptions& options, const Streams& streams) {
-    const std::string& log = options.logFile;
-    if (log.empty()) {
-        return {};
-    }
-    const std::string refusal = "refusing to write the log to '" + log + "', which is ";
-    if (log == "-") {
-        return refusal + "standard output";
-    }
-    struct stat logStatus {};
-    const bool exists = stat(log.c_str(), &logStatus) == 0;
-    if (exists && IsNullDevice(logStatus)) {
-        return {};
-    }
-    struct stat status {};
-    if (exists && fstat(streams.out, &status) == 0 && SameFile(logStatus, status)) {
-        return refusal + "standard output";
-    }
-    // A log that is not there yet can't be an input unless both name the same place.
-    const auto place = [](const std::string& path) {
-        std::error_code ignored;
-        return std::filesystem::weakly_canonical(std::filesystem::absolute(path, ignored), ignored);
-    };
-    const auto logPlace = place(log);
-    for (const std::string& input :
-         options.files.empty() ? std::vector<std::string>{"-"} : options.files) {
-        if (input == "-") {
-            if (exists && fstat(streams.in, &status) == 0 && SameFile(logStatus, status)) {
-                return refusal + "standard input";
-            }
-        } else if (exists ? stat(input.c_str(), &status) == 0 && SameFile(logStatus, status)
-                          : place(input) == logPlace) {
-            return refusal + "also an input";
-        }
-    }
-    return {};
-}
-
+// One worker per processor the process may run on.
 unsigned DefaultJobs() {
     cpu_set_t cpus;
     if (sched_getaffinity(0, sizeof cpus, &cpus) == 0) {
@@ -339,6 +100,8 @@ unsigned DefaultJobs() {
     }
     return std::max(1U, std::thread::hardware_concurrency());
 }
+
+}  // namespace
 
 int RunBatch(const BatchOptions& options, const Streams& streams) {
     const auto start = std::chrono::steady_clock::now();
@@ -361,13 +124,13 @@ int RunBatch(const BatchOptions& options, const Streams& streams) {
                 return 1;
             }
         }
-        Writer writer(streams, log.get(), progress);
+        ResultWriter writer(streams, log.get(), progress);
         const unsigned jobs = options.jobs == 0 ? DefaultJobs() : options.jobs;
         if (jobs == 1) {
             PuzzleSolver solver(options.explain);
             ChunkOutput output;
-            Reader(options, streams, [&](Chunk&& chunk) {
-                Process(chunk, solver, options, output);
+            ChunkReader(options, streams, [&](Chunk&& chunk) {
+                SolveChunk(chunk, solver, options, output);
                 writer.Write(output);
                 return true;
             }).Read(files, jsonNames);
@@ -375,10 +138,10 @@ int RunBatch(const BatchOptions& options, const Streams& streams) {
             Workers workers(
                 jobs, options.explain,
                 [&options](const Chunk& chunk, PuzzleSolver& solver, ChunkOutput& output) {
-                    Process(chunk, solver, options, output);
+                    SolveChunk(chunk, solver, options, output);
                 },
                 [&writer](const ChunkOutput& output) { writer.Write(output); });
-            Reader(options, streams, [&workers](Chunk&& chunk) {
+            ChunkReader(options, streams, [&workers](Chunk&& chunk) {
                 return workers.Submit(std::move(chunk));
             }).Read(files, jsonNames);
             workers.Finish();

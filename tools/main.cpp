@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "Product.h"
 #include "batch/BatchRun.h"
+#include "batch/LogCheck.h"
 #include "batch/OutputFile.h"
 
 namespace {

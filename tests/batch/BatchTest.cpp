@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "batch/BatchRun.h"
+#include "batch/LogCheck.h"
 #include "support/Hash.h"
 #include "support/Puzzles.h"
 #include "support/Statistics.h"
