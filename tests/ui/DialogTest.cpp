@@ -11,8 +11,10 @@
 #include <QtTest>
 #include <memory>
 
+#include "CNovemSolverApp.h"
 #include "CNovemSolverDlg.h"
 #include "CStringEdit.h"
+#include "Product.h"
 #include "Translations.h"
 #include "WindowSystem.h"
 
@@ -56,7 +58,7 @@ private slots:
     void pastingAndCopyingAPuzzle();
     void theMenuKeysAndHelpOpenWhatTheySay();
     void anErrorIsShownAndTheNextSolveWorks();
-    void speaksTheUsersLanguageButNotInTheRunLog();
+    void startsInTheUsersLanguageButLogsInEnglish();
 
 private:
     void Open() {
@@ -107,8 +109,13 @@ void DialogTest::initTestCase() {
                             cover != nullptr && cover->cursor().shape() == Qt::WaitCursor &&
                                 QApplication::overrideCursor() == nullptr});
         });
-    WindowSystem::SetModalHandler(
-        [this](QDialog& dialog) { m_modals.append(dialog.windowTitle()); });
+    // Answered as a user would, with Return; a dialog that stays open is told.
+    WindowSystem::SetModalHandler([this](QDialog& dialog) {
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        m_modals.append(dialog.windowTitle() + (dialog.isVisible() ? " (left open)" : ""));
+        dialog.close();
+    });
 }
 
 void DialogTest::opensWithTheSampleTheHelpTextAndNamesForScreenReaders() {
@@ -313,17 +320,22 @@ void DialogTest::anErrorIsShownAndTheNextSolveWorks() {
     QCOMPARE(Cells(), kSolution);
 }
 
-// Under a German locale the dialog and its boxes speak German; the run log does not.
-void DialogTest::speaksTheUsersLanguageButNotInTheRunLog() {
-    Translations::Install(QLocale(QLocale::German, QLocale::Germany));
-    Open();
-    const QString solve = Button("solve")->text();
-    Type(Qt::Key_Return);
+// Started under a German locale, the program names itself, shows its icon and runs its dialog,
+// where Return solves the sample and leaves it open. Its boxes speak German; the run log does not.
+void DialogTest::startsInTheUsersLanguageButLogsInEnglish() {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY(!theApp.InitInstance());
+    QLocale::setDefault(previous);
     for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
-    QCOMPARE(solve, QStringLiteral("&Lösen"));
+    QCOMPARE(m_modals, QStringList{m_dialog->windowTitle() + " (left open)"});
+    QCOMPARE(QApplication::applicationName(), QString::fromUtf8(Product::kName));
+    QCOMPARE(QApplication::desktopFileName(), QString::fromLatin1(Product::kAppId));
+    QVERIFY(!QApplication::windowIcon().isNull());
+    QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes[0].caption, QStringLiteral("Lösungsstatus"));
     QVERIFY(m_boxes[0].text.startsWith(
         QStringLiteral("Dieses Rätsel wurde gelöst!\r\n\r\n"
@@ -336,4 +348,5 @@ void DialogTest::speaksTheUsersLanguageButNotInTheRunLog() {
 }
 
 QTEST_MAIN(DialogTest)
+
 #include "DialogTest.moc"
