@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <regex>
 #include <string>
@@ -10,6 +12,7 @@
 
 #include "batch/BatchRun.h"
 #include "batch/LogCheck.h"
+#include "batch/Progress.h"
 #include "support/Hash.h"
 #include "support/Puzzles.h"
 #include "support/Statistics.h"
@@ -117,6 +120,8 @@ TEST_F(RunBatchTest, ProblemsAreToldInOrderAndSetTheExitStatus) {
     const std::tuple<std::vector<std::string>, std::string, int, std::string, std::string> cases[] =
         {
             {{"-"}, kSample, 0, solved, ""},
+            // Input of one byte, which one read takes in whole.
+            {{}, "\n", 0, "", ""},
             {{}, "12x\n", 1, "", Told("-:1: invalid character 'x' at column 3" + cells)},
             {{"missing.txt"}, "", 1, "", missing},
             {{"folder", "-"}, kSample, 1, solved, Told("folder: cannot read: Is a directory")},
@@ -259,6 +264,28 @@ TEST_F(RunBatchTest, TheSummaryCountsTheCollection) {
         outcome.err.ends_with("  Effective \"Dual Cells\" rules            : 109\n"
                               "  Steps                                   : 184\n"
                               "  Notifications                           : 63\n"));
+}
+
+// The line shows once a run has lasted a second, at most four times a second, with how far and
+// how long when the size of the input is known, and is erased at the end.
+TEST(Progress, ShowsAfterASecondHowFarAndHowLong) {
+    using namespace std::chrono_literals;
+    const Progress::Clock::time_point start;
+    for (const std::uint64_t inputBytes : {0, 1000}) {
+        int ends[2];
+        ASSERT_EQ(pipe(ends), 0);
+        Progress progress(ends[1], true, inputBytes, start);
+        progress.Update(10, 9, 100, start + 999ms);
+        progress.Update(100, 90, 500, start + 2s);
+        progress.Update(110, 99, 550, start + 2s + 249ms);
+        progress.Clear();
+        close(ends[1]);
+        std::string shown(200, '\0');
+        shown.resize(static_cast<std::size_t>(std::max(read(ends[0], shown.data(), 200), 0L)));
+        close(ends[0]);
+        EXPECT_EQ(shown, "\r\033[K100 puzzles, 90 solved, 50 puzzles/s" +
+                             std::string(inputBytes != 0 ? ", 50 %, 0:02 left" : "") + "\r\033[K");
+    }
 }
 
 }  // namespace

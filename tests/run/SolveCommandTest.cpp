@@ -50,7 +50,6 @@ TEST_F(SolveCommandTest, SamplePuzzleShowsTheSolutionLogsEveryUpdateAndReports) 
 
     const std::string log = ReadFile(kLog);
     EXPECT_EQ(TestSupport::Fnv1a(log), kSampleLogHash);
-    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 61 * 12);
     EXPECT_EQ(Result().caption, "Solver Status");
     EXPECT_EQ(Result().style, MB_OK);
     EXPECT_EQ(Result().text, kSolved +
