@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -109,11 +110,16 @@ void DialogTest::initTestCase() {
                             cover != nullptr && cover->cursor().shape() == Qt::WaitCursor &&
                                 QApplication::overrideCursor() == nullptr});
         });
-    // Answered as a user would, with Return; a dialog that stays open is told.
+    // Told by its title and what its labels show, and answered as a user would, with Return; a
+    // dialog that stays open is told.
     WindowSystem::SetModalHandler([this](QDialog& dialog) {
         dialog.show();
+        QStringList shown{dialog.windowTitle()};
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            shown << (label->pixmap().isNull() ? label->text() : QStringLiteral("(icon)"));
+        }
         QTest::keyClick(&dialog, Qt::Key_Return);
-        m_modals.append(dialog.windowTitle() + (dialog.isVisible() ? " (left open)" : ""));
+        m_modals.append(shown.join(" | ") + (dialog.isVisible() ? " (left open)" : ""));
         dialog.close();
     });
 }
@@ -298,7 +304,8 @@ void DialogTest::theMenuKeysAndHelpOpenWhatTheySay() {
                                  "&About NovemSolver...", "", "&Close"}));
     menu->actions()[4]->trigger();
     menu->close();
-    QCOMPARE(m_modals, QStringList{"About NovemSolver"});
+    QCOMPARE(m_modals, QStringList{"About NovemSolver | (icon) | NovemSolver Version 1.0 | " +
+                                   QString::fromUtf8(Product::kMakersNotice)});
     Type(Qt::Key_F1);
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes[0].caption, QStringLiteral("Help"));
@@ -333,6 +340,7 @@ void DialogTest::startsInTheUsersLanguageButLogsInEnglish() {
     }
     QCOMPARE(m_modals, QStringList{m_dialog->windowTitle() + " (left open)"});
     QCOMPARE(QApplication::applicationName(), QString::fromUtf8(Product::kName));
+    QCOMPARE(QApplication::applicationVersion(), QString::fromLatin1(Product::kVersion));
     QCOMPARE(QApplication::desktopFileName(), QString::fromLatin1(Product::kAppId));
     QVERIFY(!QApplication::windowIcon().isNull());
     QCOMPARE(m_boxes.size(), 1);
