@@ -20,6 +20,11 @@ struct BatchOptions {
     std::string logFile{};
     // Empty: standard input; "-" stands for it too.
     std::vector<std::string> files{};
+
+    // The files to read, "-" for standard input.
+    std::vector<std::string> Inputs() const {
+        return files.empty() ? std::vector<std::string>{"-"} : files;
+    }
 };
 
 // Where a run reads and writes: standard input, output and error, or what a test puts there.

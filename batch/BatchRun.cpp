@@ -105,8 +105,7 @@ unsigned DefaultJobs() {
 
 int RunBatch(const BatchOptions& options, const Streams& streams) {
     const auto start = std::chrono::steady_clock::now();
-    const std::vector<std::string> files =
-        options.files.empty() ? std::vector<std::string>{"-"} : options.files;
+    const std::vector<std::string> files = options.Inputs();
     const bool readsInput = std::find(files.begin(), files.end(), "-") != files.end();
     std::vector<std::string> jsonNames;
     std::transform(files.begin(), files.end(), std::back_inserter(jsonNames), Report::JsonString);

@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <vector>
 
 namespace Novem::Batch {
 
@@ -44,8 +43,7 @@ std::string CheckLog(const BatchOptions& options, const Streams& streams) {
         return std::filesystem::weakly_canonical(std::filesystem::absolute(path, ignored), ignored);
     };
     const auto logPlace = place(log);
-    for (const std::string& input :
-         options.files.empty() ? std::vector<std::string>{"-"} : options.files) {
+    for (const std::string& input : options.Inputs()) {
         if (input == "-") {
             if (exists && fstat(streams.in, &status) == 0 && SameFile(logStatus, status)) {
                 return refusal + "standard input";
