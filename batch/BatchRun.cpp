@@ -46,7 +46,7 @@ void SolveChunk(const Chunk& chunk, PuzzleSolver& solver, const BatchOptions& op
         }
         Report::AppendPlain(output.out, result);
         if (options.stats) {
-            output.out += solver.GetStatistics();
+            output.out += StatisticsText(result.counters);
         }
         if (options.explain) {
             Explanation::AppendText(output.out, result);
@@ -66,20 +66,6 @@ std::uint64_t InputSize(const std::vector<std::string>& files, int in) {
         total += static_cast<std::uint64_t>(status.st_size);
     }
     return total;
-}
-
-bool ShowsProgress(const BatchOptions& options, const Streams& streams, bool readsInput) {
-    switch (options.progress) {
-        case BatchOptions::Progress::Always:
-            return true;
-        case BatchOptions::Progress::Never:
-            return false;
-        case BatchOptions::Progress::Auto:
-            break;
-    }
-    // Not over results or typing on the same terminal.
-    return isatty(streams.err) == 1 && isatty(streams.out) == 0 &&
-           !(readsInput && isatty(streams.in) == 1);
 }
 
 std::string TimeLine(const Summary& totals, double seconds) {
@@ -109,7 +95,7 @@ int RunBatch(const BatchOptions& options, const Streams& streams) {
     const bool readsInput = std::find(files.begin(), files.end(), "-") != files.end();
     std::vector<std::string> jsonNames;
     std::transform(files.begin(), files.end(), std::back_inserter(jsonNames), Report::JsonString);
-    Progress progress(streams.err, ShowsProgress(options, streams, readsInput),
+    Progress progress(streams.err, ShowsProgress(options.progress, streams, readsInput),
                       InputSize(files, streams.in), start);
     try {
         std::unique_ptr<OutputFile> log;

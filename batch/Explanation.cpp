@@ -1,18 +1,15 @@
 #include "Explanation.h"
 
 #include <array>
-#include <bit>
 
+#include "model/Bits.h"
 #include "model/GridGeometry.h"
-#include "solver/SubsetSearch.h"
 
 namespace Novem::Batch::Explanation {
 
 namespace {
 
 using GridGeometry::RegionKind;
-
-constexpr unsigned kAllDigits = 0x1FF;
 
 // The cells and digits a technique is about: a hidden subset is told by the cells and digits
 // outside the subset that InternalRule found.
@@ -21,34 +18,34 @@ struct Subject {
     unsigned digits;
 };
 
-Subject SubjectOf(const AppliedRule& applied) {
-    if (applied.rule == RuleApplication::Rule::Internal &&
-        SubsetSearch::CellCount(applied.positions) > 4) {
-        return {kAllDigits & ~applied.positions, kAllDigits & ~applied.digits};
+Subject SubjectOf(const RuleApplication& applied) {
+    if (applied.rule == RuleApplication::Rule::Internal && Bits::Count(applied.positions) > 4) {
+        return {GridGeometry::kAllPositions & ~applied.positions,
+                GridGeometry::kAllDigits & ~applied.digits};
     }
     return {applied.positions, applied.digits};
 }
 
 std::string CellName(int cell) {
-    return {'r', static_cast<char>('1' + cell / GridGeometry::kSize), 'c',
-            static_cast<char>('1' + cell % GridGeometry::kSize)};
+    return {'r', static_cast<char>('1' + GridGeometry::RowOf(cell)), 'c',
+            static_cast<char>('1' + GridGeometry::ColumnOf(cell))};
 }
 
 // Digits as solvers write them: "8", or "{3,7}" for several.
 std::string DigitsText(unsigned digits) {
     std::string text;
-    for (unsigned left = digits; left != 0; left &= left - 1) {
+    for (const int digit : Bits::Indices(digits)) {
         text += text.empty() ? "" : ",";
-        text += static_cast<char>('1' + std::countr_zero(left));
+        text += static_cast<char>('1' + digit);
     }
-    return std::popcount(digits) > 1 ? "{" + text + "}" : text;
+    return Bits::Count(digits) > 1 ? "{" + text + "}" : text;
 }
 
 std::string CellsText(int region, unsigned positions) {
     std::string text;
-    for (unsigned left = positions; left != 0; left &= left - 1) {
+    for (const int position : Bits::Indices(positions)) {
         text += text.empty() ? "" : " ";
-        text += CellName(GridGeometry::kCellsOfRegion[region][std::countr_zero(left)]);
+        text += CellName(GridGeometry::kCellsOfRegion[region][position]);
     }
     return text;
 }
@@ -61,9 +58,9 @@ void Pad(std::string& out, std::size_t start, std::size_t width) {
 
 void AppendJsonDigits(std::string& out, unsigned digits) {
     out += '[';
-    for (unsigned left = digits; left != 0; left &= left - 1) {
-        out += left == digits ? "" : ", ";
-        out += static_cast<char>('1' + std::countr_zero(left));
+    for (const int digit : Bits::Indices(digits)) {
+        out += out.back() == '[' ? "" : ", ";
+        out += static_cast<char>('1' + digit);
     }
     out += ']';
 }
@@ -71,21 +68,21 @@ void AppendJsonDigits(std::string& out, unsigned digits) {
 }  // namespace
 
 std::string_view SubsetTechnique(int cells) {
-    static constexpr std::array<std::string_view, 9> kSubsets = {"",
-                                                                 "naked single",
-                                                                 "naked pair",
-                                                                 "naked triple",
-                                                                 "naked quad",
-                                                                 "hidden quad",
-                                                                 "hidden triple",
-                                                                 "hidden pair",
-                                                                 "hidden single"};
+    static constexpr std::array<std::string_view, GridGeometry::kSize> kSubsets = {"",
+                                                                                   "naked single",
+                                                                                   "naked pair",
+                                                                                   "naked triple",
+                                                                                   "naked quad",
+                                                                                   "hidden quad",
+                                                                                   "hidden triple",
+                                                                                   "hidden pair",
+                                                                                   "hidden single"};
     return kSubsets[cells];
 }
 
-std::string_view Technique(const AppliedRule& applied) {
+std::string_view Technique(const RuleApplication& applied) {
     if (applied.rule == RuleApplication::Rule::Internal) {
-        return SubsetTechnique(SubsetSearch::CellCount(applied.positions));
+        return SubsetTechnique(Bits::Count(applied.positions));
     }
 
     if (GridGeometry::KindOf(applied.region) == RegionKind::Block) {
@@ -102,7 +99,7 @@ std::string RegionName(int region) {
 }
 
 void AppendText(std::string& out, const PuzzleResult& result) {
-    for (const AppliedRule& applied : result.explanation) {
+    for (const RuleApplication& applied : result.explanation) {
         const Subject subject = SubjectOf(applied);
         const std::size_t start = out.size();
         out += "step " + std::to_string(applied.step);
@@ -122,11 +119,12 @@ void AppendText(std::string& out, const PuzzleResult& result) {
         Pad(out, start, 62);
         out += " removes";
         // Cells that lost the same digits one after another are told together.
-        for (int index = 0; index < applied.removalCount; ++index) {
-            const CellRemoval& removal = applied.removals[index];
-            if (index == 0 || removal.digits != applied.removals[index - 1].digits) {
-                out += index == 0 ? " " : ", ";
+        unsigned previous = 0;
+        for (const CellRemoval& removal : applied.Removals()) {
+            if (removal.digits != previous) {
+                out += previous == 0 ? " " : ", ";
                 out += DigitsText(removal.digits) + " from";
+                previous = removal.digits;
             }
             out += ' ';
             out += CellName(removal.cell);
@@ -137,7 +135,7 @@ void AppendText(std::string& out, const PuzzleResult& result) {
 
 void AppendJson(std::string& out, const PuzzleResult& result) {
     out += '[';
-    for (const AppliedRule& applied : result.explanation) {
+    for (const RuleApplication& applied : result.explanation) {
         const Subject subject = SubjectOf(applied);
         out += &applied == result.explanation.data() ? "" : ", ";
         out += "{\"step\": " + std::to_string(applied.step) + ", \"technique\": \"";
@@ -147,18 +145,18 @@ void AppendJson(std::string& out, const PuzzleResult& result) {
             out += ", \"crossing\": \"" + RegionName(applied.crossing) + "\"";
         }
         out += ", \"cells\": [";
-        for (unsigned left = subject.positions; left != 0; left &= left - 1) {
-            out += left == subject.positions ? "\"" : ", \"";
-            out += CellName(GridGeometry::kCellsOfRegion[applied.region][std::countr_zero(left)]);
+        for (const int position : Bits::Indices(subject.positions)) {
+            out += out.back() == '[' ? "\"" : ", \"";
+            out += CellName(GridGeometry::kCellsOfRegion[applied.region][position]);
             out += '"';
         }
         out += "], \"digits\": ";
         AppendJsonDigits(out, subject.digits);
         out += ", \"removed\": [";
-        for (int index = 0; index < applied.removalCount; ++index) {
-            out += index == 0 ? "[\"" : ", [\"";
-            out += CellName(applied.removals[index].cell) + "\", ";
-            AppendJsonDigits(out, applied.removals[index].digits);
+        for (const CellRemoval& removal : applied.Removals()) {
+            out += out.back() == '[' ? "[\"" : ", [\"";
+            out += CellName(removal.cell) + "\", ";
+            AppendJsonDigits(out, removal.digits);
             out += ']';
         }
         out += "]}";

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "PuzzleSolver.h"
+#include "PuzzleResult.h"
 
 // What each effective rule application did, in the words puzzle solvers use: InternalRule with
 // N cells is a naked subset, or for N of 5 to 8 the hidden subset of the other 9 - N cells, and
@@ -11,7 +11,7 @@
 // single (a row meeting a column).
 namespace Novem::Batch::Explanation {
 
-std::string_view Technique(const AppliedRule& applied);
+std::string_view Technique(const RuleApplication& applied);
 
 // What InternalRule with a subset of `cells` cells (1 to 8) is called.
 std::string_view SubsetTechnique(int cells);

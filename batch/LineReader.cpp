@@ -11,7 +11,8 @@ namespace Novem::Batch {
 
 namespace {
 
-// Twice the longest line that is held, so that a held line and the next read always fit.
+// Sixteen times the longest line that is held: a held line and the next read always fit, and
+// a read takes in many lines at once.
 constexpr std::size_t kBufferSize = 16 * LineReader::kMaxLine;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 

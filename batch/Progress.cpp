@@ -21,6 +21,19 @@ void Write(int fd, const std::string& text) {
 
 }  // namespace
 
+bool ShowsProgress(BatchOptions::Progress setting, const Streams& streams, bool readsInput) {
+    switch (setting) {
+        case BatchOptions::Progress::Always:
+            return true;
+        case BatchOptions::Progress::Never:
+            return false;
+        case BatchOptions::Progress::Auto:
+            break;
+    }
+    return isatty(streams.err) == 1 && isatty(streams.out) == 0 &&
+           !(readsInput && isatty(streams.in) == 1);
+}
+
 Progress::Progress(int fd, bool enabled, std::uint64_t inputBytes, Clock::time_point start)
     : m_fd(fd),
       m_enabled(enabled),

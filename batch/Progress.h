@@ -3,7 +3,13 @@
 #include <chrono>
 #include <cstdint>
 
+#include "BatchOptions.h"
+
 namespace Novem::Batch {
+
+// Whether a run shows its progress: as asked, or by itself when standard error is a terminal
+// that neither the results nor the typed input share.
+bool ShowsProgress(BatchOptions::Progress setting, const Streams& streams, bool readsInput);
 
 // One line on a terminal that tells how a long run is going: the puzzles done, how many were
 // solved and how fast, and, when the size of the input is known, how far it is and how long it

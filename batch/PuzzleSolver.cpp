@@ -1,53 +1,69 @@
 #include "PuzzleSolver.h"
 
-#include <algorithm>
-
+#include "model/GridUpdateListener.h"
+#include "model/Grid_9x9.h"
 #include "run/RunLog.h"
+#include "solver/SolverImplV1.h"
 
 namespace Novem::Batch {
 
-PuzzleSolver::PuzzleSolver(bool explain) {
-    m_solver.AddListener(this);
-    if (explain) {
-        m_solver.SetRuleApplicationListener(this);
+class PuzzleSolver::Engine : private GridUpdateListener<Grid_9x9>, private RuleApplicationListener {
+public:
+    explicit Engine(bool explain) {
+        m_solver.AddListener(this);
+        if (explain) {
+            m_solver.SetRuleApplicationListener(this);
+        }
     }
-}
+
+    const PuzzleResult& Solve(const PuzzleText::Cells& cells, std::string* log) {
+        PuzzleText::Load(cells, m_grid);
+        m_log = log;
+        m_result.notifications = 0;
+        m_result.explanation.clear();
+        m_result.solved = m_solver.Solve(m_grid);
+        m_result.steps = m_solver.GetSteps();
+        m_result.counters = m_solver.GetCounters();
+        m_result.result = PuzzleText::Format(m_grid);
+        m_result.contradicted = Contradicted();
+        return m_result;
+    }
+
+private:
+    bool Contradicted() const {
+        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+            if (m_grid.GetCell(cell)->GetCandidates().none()) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void OnGridUpdate(const GridUpdateEvent& event) override {
+        ++m_result.notifications;
+        if (m_log != nullptr) {
+            m_logBlocks.Append(*m_log, event);
+        }
+    }
+
+    void OnRuleApplication(const RuleApplication& application) override {
+        m_result.explanation.push_back(application);
+    }
+
+    // One grid serves every puzzle: refilling the candidates is the same as building it anew.
+    Grid_9x9 m_grid;
+    SolverImplV1<Grid_9x9> m_solver;
+    PuzzleResult m_result;
+    std::string* m_log = nullptr;
+    RunLogBlocks m_logBlocks;
+};
+
+PuzzleSolver::PuzzleSolver(bool explain) : m_engine(std::make_unique<Engine>(explain)) {}
+
+PuzzleSolver::~PuzzleSolver() = default;
 
 const PuzzleResult& PuzzleSolver::Solve(const PuzzleText::Cells& cells, std::string* log) {
-    PuzzleText::Load(cells, m_grid);
-    m_log = log;
-    m_result.notifications = 0;
-    m_result.explanation.clear();
-    m_result.solved = m_solver.Solve(m_grid);
-    m_result.steps = m_solver.GetSteps();
-    m_result.cellUpdates = m_solver.GetCellUpdates();
-    m_result.singleCell = m_solver.GetSingleCellRules();
-    m_result.dualCells = m_solver.GetDualCellsRules();
-    m_result.result = PuzzleText::Format(m_grid);
-    return m_result;
-}
-
-void PuzzleSolver::OnGridUpdate(const GridUpdateEvent& event) {
-    ++m_result.notifications;
-    if (m_log != nullptr) {
-        m_logBlocks.Append(*m_log, event);
-    }
-}
-
-AppliedRule::AppliedRule(const RuleApplication& application)
-    : rule(application.rule),
-      step(application.step),
-      region(application.region),
-      crossing(application.crossing),
-      positions(application.positions),
-      digits(application.digits),
-      removals(),
-      removalCount(static_cast<int>(application.removals.size())) {
-    std::copy(application.removals.begin(), application.removals.end(), removals.begin());
-}
-
-void PuzzleSolver::OnRuleApplication(const RuleApplication& application) {
-    m_result.explanation.emplace_back(application);
+    return m_engine->Solve(cells, log);
 }
 
 }  // namespace Novem::Batch

@@ -73,12 +73,13 @@ void AppendJson(std::string& out, std::string_view file, std::uint64_t line,
     out += result.solved ? "true" : "false";
     out += ", \"steps\": " + std::to_string(result.steps);
     out += ", \"notifications\": " + std::to_string(result.notifications);
-    out += ", \"cellUpdates\": " + std::to_string(result.cellUpdates);
+    const RuleCounters& counters = result.counters;
+    out += ", \"cellUpdates\": " + std::to_string(counters.cellUpdates);
     out += ", \"singleCell\": [";
-    for (std::size_t card = 0; card < result.singleCell.size(); ++card) {
-        out += (card > 0 ? ", " : "") + std::to_string(result.singleCell[card]);
+    for (std::size_t card = 0; card < counters.singleCellRules.size(); ++card) {
+        out += (card > 0 ? ", " : "") + std::to_string(counters.singleCellRules[card]);
     }
-    out += "], \"dualCells\": " + std::to_string(result.dualCells);
+    out += "], \"dualCells\": " + std::to_string(counters.dualCellsRules);
     if (explain) {
         out += ", \"explanation\": ";
         Explanation::AppendJson(out, result);

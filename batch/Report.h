@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "PuzzleSolver.h"
+#include "PuzzleResult.h"
 #include "model/PuzzleText.h"
 
 // The forms in which novem-batch prints a puzzle's result.

@@ -25,15 +25,16 @@ using Count = unsigned long long;
 void Summary::Add(const PuzzleResult& result) {
     ++m_puzzles;
     m_solved += result.solved ? 1 : 0;
-    m_contradicted += result.result.find('x') != std::string::npos ? 1 : 0;
+    m_contradicted += result.contradicted ? 1 : 0;
+    const RuleCounters& counters = result.counters;
     std::size_t largest = 0;
-    for (std::size_t card = 0; card < result.singleCell.size(); ++card) {
-        largest = result.singleCell[card] != 0 ? card : largest;
-        m_singleCell[card] += result.singleCell[card];
+    for (std::size_t card = 0; card < counters.singleCellRules.size(); ++card) {
+        largest = counters.singleCellRules[card] != 0 ? card : largest;
+        m_singleCell[card] += counters.singleCellRules[card];
     }
-    ++m_needed[largest][result.dualCells != 0 ? 1 : 0];
-    m_cellUpdates += result.cellUpdates;
-    m_dualCells += result.dualCells;
+    ++m_needed[largest][counters.dualCellsRules != 0 ? 1 : 0];
+    m_cellUpdates += counters.cellUpdates;
+    m_dualCells += counters.dualCellsRules;
     m_steps += static_cast<std::uint64_t>(result.steps);
     m_notifications += result.notifications;
 }
@@ -76,16 +77,19 @@ std::string Summary::Format() const {
                      Count{m_needed[card][1]});
     }
 
+    const auto total = [](Counter counter, int card, std::uint64_t value) {
+        std::string label = "  ";
+        label += WithCard(LabelOf(counter).text, card);
+        return Line("%-42s: %llu\n", label.c_str(), Count{value});
+    };
     text += Line("\n%s\n", "Totals");
-    text += Line("%-42s: %llu\n", "  Effective Cells updates", Count{m_cellUpdates});
+    text += total(Counter::CellUpdates, 0, m_cellUpdates);
     for (std::size_t card = 0; card < m_singleCell.size(); ++card) {
         if (m_singleCell[card] != 0) {
-            const std::string label =
-                "  Effective \"Single Cell[card=" + std::to_string(card) + "]\" rules";
-            text += Line("%-42s: %llu\n", label.c_str(), Count{m_singleCell[card]});
+            text += total(Counter::SingleCell, static_cast<int>(card), m_singleCell[card]);
         }
     }
-    text += Line("%-42s: %llu\n", "  Effective \"Dual Cells\" rules", Count{m_dualCells});
+    text += total(Counter::DualCells, 0, m_dualCells);
     text += Line("%-42s: %llu\n", "  Steps", Count{m_steps});
     text += Line("%-42s: %llu\n", "  Notifications", Count{m_notifications});
     return text;

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "PuzzleSolver.h"
+#include "PuzzleResult.h"
+#include "model/GridGeometry.h"
 
 namespace Novem::Batch {
 
@@ -27,9 +28,9 @@ private:
     std::uint64_t m_solved = 0;
     std::uint64_t m_contradicted = 0;
     // By the largest subset card a puzzle needed (0 for none), without and with crossings.
-    std::array<std::array<std::uint64_t, 2>, 10> m_needed{};
+    std::array<std::array<std::uint64_t, 2>, GridGeometry::kSize + 1> m_needed{};
     std::uint64_t m_cellUpdates = 0;
-    std::array<std::uint64_t, 10> m_singleCell{};
+    std::array<std::uint64_t, GridGeometry::kSize + 1> m_singleCell{};
     std::uint64_t m_dualCells = 0;
     std::uint64_t m_steps = 0;
     std::uint64_t m_notifications = 0;

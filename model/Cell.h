@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "Bits.h"
+
 namespace Novem {
 
 template <std::size_t N>
@@ -46,15 +48,11 @@ public:
 
     // True, with `digit` set, when exactly one candidate remains; otherwise `digit` is untouched.
     bool GetValue(int& digit) const {
-        if (m_candidates.count() != 1) {
+        const unsigned long word = m_candidates.to_ulong();
+        if (Bits::Count(word) != 1) {
             return false;
         }
-        for (std::size_t k = 0; k < N; ++k) {
-            if (m_candidates.test(k)) {
-                digit = static_cast<int>(k) + 1;
-                break;
-            }
-        }
+        digit = Bits::Lowest(word) + 1;
         return true;
     }
 
@@ -68,15 +66,11 @@ public:
     // Appends what ToString gives, sparing the grid dump a string per cell.
     void AppendTo(std::string& text) const {
         text += '{';
-        bool first = true;
-        for (std::size_t k = 0; k < N; ++k) {
-            if (m_candidates.test(k)) {
-                if (!first) {
-                    text += ',';
-                }
-                text += std::to_string(k + 1);
-                first = false;
+        for (const int digit : Bits::Indices(m_candidates.to_ulong())) {
+            if (text.back() != '{') {
+                text += ',';
             }
+            text += std::to_string(digit + 1);
         }
         text += '}';
     }

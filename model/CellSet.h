@@ -10,6 +10,12 @@ namespace Novem {
 // An ordered set of non-owning cell pointers. Cells of one grid lie in one array, so pointer order
 // is grid order and every iteration visits cells row by row. The set operations return new sets
 // and never change their operands.
+//
+// This algebra, and the regions' links back from their cells, are the model's own: kept and
+// tested for code that reasons in sets of cells. The solvers do not use them. They read the
+// grid's structure from GridGeometry's constant tables and the candidates as words, which gives
+// the same results without building a set per question; putting the sets back on that path
+// would cost it most of its speed.
 template <std::size_t N>
 class CellSet : private std::set<Cell<N>*> {
     using Base = std::set<Cell<N>*>;

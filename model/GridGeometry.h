@@ -3,24 +3,45 @@
 #include <array>
 #include <cstdint>
 
-// Where the cells and regions of the 9x9 grid lie, as numbers: cell 9 * row + column, regions
-// 0-8 the blocks (left to right, top to bottom), 9-17 the rows and 18-26 the columns. The grid
-// wires itself from these, and the solver and everything that names a region read them.
+// The grid's sizes and masks, and where its cells and regions lie, as numbers: cell
+// 9 * row + column, regions 0-8 the blocks (left to right, top to bottom), 9-17 the rows and
+// 18-26 the columns. The grid wires itself from these, and the solver, the run log, the batch
+// tool and the dialog read them; nothing else spells them out.
 namespace Novem::GridGeometry {
 
+// The number of digits, and of cells in a row, a column or a block.
 inline constexpr int kSize = 9;
+// A block is kBlockSize cells wide and high.
+inline constexpr int kBlockSize = 3;
 inline constexpr int kCells = kSize * kSize;
 inline constexpr int kRegions = 3 * kSize;
 inline constexpr int kFirstRow = kSize;
 inline constexpr int kFirstColumn = 2 * kSize;
+
+// Every digit of a candidate set, bit k for digit k + 1.
+inline constexpr unsigned kAllDigits = (1U << kSize) - 1;
+// Every cell of a region, bit k for the k-th cell in ascending cell order.
+inline constexpr unsigned kAllPositions = (1U << kSize) - 1;
 
 // One bit per region, bit r for region r.
 using RegionMask = std::uint32_t;
 
 enum class RegionKind { Block, Row, Column };
 
+constexpr int CellAt(int row, int column) {
+    return kSize * row + column;
+}
+
+constexpr int RowOf(int cell) {
+    return cell / kSize;
+}
+
+constexpr int ColumnOf(int cell) {
+    return cell % kSize;
+}
+
 constexpr int BlockOf(int row, int column) {
-    return 3 * (row / 3) + column / 3;
+    return kBlockSize * (row / kBlockSize) + column / kBlockSize;
 }
 
 constexpr RegionKind KindOf(int region) {
@@ -39,11 +60,12 @@ constexpr int CellOf(int region, int position) {
     const int number = NumberOf(region);
     switch (KindOf(region)) {
         case RegionKind::Block:
-            return kSize * (3 * (number / 3) + position / 3) + 3 * (number % 3) + position % 3;
+            return CellAt(kBlockSize * (number / kBlockSize) + position / kBlockSize,
+                          kBlockSize * (number % kBlockSize) + position % kBlockSize);
         case RegionKind::Row:
-            return kSize * number + position;
+            return CellAt(number, position);
         case RegionKind::Column:
-            return kSize * position + number;
+            return CellAt(position, number);
     }
     return 0;
 }
@@ -68,11 +90,12 @@ struct Place {
 inline constexpr std::array<std::array<Place, 3>, kCells> kPlacesOfCell = [] {
     std::array<std::array<Place, 3>, kCells> places{};
     for (int cell = 0; cell < kCells; ++cell) {
-        const int row = cell / kSize;
-        const int column = cell % kSize;
-        places[cell] = {{{BlockOf(row, column), 3 * (row % 3) + column % 3},
-                         {kFirstRow + row, column},
-                         {kFirstColumn + column, row}}};
+        const int row = RowOf(cell);
+        const int column = ColumnOf(cell);
+        places[cell] = {
+            {{BlockOf(row, column), kBlockSize * (row % kBlockSize) + column % kBlockSize},
+             {kFirstRow + row, column},
+             {kFirstColumn + column, row}}};
     }
     return places;
 }();
@@ -81,8 +104,8 @@ inline constexpr std::array<std::array<Place, 3>, kCells> kPlacesOfCell = [] {
 inline constexpr std::array<RegionMask, kCells> kRegionsOfCell = [] {
     std::array<RegionMask, kCells> regions{};
     for (int cell = 0; cell < kCells; ++cell) {
-        const int row = cell / kSize;
-        const int column = cell % kSize;
+        const int row = RowOf(cell);
+        const int column = ColumnOf(cell);
         regions[cell] = RegionMask{1} << BlockOf(row, column) | RegionMask{1} << (kFirstRow + row) |
                         RegionMask{1} << (kFirstColumn + column);
     }

@@ -23,8 +23,8 @@ public:
                 "************ " + ruleName + "[" + std::to_string(step) + "] ************\n";
             // A full grid of all nine candidates, the longest dump, takes 9 rows of 179 + 1.
             text.reserve(text.size() + TGrid::kSize * 180);
-            for (int row = 0; row < static_cast<int>(TGrid::kSize); ++row) {
-                for (int column = 0; column < static_cast<int>(TGrid::kSize); ++column) {
+            for (int row = 0; row < TGrid::kSize; ++row) {
+                for (int column = 0; column < TGrid::kSize; ++column) {
                     if (column > 0) {
                         text += '\t';
                     }

@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "GridGeometry.h"
-
 namespace Novem::PuzzleText {
 
 namespace {
+
+constexpr std::size_t kCells = GridGeometry::kCells;
+constexpr std::size_t kSize = GridGeometry::kSize;
 
 constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
 constexpr std::string_view kFieldSeparators = ";,|#";
@@ -67,7 +68,8 @@ ParsedLine ParseLine(std::string_view line) {
                        std::to_string(position + 1) + " (cells are 1 to 9, 0 or .)");
     }
     if (count != kCells) {
-        return Invalid("expected 81 cells, found " + std::to_string(count));
+        return Invalid("expected " + std::to_string(kCells) + " cells, found " +
+                       std::to_string(count));
     }
     return parsed;
 }
@@ -89,7 +91,6 @@ bool ParseText(std::string_view text, Cells& cells) {
         }
         return parsed.kind == ParsedLine::Kind::Puzzle;
     }
-    constexpr std::size_t kSize = GridGeometry::kSize;
     if (lines.size() != kSize) {
         return false;
     }
@@ -111,8 +112,7 @@ bool ParseText(std::string_view text, Cells& cells) {
 
 void Load(const Cells& cells, Grid_9x9& grid) {
     for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-        Grid_9x9::CellType* target =
-            grid.GetCell(cell / GridGeometry::kSize, cell % GridGeometry::kSize);
+        Grid_9x9::CellType* target = grid.GetCell(cell);
         if (cells[cell] == '.') {
             target->GetCandidates().set();
         } else {
@@ -124,8 +124,7 @@ void Load(const Cells& cells, Grid_9x9& grid) {
 std::string Format(const Grid_9x9& grid, char undecided, char contradicted) {
     std::string text(kCells, undecided);
     for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-        const Grid_9x9::CellType* source =
-            grid.GetCell(cell / GridGeometry::kSize, cell % GridGeometry::kSize);
+        const Grid_9x9::CellType* source = grid.GetCell(cell);
         int digit = 0;
         if (source->GetValue(digit)) {
             text[cell] = static_cast<char>('0' + digit);

@@ -1,20 +1,18 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "GridGeometry.h"
 #include "Grid_9x9.h"
 
-// The text form of a puzzle, as collections, forums and other solvers pass it around: 81 cells
+// The text form of a puzzle, as collections, forums and other solvers pass it around: every cell
 // row by row, '1' to '9' for a given digit and '0' or '.' for an empty cell.
 namespace Novem::PuzzleText {
 
-inline constexpr std::size_t kCells = 81;
-
 // The cells in cell order, '1' to '9' or '.'.
-using Cells = std::array<char, kCells>;
+using Cells = std::array<char, GridGeometry::kCells>;
 
 struct ParsedLine {
     enum class Kind { Skipped, Puzzle, Invalid };
@@ -26,7 +24,7 @@ struct ParsedLine {
 };
 
 // One line of a puzzle file. White space around it (a CR before the LF included) is ignored,
-// and a blank line or one starting with '#' is skipped. After the 81 cells anything that follows
+// and a blank line or one starting with '#' is skipped. After the cells anything that follows
 // white space or one of ';', ',', '|' and '#' is a trailing field (a name, a rating, a comment)
 // and is ignored. Columns in errors count from 1 in the line as given.
 ParsedLine ParseLine(std::string_view line);

@@ -11,7 +11,9 @@ namespace Novem {
 
 namespace {
 
-constexpr int kSize = static_cast<int>(Grid_9x9::kSize);
+constexpr int kSize = GridGeometry::kSize;
+// Every candidate set there is, by its word.
+constexpr std::size_t kCandidateSets = GridGeometry::kAllDigits + 1;
 
 struct CellText {
     std::array<char, RunLogBlocks::kCellTextSize> bytes{};
@@ -19,10 +21,10 @@ struct CellText {
 };
 
 // The text of every candidate set as the cell itself writes it, looked up instead of rebuilt:
-// a log block shows 81 of them.
-const std::array<CellText, 512>& CellTexts() {
-    static const std::array<CellText, 512> texts = [] {
-        std::array<CellText, 512> all{};
+// a log block shows one for every cell.
+const std::array<CellText, kCandidateSets>& CellTexts() {
+    static const std::array<CellText, kCandidateSets> texts = [] {
+        std::array<CellText, kCandidateSets> all{};
         Grid_9x9::CellType cell;
         for (unsigned word = 0; word < all.size(); ++word) {
             cell.GetCandidates() = Grid_9x9::CellType::Candidates(word);

@@ -19,7 +19,7 @@ public:
     // The longest candidate text, "{1,2,3,4,5,6,7,8,9}", padded so that it is copied whole.
     static constexpr std::size_t kCellTextSize = 24;
     // A row at its longest, with its CR LF, and room for the padding of its last text.
-    static constexpr std::size_t kRowCapacity = Grid_9x9::kSize * (kCellTextSize + 1) + 2;
+    static constexpr std::size_t kRowCapacity = GridGeometry::kSize * (kCellTextSize + 1) + 2;
 
     void Append(std::string& stored, const GridUpdateListener<Grid_9x9>::GridUpdateEvent& event);
 
@@ -27,18 +27,18 @@ private:
     static constexpr std::size_t kMaxRuleName = 64;
     // The header with the longest rule name and step, the rows, the separators.
     static constexpr std::size_t kBlockCapacity =
-        32 + kMaxRuleName + 16 + Grid_9x9::kSize * kRowCapacity + 6;
+        32 + kMaxRuleName + 16 + GridGeometry::kSize * kRowCapacity + 6;
 
     // Candidates no cell can have until the row's text is first made.
     struct Row {
         Row() { candidates.fill(~0UL); }
 
-        std::array<unsigned long, Grid_9x9::kSize> candidates;
+        std::array<unsigned long, GridGeometry::kSize> candidates;
         std::array<char, kRowCapacity> text{};
         std::size_t size = 0;
     };
 
-    std::array<Row, Grid_9x9::kSize> m_rows;
+    std::array<Row, GridGeometry::kSize> m_rows;
     std::array<char, kBlockCapacity> m_block{};
 };
 

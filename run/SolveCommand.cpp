@@ -1,7 +1,6 @@
 #include "SolveCommand.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -12,28 +11,18 @@ namespace Novem {
 
 namespace {
 
-constexpr int kSize = static_cast<int>(Grid_9x9::kSize);
-
 class WaitCursor {
 public:
-    explicit WaitCursor(ISolveWindow& window) : m_window(window) { m_window.BeginWaitCursor(); }
+    explicit WaitCursor(const SolveWindow& window) : m_window(window) {
+        m_window.beginWaitCursor();
+    }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
-    ~WaitCursor() { m_window.EndWaitCursor(); }
+    ~WaitCursor() { m_window.endWaitCursor(); }
 
 private:
-    ISolveWindow& m_window;
+    const SolveWindow& m_window;
 };
-
-std::string ComposeResult(bool solved, const std::string& statistics,
-                          std::uint32_t elapsedMilliseconds) {
-    const std::string prefix = solved ? "This grid has been solved successfuly!\r\n\r\n"
-                                      : "This grid is not solvable...\r\n\r\n";
-    char seconds[32];
-    std::snprintf(seconds, sizeof seconds, "%.3f",
-                  static_cast<double>(elapsedMilliseconds) / 1000.0);
-    return prefix + statistics + "\r\nTotal Time\t\t\t: " + seconds + " s";
-}
 
 }  // namespace
 
@@ -46,16 +35,15 @@ void SolveCommand::OnSolve() {
         solver.AddListener(this);
         const WaitCursor waitCursor(m_window);
         m_solving = true;
-        const std::uint32_t t0 = m_window.GetTickCount();
+        const std::uint32_t t0 = m_window.getTickCount();
         const bool solved = solver.Solve(grid);
-        const std::uint32_t t1 = m_window.GetTickCount();
+        const std::uint32_t t1 = m_window.getTickCount();
         if (!FinishRun()) {
-            m_window.MessageBox(
-                "Could not write all of NovemSolver.txt: the run log is incomplete...", "Warning",
-                MB_OK | MB_ICONEXCLAMATION);
+            m_window.messageBox(SolveTexts::kCannotWriteLog, SolveTexts::kWarning,
+                                MB_OK | MB_ICONEXCLAMATION);
         }
         // Unsigned arithmetic keeps the true time across a wrap of the counter.
-        m_window.MessageBox(ComposeResult(solved, solver.GetStatistics(), t1 - t0), "Solver Status",
+        m_window.showResult({solved, solver.GetCounters(), t1 - t0},
                             solved ? MB_OK : MB_OK | MB_ICONINFORMATION);
     } catch (...) {
         FinishRun();
@@ -69,22 +57,20 @@ void SolveCommand::OnGridUpdate(const GridUpdateEvent& event) {
         m_logBlocks.Append(m_logBlock, event);
         m_logFile.Write(m_logBlock);
     }
-    for (int row = 0; row < kSize; ++row) {
-        for (int column = 0; column < kSize; ++column) {
-            int digit = 0;
-            if (event.grid->GetCell(row, column)->GetValue(digit)) {
-                m_window.SetCellText(kSize * row + column, std::to_string(digit));
-            }
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        int digit = 0;
+        if (event.grid->GetCell(cell)->GetValue(digit)) {
+            m_window.setCellText(cell, std::to_string(digit));
         }
     }
-    m_window.RepaintNow();
+    m_window.repaintNow();
 }
 
 void SolveCommand::ReadCells(Grid_9x9& grid) const {
-    for (int cell = 0; cell < kSize * kSize; ++cell) {
-        const std::string text = m_window.GetCellText(cell);
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        const std::string text = m_window.getCellText(cell);
         if (!text.empty()) {
-            grid.GetCell(cell / kSize, cell % kSize)->SetValue(std::atoi(text.c_str()));
+            grid.GetCell(cell)->SetValue(std::atoi(text.c_str()));
         }
     }
 }
@@ -92,7 +78,7 @@ void SolveCommand::ReadCells(Grid_9x9& grid) const {
 void SolveCommand::OpenLog() {
     m_logOpen = m_logFile.Open(kRunLogFileName);
     if (!m_logOpen) {
-        m_window.MessageBox("Could not open NovemSolver.txt for writing...", "Warning",
+        m_window.messageBox(SolveTexts::kCannotOpenLog, SolveTexts::kWarning,
                             MB_OK | MB_ICONEXCLAMATION);
     }
 }

@@ -2,19 +2,19 @@
 
 #include <string>
 
-#include "SolveWindow.h"
 #include "RunLog.h"
+#include "SolveWindow.h"
 #include "TextFile.h"
 #include "model/GridUpdateListener.h"
 #include "model/Grid_9x9.h"
 
 namespace Novem {
 
-// The Solve command: reads the 81 cells, solves them, shows every decided digit as the solver
-// finds it, writes the run log "NovemSolver.txt" and ends with the "Solver Status" box.
-class SolveCommand : public GridUpdateListener<Grid_9x9> {
+// The Solve command: reads the cells, solves them, shows every decided digit as the solver finds
+// it, writes the run log "NovemSolver.txt" and ends with the "Solver Status" box.
+class SolveCommand : private GridUpdateListener<Grid_9x9> {
 public:
-    explicit SolveCommand(ISolveWindow& window) : m_window(window) {}
+    explicit SolveCommand(SolveWindow window) : m_window(std::move(window)) {}
 
     // Returns once the result box is dismissed. An error that escapes (a cell text outside 1..9,
     // exhausted memory, a failing window operation) passes on to the caller, after the run state,
@@ -24,15 +24,14 @@ public:
     // The writes into the cells during a run must not be taken for the user's typing.
     bool IsSolving() const { return m_solving; }
 
-    void OnGridUpdate(const GridUpdateEvent& event) override;
-
 private:
+    void OnGridUpdate(const GridUpdateEvent& event) override;
     void ReadCells(Grid_9x9& grid) const;
     void OpenLog();
     // Ends the solving state and closes the log; true unless log text was lost. Idempotent.
     bool FinishRun();
 
-    ISolveWindow& m_window;
+    SolveWindow m_window;
     TextFile m_logFile;
     RunLogBlocks m_logBlocks;
     // One block's bytes, kept from one update to the next to spare an allocation each time.

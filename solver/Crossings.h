@@ -57,7 +57,9 @@ inline constexpr std::array<RegionCrossings, GridGeometry::kRegions> kOfRegion =
 // positions: indexed by whether the region is a block, then by the positions.
 inline constexpr auto kContaining = [] {
     using namespace GridGeometry;
-    std::array<std::array<std::uint16_t, 512>, 2> containing{};
+    std::array<std::array<std::uint16_t, kAllPositions + 1>, 2> containing{};
+    // A throw in a constant expression fails the build: the two shapes are checked as the
+    // program is compiled, not when it runs.
     for (int region = 0; region < kRegions; ++region) {
         const int shape = KindOf(region) == RegionKind::Block ? 0 : kFirstRow;
         for (int index = 0; index < kMaxCrossings; ++index) {
@@ -69,7 +71,7 @@ inline constexpr auto kContaining = [] {
     }
     for (const bool block : {false, true}) {
         const RegionCrossings& shape = kOfRegion[block ? 0 : kFirstRow];
-        for (unsigned positions = 1; positions < 512; ++positions) {
+        for (unsigned positions = 1; positions <= kAllPositions; ++positions) {
             for (int index = 0; index < shape.count; ++index) {
                 if ((positions & ~shape.crossings[index].inside) == 0) {
                     containing[block][positions] |= std::uint16_t(1U << index);

@@ -1,35 +1,49 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 
+#include "model/GridGeometry.h"
+
 namespace Novem {
 
-// One candidate set reduced by a rule application: the cell (9 * row + column) and the digits it
-// lost, bit k for digit k + 1.
+// One candidate set reduced by a rule application: the cell and the digits it lost, bit k for
+// digit k + 1.
 struct CellRemoval {
     int cell;
     unsigned digits;
+
+    bool operator==(const CellRemoval&) const = default;
 };
 
 // What one effective rule application did: one subset of InternalRule, or one (crossing region,
 // digit) pair of ExternalRule. Regions are numbered as in the grid: blocks 0-8, rows 9-17,
-// columns 18-26; positions are bits of the examined region's cells in ascending cell order.
+// columns 18-26; positions are bits of the examined region's cells in ascending cell order. A
+// plain value: a listener may keep it.
 struct RuleApplication {
     enum class Rule { Internal, External };
 
-    Rule rule;
-    std::int32_t step;
-    int region;
+    // Both rules change only cells of one region other than the ones they reason about.
+    static constexpr int kMaxRemovals = GridGeometry::kSize - 1;
+
+    Rule rule = Rule::Internal;
+    std::int32_t step = 0;
+    int region = 0;
     // ExternalRule only: the region crossing the examined one; -1 for InternalRule.
-    int crossing;
+    int crossing = -1;
     // InternalRule: the subset's positions. ExternalRule: the positions shared with the crossing
     // region whose cells allow the digit.
-    unsigned positions;
+    unsigned positions = 0;
     // InternalRule: the digits the subset's cells allow. ExternalRule: the one digit.
-    unsigned digits;
-    // Every changed cell, in the order the candidates were removed. Valid during the call only.
-    std::span<const CellRemoval> removals;
+    unsigned digits = 0;
+    // Every changed cell, in the order the candidates were removed: the first removalCount.
+    std::array<CellRemoval, kMaxRemovals> removals{};
+    int removalCount = 0;
+
+    std::span<const CellRemoval> Removals() const {
+        return {removals.data(), static_cast<std::size_t>(removalCount)};
+    }
 };
 
 // Told of every effective rule application as it happens, before the grid update listeners hear

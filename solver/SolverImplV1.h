@@ -1,15 +1,15 @@
 #pragma once
 
 #include <array>
-#include <bit>
-#include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "Crossings.h"
 #include "ISolver.h"
 #include "RuleApplication.h"
+#include "Statistics.h"
 #include "SubsetSearch.h"
+#include "model/Bits.h"
 #include "model/GridGeometry.h"
 
 namespace Novem {
@@ -18,7 +18,8 @@ namespace Novem {
 // nothing. Every order here (regions by index, subsets by mask, cells in set order, crossing
 // regions by index, digits ascending) shows in the counters, the step numbers and the events, so
 // none of it may change. The rules read the grid's structure from fixed tables and its
-// candidates as words, and find what changes something without trying what doesn't.
+// candidates as words, and find what changes something without trying what doesn't; the
+// model's cell sets and their algebra give the same answers, far more slowly.
 template <typename TGrid>
 class SolverImplV1 : public ISolver<TGrid> {
     using Base = ISolver<TGrid>;
@@ -28,7 +29,6 @@ class SolverImplV1 : public ISolver<TGrid> {
     // Bit k stands for digit k + 1.
     using Digits = unsigned;
     static constexpr int kSize = GridGeometry::kSize;
-    static constexpr Digits kAllDigits = (1U << kSize) - 1;
 
 public:
     bool Solve(TGrid& grid) override {
@@ -42,8 +42,7 @@ public:
         while (pending != 0) {
             const RegionMask snapshot = pending;
             pending = 0;
-            for (RegionMask left = snapshot; left != 0; left &= left - 1) {
-                const int region = std::countr_zero(left);
+            for (const int region : Bits::Indices(snapshot)) {
                 ++m_steps;
                 if (InternalRule(region, pending)) {
                     Notify(m_internalEvent, grid);
@@ -56,27 +55,15 @@ public:
         return grid.IsSolved();
     }
 
-    std::string GetStatistics() const override {
-        std::string text = "Effective Cells updates\t\t: " + std::to_string(m_cellUpdates) + "\n";
-        for (std::size_t card = 0; card < m_singleCellRules.size(); ++card) {
-            if (m_singleCellRules[card] != 0) {
-                text += "Effective \"Single Cell[card=" + std::to_string(card) +
-                        "]\" rules\t: " + std::to_string(m_singleCellRules[card]) + "\n";
-            }
-        }
-        return text + "Effective \"Dual Cells\" rules\t\t: " + std::to_string(m_dualCellsRules) +
-               "\n";
-    }
+    std::string GetStatistics() const override { return StatisticsText(GetCounters()); }
 
     // The number of region examinations of the last Solve: the step of the last one.
     std::int32_t GetSteps() const { return m_steps; }
 
     // The counters of the last Solve, as GetStatistics prints them.
-    std::uint32_t GetCellUpdates() const { return m_cellUpdates; }
-    const std::array<std::uint32_t, kSize + 1>& GetSingleCellRules() const {
-        return m_singleCellRules;
+    RuleCounters GetCounters() const {
+        return {m_cellUpdates, m_singleCellRules, m_dualCellsRules};
     }
-    std::uint32_t GetDualCellsRules() const { return m_dualCellsRules; }
 
     // Null for none. Not owned; must outlive every Solve it is set for.
     void SetRuleApplicationListener(RuleApplicationListener* listener) {
@@ -84,30 +71,24 @@ public:
     }
 
 private:
-    // Up to 8 cells change in one application.
-    struct Removals {
-        std::array<CellRemoval, 8> cells;
-        int count = 0;
-    };
-
     // Givens are few and open cells allow every digit, so the positions start full and lose
     // what the cells don't allow.
     void ReadGrid(TGrid& grid) {
         for (auto& region : m_positionsOfDigit) {
-            region.fill((1U << kSize) - 1);
+            region.fill(GridGeometry::kAllPositions);
         }
         for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-            m_cells[cell] = &grid.GetCell(cell / kSize, cell % kSize)->GetCandidates();
-            Forget(cell, ~static_cast<Digits>(m_cells[cell]->to_ulong()) & kAllDigits);
+            m_cells[cell] = &grid.GetCell(cell)->GetCandidates();
+            Forget(cell,
+                   ~static_cast<Digits>(m_cells[cell]->to_ulong()) & GridGeometry::kAllDigits);
         }
     }
 
     // Takes the cell out of the positions of the digits in its three regions.
     void Forget(int cell, Digits digits) {
-        for (; digits != 0; digits &= digits - 1) {
+        for (const int digit : Bits::Indices(digits)) {
             for (const GridGeometry::Place& place : GridGeometry::kPlacesOfCell[cell]) {
-                m_positionsOfDigit[place.region][std::countr_zero(digits)] &=
-                    ~(1U << place.position);
+                m_positionsOfDigit[place.region][digit] &= ~(1U << place.position);
             }
         }
     }
@@ -131,12 +112,12 @@ private:
                     changing |= positionsOfDigit[digit];
                 }
             }
-            Removals removals;
-            Eliminate(region, changing & ~subset, digits, pending, removals);
-            ++m_singleCellRules[SubsetSearch::CellCount(subset)];
+            RuleApplication application{
+                RuleApplication::Rule::Internal, m_steps, region, -1, subset, digits};
+            Eliminate(region, changing & ~subset, digits, pending, application);
+            ++m_singleCellRules[Bits::Count(subset)];
             effective = true;
-            Tell({RuleApplication::Rule::Internal, m_steps, region, -1, subset, digits, {}},
-                 removals);
+            Tell(application);
         }
         return effective;
     }
@@ -163,48 +144,41 @@ private:
         std::array<Digits, Crossings::kMaxCrossings> confined{};
         unsigned withConfined = 0;
         for (int digit = 0; digit < kSize; ++digit) {
-            for (unsigned indices = containing[positionsOfDigit[digit]]; indices != 0;
-                 indices &= indices - 1) {
-                confined[std::countr_zero(indices)] |= 1U << digit;
-                withConfined |= indices & (~indices + 1);
+            const unsigned indices = containing[positionsOfDigit[digit]];
+            for (const int index : Bits::Indices(indices)) {
+                confined[index] |= 1U << digit;
             }
+            withConfined |= indices;
         }
         bool effective = false;
-        for (; withConfined != 0; withConfined &= withConfined - 1) {
-            const Crossings::Crossing& crossing =
-                crossings.crossings[std::countr_zero(withConfined)];
+        for (const int index : Bits::Indices(withConfined)) {
+            const Crossings::Crossing& crossing = crossings.crossings[index];
             const SubsetSearch::DigitPositions& crossingDigits =
                 m_positionsOfDigit[crossing.region];
-            for (Digits left = confined[std::countr_zero(withConfined)]; left != 0;
-                 left &= left - 1) {
-                const int digit = std::countr_zero(left);
+            for (const int digit : Bits::Indices(confined[index])) {
                 const Positions changing = crossingDigits[digit] & ~crossing.insideCrossing;
                 if (changing == 0) {
                     continue;
                 }
-                Removals removals;
-                Eliminate(crossing.region, changing, 1U << digit, pending, removals);
+                RuleApplication application{
+                    RuleApplication::Rule::External, m_steps,    region, crossing.region,
+                    positionsOfDigit[digit],         1U << digit};
+                Eliminate(crossing.region, changing, 1U << digit, pending, application);
                 ++m_dualCellsRules;
                 effective = true;
-                Tell({RuleApplication::Rule::External,
-                      m_steps,
-                      region,
-                      crossing.region,
-                      positionsOfDigit[digit],
-                      1U << digit,
-                      {}},
-                     removals);
+                Tell(application);
             }
         }
         return effective;
     }
 
     // Removes `digits` from the region's cells at `positions`, each of which has one of them, in
-    // set order, and queues the changed cells' regions for the next pass.
+    // set order, and queues the changed cells' regions for the next pass. The application keeps
+    // the removals when someone listens for it.
     void Eliminate(int region, Positions positions, Digits digits, RegionMask& pending,
-                   Removals& removals) {
-        for (; positions != 0; positions &= positions - 1) {
-            const int cell = GridGeometry::kCellsOfRegion[region][std::countr_zero(positions)];
+                   RuleApplication& application) {
+        for (const int position : Bits::Indices(positions)) {
+            const int cell = GridGeometry::kCellsOfRegion[region][position];
             Candidates& candidates = *m_cells[cell];
             const Digits removed = static_cast<Digits>(candidates.to_ulong()) & digits;
             candidates &= Candidates(~removed);
@@ -212,7 +186,7 @@ private:
             ++m_cellUpdates;
             pending |= GridGeometry::kRegionsOfCell[cell];
             if (m_applicationListener != nullptr) {
-                removals.cells[removals.count++] = {cell, removed};
+                application.removals[application.removalCount++] = {cell, removed};
             }
         }
     }
@@ -225,16 +199,14 @@ private:
         Base::NotifyListeners(event);
     }
 
-    void Tell(RuleApplication application, const Removals& removals) {
+    void Tell(const RuleApplication& application) {
         if (m_applicationListener != nullptr) {
-            application.removals = {removals.cells.data(),
-                                    static_cast<std::size_t>(removals.count)};
             m_applicationListener->OnRuleApplication(application);
         }
     }
 
     std::uint32_t m_dualCellsRules = 0;
-    std::array<std::uint32_t, kSize + 1> m_singleCellRules{};
+    std::array<std::uint32_t, GridGeometry::kSize + 1> m_singleCellRules{};
     std::uint32_t m_cellUpdates = 0;
     std::int32_t m_steps = 0;
     // The grid's candidates, and the same by region: for each digit the positions that allow it.

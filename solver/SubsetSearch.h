@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstdint>
+
+#include "model/Bits.h"
+#include "model/GridGeometry.h"
 
 // Judges all 512 subsets of a region's nine cells at once. A subset, given as a mask of cell
 // positions, is effective when its cells allow exactly as many digits as they number and one of
@@ -15,12 +17,16 @@ namespace Novem::SubsetSearch {
 // Bit k stands for the k-th cell of the region.
 using Positions = unsigned;
 // For each digit, the positions of the cells that allow it.
-using DigitPositions = std::array<Positions, 9>;
+using DigitPositions = std::array<Positions, GridGeometry::kSize>;
 
 namespace Detail {
 
+// The layout below splits a mask of nine positions into six and three.
+static_assert(GridGeometry::kSize == 9);
+constexpr unsigned kMasks = 1U << GridGeometry::kSize;
+
 using Word = std::uint64_t;
-constexpr int kWords = 8;
+constexpr int kWords = kMasks / 64;
 // One bit per mask. The compiler spreads the operations over whatever vector registers the
 // target has.
 using Masks = Word __attribute__((vector_size(kWords * sizeof(Word))));
@@ -32,8 +38,8 @@ struct Tables {
     std::array<Word, 64> lowAvoiding{};
     std::array<Word, 64> lowCovering{};
     // The same for each set of high positions: whole words.
-    std::array<Masks, 8> highAvoiding{};
-    std::array<Masks, 8> highCovering{};
+    std::array<Masks, kWords> highAvoiding{};
+    std::array<Masks, kWords> highCovering{};
     // The four bit planes of 9 - |m|: how many digits a locked mask leaves out.
     std::array<Masks, 4> leftOut{};
     // The masks from m upwards, for each m in 0 to 63 of the first word it starts in.
@@ -54,7 +60,7 @@ inline constexpr Tables kTables = [] {
         }
         tables.from[p] = ~Word{0} << p;
     }
-    for (unsigned p = 0; p < 8; ++p) {
+    for (unsigned p = 0; p < kWords; ++p) {
         std::array<Word, kWords> avoiding{};
         std::array<Word, kWords> covering{};
         for (unsigned high = 0; high < kWords; ++high) {
@@ -65,8 +71,8 @@ inline constexpr Tables kTables = [] {
         Assign(tables.highCovering[p], covering);
     }
     std::array<std::array<Word, kWords>, 4> leftOut{};
-    for (unsigned mask = 0; mask < 512; ++mask) {
-        const unsigned count = 9 - static_cast<unsigned>(std::popcount(mask));
+    for (unsigned mask = 0; mask < kMasks; ++mask) {
+        const unsigned count = GridGeometry::kSize - static_cast<unsigned>(Bits::Count(mask));
         for (unsigned plane = 0; plane < 4; ++plane) {
             leftOut[plane][mask / 64] |= Word{(count >> plane & 1U) != 0} << (mask % 64);
         }
@@ -86,18 +92,6 @@ inline void AddThree(const Masks& a, const Masks& b, const Masks& c, Masks& sum,
 
 }  // namespace Detail
 
-// The number of cells of a subset, without the library call that the portable popcount is.
-inline int CellCount(Positions subset) {
-    static constexpr auto kCounts = [] {
-        std::array<std::uint8_t, 512> counts{};
-        for (unsigned mask = 0; mask < counts.size(); ++mask) {
-            counts[mask] = static_cast<std::uint8_t>(std::popcount(mask));
-        }
-        return counts;
-    }();
-    return kCounts[subset];
-}
-
 // Wider vector registers halve the work where the processor has them; the choice is made once,
 // when the program is loaded.
 #if defined(__x86_64__)
@@ -114,9 +108,9 @@ NOVEM_WIDEST_VECTORS inline Positions FirstEffective(const DigitPositions& posit
     const Tables& t = kTables;
     // Per mask: whether it avoids each digit, and whether some digit leaks out of it, touched by
     // the mask without all its cells inside.
-    std::array<Masks, 9> avoids;
+    std::array<Masks, GridGeometry::kSize> avoids;
     Masks leaks{};
-    for (int digit = 0; digit < 9; ++digit) {
+    for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
         const Positions positions = positionsOfDigit[digit];
         avoids[digit] = t.highAvoiding[positions >> 6] & t.lowAvoiding[positions & 63U];
         leaks |=
@@ -142,7 +136,7 @@ NOVEM_WIDEST_VECTORS inline Positions FirstEffective(const DigitPositions& posit
     Word word = effective[first] & t.from[from % 64];
     for (int index = first;; word = effective[++index]) {
         if (word != 0) {
-            return static_cast<Positions>(64 * index + std::countr_zero(word));
+            return static_cast<Positions>(64 * index + Bits::Lowest(word));
         }
         if (index == kWords - 1) {
             return 0;

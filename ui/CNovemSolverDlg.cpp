@@ -20,8 +20,8 @@
 
 namespace {
 
-constexpr int kCellCount = 81;
-constexpr int kSize = 9;
+using Novem::GridGeometry::kCells;
+using Novem::GridGeometry::kSize;
 
 struct Given {
     int row;
@@ -44,7 +44,6 @@ int CellOffset(int index) {
 CNovemSolverDlg::CNovemSolverDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      SolveCommand(static_cast<ISolveWindow&>(*this)),
       m_hIcon(LoadAppIcon()) {
     CreateControls();
     OnInitDialog();
@@ -70,19 +69,18 @@ void CNovemSolverDlg::CreateControls() {
 
     QWidget* previous = clearGrid;
     QWidget::setTabOrder(m_solve, clearGrid);
-    for (int index = 0; index < kCellCount; ++index) {
+    for (int index = 0; index < kCells; ++index) {
         CStringEdit& cell = m_cells[index];
         cell.setParent(this);
         cell.setObjectName(QStringLiteral("cell%1").arg(index));
-        cell.setAccessibleName(
-            tr("Row %1, column %2").arg(index / kSize + 1).arg(index % kSize + 1));
-        cell.setGeometry(
-            units.Rect(7 + CellOffset(index % kSize), 49 + CellOffset(index / kSize), 20, 20));
+        const int row = Novem::GridGeometry::RowOf(index);
+        const int column = Novem::GridGeometry::ColumnOf(index);
+        cell.setAccessibleName(tr("Row %1, column %2").arg(row + 1).arg(column + 1));
+        cell.setGeometry(units.Rect(7 + CellOffset(column), 49 + CellOffset(row), 20, 20));
         cell.setAlignment(Qt::AlignCenter);
         cell.SetDigitsOnly(true);
         cell.installEventFilter(this);
-        connect(&cell, &EditControl::Changed, this,
-                [this, index] { OnCellChange(kFirstCellId + index); });
+        connect(&cell, &EditControl::Changed, this, [this, index] { OnCellChange(index); });
         QWidget::setTabOrder(previous, &cell);
         previous = &cell;
     }
@@ -147,18 +145,14 @@ void CNovemSolverDlg::InitCells() {
 }
 
 void CNovemSolverDlg::SetCellValue(int row, int column, int digit) {
-    m_cells[kSize * row + column].SetText(QString::number(digit));
+    m_cells[Novem::GridGeometry::CellAt(row, column)].SetText(QString::number(digit));
 }
 
-void CNovemSolverDlg::OnCellChange(int id) {
-    if (IsSolving()) {
+void CNovemSolverDlg::OnCellChange(int cell) {
+    if (m_solveCommand.IsSolving()) {
         return;
     }
-    const int index = id - kFirstCellId;
-    if (index < 0 || index >= kCellCount) {
-        return;
-    }
-    auto* next = qobject_cast<CStringEdit*>(WindowSystem::NextTabStop(&m_cells[index]));
+    auto* next = qobject_cast<CStringEdit*>(WindowSystem::NextTabStop(&m_cells[cell]));
     if (next == nullptr) {
         return;
     }
@@ -185,11 +179,12 @@ void CNovemSolverDlg::OnPastePuzzle() {
         WindowSystem::Beep();
         return;
     }
-    for (int index = 0; index < kCellCount; ++index) {
+    for (int index = 0; index < kCells; ++index) {
         if (cells[index] == '.') {
             m_cells[index].SetText(QString());
         } else {
-            SetCellValue(index / kSize, index % kSize, cells[index] - '0');
+            SetCellValue(Novem::GridGeometry::RowOf(index), Novem::GridGeometry::ColumnOf(index),
+                         cells[index] - '0');
         }
     }
     WindowSystem::SetFocus(m_solve);
@@ -243,8 +238,8 @@ bool CNovemSolverDlg::OnCellKey(int index, const QKeyEvent& event) {
     if (event.modifiers() != Qt::NoModifier && event.modifiers() != Qt::KeypadModifier) {
         return false;
     }
-    const int row = index / kSize;
-    const int column = index % kSize;
+    const int row = Novem::GridGeometry::RowOf(index);
+    const int column = Novem::GridGeometry::ColumnOf(index);
     switch (event.key()) {
         case Qt::Key_Left:
             FocusCell(column > 0 ? index - 1 : index);
@@ -265,7 +260,7 @@ bool CNovemSolverDlg::OnCellKey(int index, const QKeyEvent& event) {
 
 void CNovemSolverDlg::OnSolve() {
     try {
-        SolveCommand::OnSolve();
+        m_solveCommand.OnSolve();
     } catch (const std::exception& error) {
         WindowSystem::MessageBox(
             this, tr("The solve was stopped by an error: %1").arg(QString::fromUtf8(error.what())),
@@ -302,8 +297,22 @@ void CNovemSolverDlg::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-std::string CNovemSolverDlg::GetCellText(int cell) const {
-    return m_cells[cell].GetText().toStdString();
+Novem::SolveWindow CNovemSolverDlg::SolveWindowOperations() {
+    return {
+        .getCellText = [this](int cell) { return m_cells[cell].GetText().toStdString(); },
+        .setCellText = [this](int cell, const std::string& text) { SetCellText(cell, text); },
+        .repaintNow = [this] { RepaintNow(); },
+        .messageBox =
+            [this](std::string_view text, std::string_view caption, unsigned style) {
+                WindowSystem::MessageBox(this, Translations::Solve(text),
+                                         Translations::Solve(caption), style);
+            },
+        .showResult = [this](const Novem::SolveReport& report,
+                             unsigned style) { ShowResult(report, style); },
+        .beginWaitCursor = [this] { WindowSystem::BeginWaitCursor(this); },
+        .endWaitCursor = [this] { WindowSystem::EndWaitCursor(this); },
+        .getTickCount = [] { return WindowSystem::GetTickCount(); },
+    };
 }
 
 void CNovemSolverDlg::SetCellText(int cell, const std::string& text) {
@@ -319,20 +328,24 @@ void CNovemSolverDlg::RepaintNow() {
     m_changedCells = QRegion();
 }
 
-void CNovemSolverDlg::MessageBox(const std::string& text, const std::string& caption,
-                                 unsigned style) {
-    WindowSystem::MessageBox(this, Translations::SolveText(QString::fromStdString(text)),
-                             Translations::SolveText(QString::fromStdString(caption)), style);
-}
-
-void CNovemSolverDlg::BeginWaitCursor() {
-    WindowSystem::BeginWaitCursor(this);
-}
-
-void CNovemSolverDlg::EndWaitCursor() {
-    WindowSystem::EndWaitCursor(this);
-}
-
-std::uint32_t CNovemSolverDlg::GetTickCount() const {
-    return WindowSystem::GetTickCount();
+// The box lays out the figures as a table of labels in the user's language; its text, the same
+// in lines, is what a copy takes.
+void CNovemSolverDlg::ShowResult(const Novem::SolveReport& report, unsigned style) {
+    const auto translated = [](std::string_view text) {
+        return Translations::Solve(text).toStdString();
+    };
+    WindowSystem::ResultTable table;
+    table.heading = Translations::Solve(report.solved ? Novem::SolveTexts::kSolved
+                                                      : Novem::SolveTexts::kNotSolvable);
+    for (const Novem::StatisticsLine& line : Novem::StatisticsLines(report.counters)) {
+        table.rows.append(
+            {QString::fromStdString(Novem::WithCard(translated(line.Label().text), line.card)),
+             QStringLiteral(": %1").arg(line.value)});
+    }
+    table.rows.append({QString(), QString()});
+    table.rows.append({Translations::Solve(Novem::SolveTexts::kTotalTime),
+                       QStringLiteral(": %1 s").arg(Novem::Seconds(report.milliseconds).c_str())});
+    table.text = QString::fromStdString(Novem::ResultText(report, translated));
+    WindowSystem::ResultBox(this, table, Translations::Solve(Novem::SolveTexts::kSolverStatus),
+                            style);
 }

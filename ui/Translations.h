@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <string_view>
 
 // The desktop program's texts in the user's language, where a translation exists; otherwise
 // the English texts as they stand.
@@ -13,9 +14,7 @@ QString Directory();
 // Installs Qt's own translations and the program's for `locale`.
 void Install(const QLocale& locale, const QString& directory = Directory());
 
-// The Solve command's texts (the result, the statistics' labels, the warnings and their
-// captions), which it composes without Qt: each line is translated, the figures after its tab
-// are kept.
-QString SolveText(const QString& text);
+// One of the texts the engine and the Solve command mark as translatable, whole.
+QString Solve(std::string_view english);
 
 }  // namespace Translations

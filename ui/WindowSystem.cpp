@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegion>
-#include <QStringList>
 #include <QWindow>
 #include <chrono>
 
@@ -23,6 +22,11 @@ BeepHandler& CurrentBeepHandler() {
 
 MessageBoxHandler& CurrentMessageBoxHandler() {
     static MessageBoxHandler handler;
+    return handler;
+}
+
+ResultBoxHandler& CurrentResultBoxHandler() {
+    static ResultBoxHandler handler;
     return handler;
 }
 
@@ -86,29 +90,37 @@ void MessageBox(QWidget* owner, const QString& text, const QString& caption, uns
         CurrentMessageBoxHandler()(owner, text, caption, style);
         return;
     }
-    QMessageBox box(IconOf(style), caption, ToDisplayHtml(text), QMessageBox::Ok, owner);
+    QMessageBox box(IconOf(style), caption, QString(text).remove(u'\r'), QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
+}
+
+void ResultBox(QWidget* owner, const ResultTable& table, const QString& caption, unsigned style) {
+    if (CurrentResultBoxHandler()) {
+        CurrentResultBoxHandler()(owner, table, caption, style);
+        return;
+    }
+    QMessageBox box(IconOf(style), caption, ToDisplayHtml(table), QMessageBox::Ok, owner);
     box.setTextFormat(Qt::RichText);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }
 
-QString ToDisplayHtml(const QString& text) {
-    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
-    const QStringList lines = QString(text).remove(u'\r').split(u'\n');
-    for (const QString& line : lines) {
-        const qsizetype firstTab = line.indexOf(u'\t');
-        if (firstTab < 0) {
-            html += QStringLiteral("<tr><td colspan=\"2\">%1&nbsp;</td></tr>")
-                        .arg(line.toHtmlEscaped());
-        } else {
-            const QString label = line.left(firstTab);
-            const QString value = line.mid(line.lastIndexOf(u'\t') + 1);
-            // A label never wraps, however large the font: the columns stay one line each.
-            html += QStringLiteral(
-                        "<tr><td style=\"white-space: pre\">%1   </td>"
-                        "<td style=\"white-space: pre\">%2</td></tr>")
-                        .arg(label.toHtmlEscaped(), value.toHtmlEscaped());
-        }
+QString ToDisplayHtml(const ResultTable& table) {
+    const QString blank = QStringLiteral("<tr><td colspan=\"2\">&nbsp;</td></tr>");
+    QString html =
+        QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">") +
+        QStringLiteral("<tr><td colspan=\"2\">%1</td></tr>").arg(table.heading.toHtmlEscaped()) +
+        blank;
+    for (const auto& [label, figure] : table.rows) {
+        // A label never wraps, however large the font: the columns stay one line each.
+        html += label.isEmpty() && figure.isEmpty()
+                    ? blank
+                    : QStringLiteral(
+                          "<tr><td style=\"white-space: pre\">%1   </td>"
+                          "<td style=\"white-space: pre\">%2</td></tr>")
+                          .arg(label.toHtmlEscaped(), figure.toHtmlEscaped());
     }
     return html + QStringLiteral("</table>");
 }
@@ -152,6 +164,10 @@ void SetBeepHandler(BeepHandler handler) {
 
 void SetMessageBoxHandler(MessageBoxHandler handler) {
     CurrentMessageBoxHandler() = std::move(handler);
+}
+
+void SetResultBoxHandler(ResultBoxHandler handler) {
+    CurrentResultBoxHandler() = std::move(handler);
 }
 
 void SetModalHandler(ModalHandler handler) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -27,12 +29,23 @@ void SetText(QPlainTextEdit& edit, const QString& text);
 
 void Beep();
 
-// Modal, owned by `owner`. The text comes with CR LF or LF line ends and tab-separated columns;
-// the style is one of the MB_ values of the Solve command.
+// Modal, owned by `owner`. The text comes with CR LF or LF line ends; the style is one of the
+// MB_ values of the Solve command.
 void MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned style);
 
-// The message box text as it is shown: one table row per line, tab-separated columns aligned.
-QString ToDisplayHtml(const QString& text);
+// Labels and figures under a heading, as a result box shows them. A row of two empty texts is a
+// blank line. `text` tells the same in lines: what a copy of the box takes.
+struct ResultTable {
+    QString heading;
+    QList<QPair<QString, QString>> rows;
+    QString text;
+};
+
+// A message box that shows a table.
+void ResultBox(QWidget* owner, const ResultTable& table, const QString& caption, unsigned style);
+
+// The table as a result box shows it: the heading, then a row per label with its figure aligned.
+QString ToDisplayHtml(const ResultTable& table);
 
 // The busy cursor over `window` and all it holds, until EndWaitCursor. Windows it opens meanwhile,
 // message boxes among them, keep their own cursor.
@@ -48,11 +61,14 @@ std::uint32_t GetTickCount();
 using BeepHandler = std::function<void()>;
 using MessageBoxHandler = std::function<void(QWidget* owner, const QString& text,
                                              const QString& caption, unsigned style)>;
+using ResultBoxHandler = std::function<void(QWidget* owner, const ResultTable& table,
+                                            const QString& caption, unsigned style)>;
 using ModalHandler = std::function<void(QDialog& dialog)>;
 
 // An empty handler restores the real beep, box or modal run.
 void SetBeepHandler(BeepHandler handler);
 void SetMessageBoxHandler(MessageBoxHandler handler);
+void SetResultBoxHandler(ResultBoxHandler handler);
 void SetModalHandler(ModalHandler handler);
 
 }  // namespace WindowSystem

@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pty.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,7 +16,6 @@
 #include "batch/Progress.h"
 #include "support/Hash.h"
 #include "support/Puzzles.h"
-#include "support/Statistics.h"
 #include "support/TempDirectory.h"
 
 namespace Novem::Batch {
@@ -56,9 +56,9 @@ protected:
     }
 };
 
-TEST_F(RunBatchTest, PrintsResultsInInputOrderWithWhatWasAskedFor) {
+TEST_F(RunBatchTest, StatsAndJsonCarryEveryCounter) {
     EXPECT_EQ(Run({.stats = true}, kEmpty).out,
-              kEmpty + " unsolved\n" + TestSupport::Statistics(0, {}, 0));
+              kEmpty + " unsolved\n" + std::string(TestSupport::kNothingChanged));
 
     WriteFile("a \"b\".txt", "# the sample\n" + kSample + "\n");
     EXPECT_EQ(Run({.stats = true, .json = true, .files = {"a \"b\".txt"}}).out,
@@ -67,7 +67,9 @@ TEST_F(RunBatchTest, PrintsResultsInInputOrderWithWhatWasAskedFor) {
                   "\", \"solved\": true, \"steps\": 80, \"notifications\": 61, "
                   "\"cellUpdates\": 445, \"singleCell\": [0, 43, 6, 1, 4, 4, 1, 0, 0, 0], "
                   "\"dualCells\": 107}\n");
+}
 
+TEST_F(RunBatchTest, TimeCountsThePuzzlesAndTheSolved) {
     const std::regex time(
         "[0-9]+ puzzles?, [0-9]+ solved, [0-9]+\\.[0-9]{3} s, [0-9]+ puzzles/s\n");
     for (const auto& [input, start] : {std::pair{kSample, "1 puzzle, 1 solved"},
@@ -179,7 +181,7 @@ TEST_F(RunBatchTest, TheLogIsTheDesktopProgramsRunLog) {
     EXPECT_EQ(Run({.logFile = "batch.log"}, kSample + "\n" + kSample).status, 0);
     const std::string log = ReadFile("batch.log");
     EXPECT_EQ(log.substr(0, log.size() / 2), log.substr(log.size() / 2));
-    EXPECT_EQ(TestSupport::Fnv1a(log.substr(0, log.size() / 2)), 0x9990c7a82a5d90a2U);
+    EXPECT_EQ(TestSupport::Fnv1a(log.substr(0, log.size() / 2)), TestSupport::kSampleLogHash);
 }
 
 // The first output that can't be written ends the run with the reason: no puzzle after it is
@@ -264,6 +266,31 @@ TEST_F(RunBatchTest, TheSummaryCountsTheCollection) {
         outcome.err.ends_with("  Effective \"Dual Cells\" rules            : 109\n"
                               "  Steps                                   : 184\n"
                               "  Notifications                           : 63\n"));
+}
+
+// By itself, progress shows on a terminal that neither the results nor the typed input share.
+TEST(Progress, ShowsByItselfOnATerminalOfItsOwn) {
+    int terminal = -1;
+    int other = -1;
+    ASSERT_EQ(openpty(&other, &terminal, nullptr, nullptr, nullptr), 0);
+    const int file = open("/dev/null", O_RDWR);
+    using Setting = BatchOptions::Progress;
+    const std::tuple<Setting, Streams, bool, bool> cases[] = {
+        {Setting::Auto, {file, file, terminal}, true, true},
+        {Setting::Auto, {file, terminal, terminal}, false, false},
+        {Setting::Auto, {terminal, file, terminal}, true, false},
+        {Setting::Auto, {terminal, file, terminal}, false, true},
+        {Setting::Auto, {file, file, file}, false, false},
+        {Setting::Always, {file, file, file}, true, true},
+        {Setting::Never, {file, file, terminal}, true, false},
+    };
+    for (const auto& [setting, streams, readsInput, shows] : cases) {
+        EXPECT_EQ(ShowsProgress(setting, streams, readsInput), shows)
+            << streams.in << streams.out << streams.err << readsInput;
+    }
+    for (const int fd : {terminal, other, file}) {
+        close(fd);
+    }
 }
 
 // The line shows once a run has lasted a second, at most four times a second, with how far and

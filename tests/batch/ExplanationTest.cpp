@@ -7,6 +7,7 @@
 
 #include "batch/Explanation.h"
 #include "batch/PuzzleSolver.h"
+#include "solver/SolverImplV1.h"
 #include "support/Puzzles.h"
 
 namespace Novem::Batch {
@@ -25,7 +26,7 @@ public:
     }
 
     void OnRuleApplication(const RuleApplication& application) override {
-        result.explanation.emplace_back(application);
+        result.explanation.push_back(application);
     }
 
     Grid_9x9 m_grid;
@@ -129,18 +130,16 @@ TEST(Explanation, ReplaysToTheEnginesFinalCandidates) {
         const Explained explained([&](Grid_9x9& grid) { TestSupport::LoadPuzzle(grid, line); });
         Grid_9x9 replay;
         TestSupport::LoadPuzzle(replay, line);
-        for (const AppliedRule& applied : explained.result.explanation) {
-            for (int index = 0; index < applied.removalCount; ++index) {
-                const CellRemoval& removal = applied.removals[index];
-                Candidates& candidates =
-                    replay.GetCell(removal.cell / 9, removal.cell % 9)->GetCandidates();
+        for (const RuleApplication& applied : explained.result.explanation) {
+            for (const CellRemoval& removal : applied.Removals()) {
+                Candidates& candidates = replay.GetCell(removal.cell)->GetCandidates();
                 ASSERT_EQ(candidates.to_ulong() & removal.digits, removal.digits) << line;
                 candidates &= ~Candidates(removal.digits);
             }
         }
-        for (int cell = 0; cell < 81; ++cell) {
-            ASSERT_EQ(replay.GetCell(cell / 9, cell % 9)->GetCandidates(),
-                      explained.m_grid.GetCell(cell / 9, cell % 9)->GetCandidates())
+        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+            ASSERT_EQ(replay.GetCell(cell)->GetCandidates(),
+                      explained.m_grid.GetCell(cell)->GetCandidates())
                 << line;
         }
     }

@@ -24,7 +24,7 @@ void Require(bool condition) {
 }
 
 unsigned long CandidatesOf(const Grid_9x9& grid, int cell) {
-    return grid.GetCell(cell / 9, cell % 9)->GetCandidates().to_ulong();
+    return grid.GetCell(cell)->GetCandidates().to_ulong();
 }
 
 // Candidates only ever shrink: every notification sees a subset of what the one before saw.
@@ -57,9 +57,10 @@ void SolveAndCheck(const Novem::PuzzleText::Cells& cells) {
     const bool solved = solver.Solve(grid);
 
     checker.Check(grid);
-    Require(solver.GetSteps() >= 27 && solver.GetCellUpdates() <= 729);
-    const auto& cards = solver.GetSingleCellRules();
-    Require(std::accumulate(cards.begin(), cards.end(), solver.GetDualCellsRules()) <= 729);
+    const Novem::RuleCounters counters = solver.GetCounters();
+    Require(solver.GetSteps() >= 27 && counters.cellUpdates <= 729);
+    const auto& cards = counters.singleCellRules;
+    Require(std::accumulate(cards.begin(), cards.end(), counters.dualCellsRules) <= 729);
     Require(solved == grid.IsSolved());
     // A solved grid holds every digit once in every row, column and block.
     for (int region = 0; solved && region < Geometry::kRegions; ++region) {
@@ -67,7 +68,7 @@ void SolveAndCheck(const Novem::PuzzleText::Cells& cells) {
         for (const int cell : Geometry::kCellsOfRegion[region]) {
             digits |= CandidatesOf(grid, cell);
         }
-        Require(digits == 0x1FF);
+        Require(digits == Geometry::kAllDigits);
     }
 }
 

@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "run/SolveCommand.h"
-#include "solver/SolverImplV1.h"
 #include "support/FakeSolveWindow.h"
 #include "support/Hash.h"
 #include "support/Puzzles.h"
-#include "support/Statistics.h"
 #include "support/TempDirectory.h"
 
 namespace Novem {
@@ -25,10 +23,7 @@ const std::string kSolution(TestSupport::kSampleSolution);
 const std::string kEmpty(81, '.');
 const std::string kSolved = "This grid has been solved successfuly!\r\n\r\n";
 const std::string kNotSolvable = "This grid is not solvable...\r\n\r\n";
-const std::string kNothingChanged = TestSupport::Statistics(0, {}, 0);
-
-// The sample's run log as the first engine wrote it, recorded with the guard puzzles.
-constexpr std::uint64_t kSampleLogHash = 0x9990c7a82a5d90a2;
+const std::string kNothingChanged(TestSupport::kNothingChanged);
 
 class SolveCommandTest : public TestSupport::InTempDirectory {
 protected:
@@ -40,7 +35,7 @@ protected:
     const TestSupport::FakeSolveWindow::Box& Result() const { return m_window.m_boxes.back(); }
 
     TestSupport::FakeSolveWindow m_window;
-    SolveCommand m_command{m_window};
+    SolveCommand m_command{m_window.Operations()};
 };
 
 TEST_F(SolveCommandTest, SamplePuzzleShowsTheSolutionLogsEveryUpdateAndReports) {
@@ -49,13 +44,15 @@ TEST_F(SolveCommandTest, SamplePuzzleShowsTheSolutionLogsEveryUpdateAndReports) 
     EXPECT_EQ(m_window.Cells(), kSolution);
 
     const std::string log = ReadFile(kLog);
-    EXPECT_EQ(TestSupport::Fnv1a(log), kSampleLogHash);
+    EXPECT_EQ(TestSupport::Fnv1a(log), TestSupport::kSampleLogHash);
     EXPECT_EQ(Result().caption, "Solver Status");
     EXPECT_EQ(Result().style, MB_OK);
-    EXPECT_EQ(Result().text, kSolved +
-                                 TestSupport::Statistics(
-                                     445, {{1, 43}, {2, 6}, {3, 1}, {4, 4}, {5, 4}, {6, 1}}, 107) +
+    EXPECT_EQ(Result().text, kSolved + std::string(TestSupport::kSampleStatistics) +
                                  "\r\nTotal Time\t\t\t: 0.250 s");
+    const SolveReport& report = m_window.m_reports.back();
+    EXPECT_TRUE(report.solved);
+    EXPECT_EQ(report.milliseconds, 250U);
+    EXPECT_EQ(report.counters.singleCellRules[5], 4U);
     std::vector<std::string> calls{"begin wait"};
     calls.insert(calls.end(), 61, "repaint");
     calls.insert(calls.end(), {"box Solver Status", "end wait"});
@@ -154,7 +151,7 @@ TEST_F(SolveCommandTest, AnErrorDuringTheRunRestoresTheStateAndTheNextRunWorks) 
     m_window.m_onRepaint = nullptr;
     m_command.OnSolve();
     EXPECT_TRUE(ReadFile(kLog).starts_with(log));
-    EXPECT_EQ(TestSupport::Fnv1a(ReadFile(kLog)), kSampleLogHash);
+    EXPECT_EQ(TestSupport::Fnv1a(ReadFile(kLog)), TestSupport::kSampleLogHash);
     EXPECT_EQ(Result().caption, "Solver Status");
     EXPECT_EQ(std::ranges::count(m_window.m_calls, "begin wait"),
               std::ranges::count(m_window.m_calls, "end wait"));

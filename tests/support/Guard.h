@@ -27,13 +27,14 @@ inline std::string GuardLine(std::uint64_t number, std::string_view line) {
         result.result + "\", \"solved\": " + (result.solved ? "true" : "false") +
         ", \"steps\": " + std::to_string(result.steps) +
         ", \"notifications\": " + std::to_string(result.notifications) +
-        ", \"cellUpdates\": " + std::to_string(result.cellUpdates) + ", \"singleCell\": [";
-    for (std::size_t card = 0; card < result.singleCell.size(); ++card) {
-        record += (card > 0 ? ", " : "") + std::to_string(result.singleCell[card]);
+        ", \"cellUpdates\": " + std::to_string(result.counters.cellUpdates) + ", \"singleCell\": [";
+    for (std::size_t card = 0; card < result.counters.singleCellRules.size(); ++card) {
+        record += (card > 0 ? ", " : "") + std::to_string(result.counters.singleCellRules[card]);
     }
     char hash[24];
     std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(Fnv1a(log)));
-    return record + "], \"dualCells\": " + std::to_string(result.dualCells) + "} " + hash;
+    return record + "], \"dualCells\": " + std::to_string(result.counters.dualCellsRules) + "} " +
+           hash;
 }
 
 }  // namespace Novem::TestSupport

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,22 @@ inline constexpr std::string_view kSampleSolution =
     "781342956"
     "564179832"
     "932568417";
+
+// What the two rules give for the sample: the statistics text and the run log's FNV-1a hash.
+inline constexpr std::string_view kSampleStatistics =
+    "Effective Cells updates\t\t: 445\n"
+    "Effective \"Single Cell[card=1]\" rules\t: 43\n"
+    "Effective \"Single Cell[card=2]\" rules\t: 6\n"
+    "Effective \"Single Cell[card=3]\" rules\t: 1\n"
+    "Effective \"Single Cell[card=4]\" rules\t: 4\n"
+    "Effective \"Single Cell[card=5]\" rules\t: 4\n"
+    "Effective \"Single Cell[card=6]\" rules\t: 1\n"
+    "Effective \"Dual Cells\" rules\t\t: 107\n";
+inline constexpr std::uint64_t kSampleLogHash = 0x9990c7a82a5d90a2;
+// The statistics text of a run that changed nothing.
+inline constexpr std::string_view kNothingChanged =
+    "Effective Cells updates\t\t: 0\n"
+    "Effective \"Dual Cells\" rules\t\t: 0\n";
 
 inline PuzzleText::Cells ToCells(std::string_view puzzle) {
     PuzzleText::Cells cells{};

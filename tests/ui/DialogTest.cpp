@@ -18,22 +18,23 @@
 #include "Product.h"
 #include "Translations.h"
 #include "WindowSystem.h"
+#include "run/SolveReport.h"
+#include "support/Puzzles.h"
 
 namespace {
 
-const QString kSample =
-    "895.....4.....7...1..6.5.8.4...1.........46........3.97.13.....5.4.....2..2....1.";
-const QString kSolution =
-    "895231764623487195147695283476913528359824671218756349781342956564179832932568417";
-const QString kEmpty(81, u'.');
-const QString kSolved =
-    "This grid has been solved successfuly!\r\n\r\nEffective Cells updates\t\t: ";
+const QString kSample = QString::fromLatin1(Novem::TestSupport::kSamplePuzzle);
+const QString kSolution = QString::fromLatin1(Novem::TestSupport::kSampleSolution);
+const QString kEmpty(Novem::GridGeometry::kCells, u'.');
+const QString kSolved = "This grid has been solved successfuly!\r\n\r\n";
 
 struct Box {
     QString text;
     QString caption;
     unsigned style;
     bool waitCover;
+    // What a result box shows, as a table.
+    QString html;
 };
 
 }  // namespace
@@ -49,17 +50,21 @@ private slots:
     void init() { Open(); }
     void cleanup() { m_dialog.reset(); }
 
-    void opensWithTheSampleTheHelpTextAndNamesForScreenReaders();
+    void opensWithTheSampleAndTheHelpText();
+    void namesItsControlsForScreenReaders();
     void keysInACell_data();
     void keysInACell();
     void aRefusedEditPutsBackTextAndCaret();
     void aPuzzleIsEightyOneKeysAfterClearGrid();
-    void returnPressesTheFocusedButtonAndSolvesElsewhere();
+    void returnInACellSolvesInPlace();
+    void returnOnSolveShowsTheFiguresAsATableUnderTheBusyCursor();
+    void returnOnClearGridClears();
     void pastingAndCopyingAPuzzle_data();
     void pastingAndCopyingAPuzzle();
     void theMenuKeysAndHelpOpenWhatTheySay();
     void anErrorIsShownAndTheNextSolveWorks();
     void startsInTheUsersLanguageButLogsInEnglish();
+    void everySolveTextIsTranslatedInEveryLanguage();
 
 private:
     void Open() {
@@ -79,7 +84,7 @@ private:
     }
     QString Cells() const {
         QString cells;
-        for (int index = 0; index < 81; ++index) {
+        for (int index = 0; index < Novem::GridGeometry::kCells; ++index) {
             cells += Cell(index)->text().isEmpty() ? QStringLiteral(".") : Cell(index)->text();
         }
         return cells;
@@ -103,13 +108,21 @@ void DialogTest::initTestCase() {
     QVERIFY(m_directory.isValid());
     QDir::setCurrent(m_directory.path());
     WindowSystem::SetBeepHandler([this] { ++m_beeps; });
-    WindowSystem::SetMessageBoxHandler(
-        [this](QWidget* owner, const QString& text, const QString& caption, unsigned style) {
-            const auto* cover = owner->findChild<QWidget*>(QStringLiteral("waitCover"));
-            m_boxes.append({text, caption, style,
-                            cover != nullptr && cover->cursor().shape() == Qt::WaitCursor &&
-                                QApplication::overrideCursor() == nullptr});
-        });
+    const auto waitCover = [](QWidget* owner) {
+        const auto* cover = owner->findChild<QWidget*>(QStringLiteral("waitCover"));
+        return cover != nullptr && cover->cursor().shape() == Qt::WaitCursor &&
+               QApplication::overrideCursor() == nullptr;
+    };
+    WindowSystem::SetMessageBoxHandler([this, waitCover](QWidget* owner, const QString& text,
+                                                         const QString& caption, unsigned style) {
+        m_boxes.append({text, caption, style, waitCover(owner), {}});
+    });
+    WindowSystem::SetResultBoxHandler([this, waitCover](QWidget* owner,
+                                                        const WindowSystem::ResultTable& table,
+                                                        const QString& caption, unsigned style) {
+        m_boxes.append(
+            {table.text, caption, style, waitCover(owner), WindowSystem::ToDisplayHtml(table)});
+    });
     // Told by its title and what its labels show, and answered as a user would, with Return; a
     // dialog that stays open is told.
     WindowSystem::SetModalHandler([this](QDialog& dialog) {
@@ -124,7 +137,7 @@ void DialogTest::initTestCase() {
     });
 }
 
-void DialogTest::opensWithTheSampleTheHelpTextAndNamesForScreenReaders() {
+void DialogTest::opensWithTheSampleAndTheHelpText() {
     QCOMPARE(Cells(), kSample);
     auto* help = m_dialog->findChild<QPlainTextEdit*>(QStringLiteral("help"));
     QCOMPARE(help->toPlainText(),
@@ -134,6 +147,10 @@ void DialogTest::opensWithTheSampleTheHelpTextAndNamesForScreenReaders() {
                             "When you type a digit, the next cell gets the focus."));
     QCOMPARE(m_dialog->focusWidget(), Button("solve"));
     QVERIFY(m_dialog->windowTitle().startsWith(QStringLiteral("Novem Solver ")));
+}
+
+void DialogTest::namesItsControlsForScreenReaders() {
+    auto* help = m_dialog->findChild<QPlainTextEdit*>(QStringLiteral("help"));
     const auto text = [](QObject* object, QAccessible::Text kind) {
         return QAccessible::queryAccessibleInterface(object)->text(kind);
     };
@@ -220,40 +237,45 @@ void DialogTest::aPuzzleIsEightyOneKeysAfterClearGrid() {
     QCOMPARE(Cell(0)->text(), QStringLiteral("3"));
 }
 
-// Return solves in place from a cell and from "Solve", where solving again finds nothing new, and
-// clears from "Clear Grid". The busy cursor covers the dialog until the result box is dismissed,
-// but not the box itself.
-void DialogTest::returnPressesTheFocusedButtonAndSolvesElsewhere() {
+// The digits written during the solve do not move the focus; the run log holds every update.
+void DialogTest::returnInACellSolvesInPlace() {
     Focus(3);
     Type(Qt::Key_Return);
     QCOMPARE(Cells(), kSolution);
-    // The digits written during the solve did not move the focus.
     QCOMPARE(m_dialog->focusWidget(), Cell(3));
     QFile log(QStringLiteral("NovemSolver.txt"));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QCOMPARE(log.readAll().count("\r\r\n\r\r\n"), 61);
+    QCOMPARE(m_boxes.size(), 1);
+}
 
+// The box shows the result text as a table whose columns never wrap. The busy cursor covers the
+// dialog until the box is dismissed, but not the box itself. Solving again finds nothing new.
+void DialogTest::returnOnSolveShowsTheFiguresAsATableUnderTheBusyCursor() {
     Button("solve")->setFocus();
+    Type(Qt::Key_Return);
     Type(Qt::Key_Return);
     QCOMPARE(m_boxes.size(), 2);
     QCOMPARE(m_boxes[0].caption, QStringLiteral("Solver Status"));
     QCOMPARE(m_boxes[0].style, 0U);
-    QVERIFY(m_boxes[0].text.startsWith(kSolved + "445\n"));
-    QVERIFY(m_boxes[0].text.contains(QStringLiteral("rules\t\t: 107\n\r\nTotal Time\t\t\t: ")));
-    // Shown as a table whose columns never wrap.
-    QVERIFY(
-        WindowSystem::ToDisplayHtml(m_boxes[0].text)
-            .contains(QStringLiteral("<tr><td style=\"white-space: pre\">Effective Cells updates "
-                                     "  </td><td style=\"white-space: pre\">: 445</td></tr>")));
-    QVERIFY(m_boxes[1].text.startsWith(kSolved + "0\n"));
+    QVERIFY(m_boxes[0].text.startsWith(kSolved +
+                                       QString::fromLatin1(Novem::TestSupport::kSampleStatistics) +
+                                       "\r\nTotal Time\t\t\t: "));
+    QVERIFY(m_boxes[0].html.contains(
+        QStringLiteral("<tr><td style=\"white-space: pre\">Effective &quot;Single Cell[card=6]"
+                       "&quot; rules   </td><td style=\"white-space: pre\">: 1</td></tr>")));
+    QVERIFY(m_boxes[1].text.startsWith(kSolved +
+                                       QString::fromLatin1(Novem::TestSupport::kNothingChanged)));
     QVERIFY(m_boxes[0].waitCover && m_boxes[1].waitCover);
     QCOMPARE(m_dialog->findChild<QWidget*>(QStringLiteral("waitCover")), nullptr);
-    QCOMPARE(QFileInfo(log).size(), 0);
+    QCOMPARE(QFileInfo(QStringLiteral("NovemSolver.txt")).size(), 0);
+}
 
+void DialogTest::returnOnClearGridClears() {
     Button("clearGrid")->setFocus();
     Type(Qt::Key_Return);
     QCOMPARE(Cells(), kEmpty);
-    QCOMPARE(m_boxes.size(), 2);
+    QVERIFY(m_boxes.isEmpty());
 }
 
 void DialogTest::pastingAndCopyingAPuzzle_data() {
@@ -353,6 +375,27 @@ void DialogTest::startsInTheUsersLanguageButLogsInEnglish() {
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY(
         log.readAll().startsWith("************ SolverImplV1::InternalRule[1] ************\r\n"));
+}
+
+// The labels and texts the engine and the Solve command mark as translatable, looked up in each
+// language the program ships: a renamed label would fall back to English unnoticed.
+void DialogTest::everySolveTextIsTranslatedInEveryLanguage() {
+    const QStringList files =
+        QDir(Translations::Directory()).entryList({QStringLiteral("novem-solver_*.qm")});
+    QCOMPARE(files.size(), 2);
+    std::vector<std::string_view> texts(std::begin(Novem::SolveTexts::kAll),
+                                        std::end(Novem::SolveTexts::kAll));
+    for (const Novem::CounterLabel& label : Novem::kCounterLabels) {
+        texts.push_back(label.text);
+    }
+    for (const QString& file : files) {
+        QTranslator translator;
+        QVERIFY(translator.load(file, Translations::Directory()));
+        for (const std::string_view text : texts) {
+            QVERIFY2(!translator.translate("SolveCommand", std::string(text).c_str()).isEmpty(),
+                     qPrintable(file + ": " + QString::fromUtf8(text.data(), text.size())));
+        }
+    }
 }
 
 QTEST_MAIN(DialogTest)

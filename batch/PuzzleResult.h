@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "solver/RuleApplication.h"
+#include "solver/Statistics.h"
+
+namespace Novem::Batch {
+
+// What solving one puzzle gave.
+struct PuzzleResult {
+    // The digit of every cell left with one candidate, '.' for several, 'x' for none.
+    std::string result;
+    bool solved = false;
+    // A cell was left without a candidate.
+    bool contradicted = false;
+    std::int32_t steps = 0;
+    std::uint32_t notifications = 0;
+    RuleCounters counters;
+    // Filled only when the solver explains.
+    std::vector<RuleApplication> explanation;
+};
+
+}  // namespace Novem::Batch

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <bit>
+#include <concepts>
+#include <cstdint>
+
+// The bit idioms of candidate sets, position masks and region masks, named once. Bit k of a
+// candidate set stands for digit k + 1, bit k of a position mask for the k-th cell of a region.
+namespace Novem::Bits {
+
+// The number of set bits. The baseline x86-64 has no population count instruction, where the
+// library's popcount is a call; these few word operations are inlined instead.
+template <std::unsigned_integral T>
+constexpr int Count(T bits) {
+    std::uint64_t word = bits;
+    word -= (word >> 1) & 0x5555555555555555ULL;
+    word = (word & 0x3333333333333333ULL) + ((word >> 2) & 0x3333333333333333ULL);
+    word = (word + (word >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((word * 0x0101010101010101ULL) >> 56);
+}
+
+// The index of the lowest set bit; `bits` must not be 0.
+template <std::unsigned_integral T>
+constexpr int Lowest(T bits) {
+    return std::countr_zero(bits);
+}
+
+template <std::unsigned_integral T>
+constexpr T WithoutLowest(T bits) {
+    return bits & (bits - 1);
+}
+
+template <std::unsigned_integral T>
+constexpr T LowestOnly(T bits) {
+    return bits & (~bits + 1);
+}
+
+// The indices of the set bits, lowest first: for (const int digit : Bits::Indices(digits)).
+template <std::unsigned_integral T>
+class Indices {
+public:
+    struct End {};
+
+    class Iterator {
+    public:
+        constexpr explicit Iterator(T bits) : m_bits(bits) {}
+        constexpr int operator*() const { return Lowest(m_bits); }
+        constexpr Iterator& operator++() {
+            m_bits = WithoutLowest(m_bits);
+            return *this;
+        }
+        constexpr bool operator==(End) const { return m_bits == 0; }
+
+    private:
+        T m_bits;
+    };
+
+    constexpr explicit Indices(T bits) : m_bits(bits) {}
+    constexpr Iterator begin() const { return Iterator(m_bits); }
+    constexpr End end() const { return {}; }
+
+private:
+    T m_bits;
+};
+
+}  // namespace Novem::Bits
