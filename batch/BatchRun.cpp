@@ -2,18 +2,19 @@
 
 #include <sched.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <thread>
 
 #include "ChunkReader.h"
 #include "Explanation.h"
+#include "InputNames.h"
+#include "Io.h"
+#include "Messages.h"
 #include "PuzzleSolver.h"
 #include "Report.h"
 #include "ResultWriter.h"
@@ -23,24 +24,31 @@ namespace Novem::Batch {
 
 namespace {
 
+// A chunk is as much work as a few milliseconds of solving; runs that write much per puzzle
+// take fewer, so that the chunks in flight stay small.
+std::size_t ChunkSize(const BatchOptions& options) {
+    return options.logFile.empty() && !options.explain ? 256 : 16;
+}
+
 void SolveChunk(const Chunk& chunk, PuzzleSolver& solver, const BatchOptions& options,
-                ChunkOutput& output) {
+                const InputNames& names, ChunkOutput& output) {
     output.out.clear();
-    output.problems.clear();
+    output.messages.clear();
     output.log.clear();
     output.summary = Summary();
     output.bytesRead = chunk.bytesRead;
     output.urgent = chunk.urgent;
     std::string* log = options.logFile.empty() ? nullptr : &output.log;
     for (const Chunk::Item& item : chunk.items) {
-        if (!item.problem.empty()) {
-            output.problems.push_back({output.out.size(), item.problem});
+        if (!item.problem.what.empty()) {
+            output.messages.push_back(
+                {output.out.size(), names.Message(chunk.input, item.line, item.problem)});
             continue;
         }
         const PuzzleResult& result = solver.Solve(item.cells, log);
         output.summary.Add(result);
         if (options.json) {
-            Report::AppendJson(output.out, *chunk.jsonFile, item.line, item.cells, result,
+            Report::AppendJson(output.out, names.Json(chunk.input), item.line, item.cells, result,
                                options.explain);
             continue;
         }
@@ -78,8 +86,8 @@ std::string TimeLine(const Summary& totals, double seconds) {
     return line;
 }
 
-// One worker per processor the process may run on.
-unsigned DefaultJobs() {
+// The processors the process may run on.
+unsigned Processors() {
     cpu_set_t cpus;
     if (sched_getaffinity(0, sizeof cpus, &cpus) == 0) {
         return static_cast<unsigned>(CPU_COUNT(&cpus));
@@ -87,67 +95,79 @@ unsigned DefaultJobs() {
     return std::max(1U, std::thread::hardware_concurrency());
 }
 
+// Workers beyond the processors could only wait, each with a solver and a chunk's output.
+unsigned WorkerCount(unsigned jobs) {
+    return jobs == 0 ? Processors() : std::min(jobs, Processors());
+}
+
+void Solve(const BatchOptions& options, const Streams& streams, const InputNames& names,
+           ResultWriter& writer) {
+    const auto solve = [&](const Chunk& chunk, PuzzleSolver& solver, ChunkOutput& output) {
+        SolveChunk(chunk, solver, options, names, output);
+    };
+    const unsigned workers = WorkerCount(options.jobs);
+    if (workers == 1) {
+        PuzzleSolver solver(options.explain);
+        ChunkOutput output;
+        ChunkReader(ChunkSize(options), streams.in, [&](Chunk&& chunk) {
+            solve(chunk, solver, output);
+            writer.Write(output);
+            return true;
+        }).Read(names.Files());
+        return;
+    }
+    Workers pool(workers, options.explain, solve,
+                 [&writer](const ChunkOutput& output) { writer.Write(output); });
+    ChunkReader(ChunkSize(options), streams.in, [&pool](Chunk&& chunk) {
+        return pool.Submit(std::move(chunk));
+    }).Read(names.Files());
+    pool.Finish();
+}
+
 }  // namespace
 
 int RunBatch(const BatchOptions& options, const Streams& streams) {
     const auto start = std::chrono::steady_clock::now();
-    const std::vector<std::string> files = options.Inputs();
+    const InputNames names(options.Inputs());
+    const auto& files = names.Files();
     const bool readsInput = std::find(files.begin(), files.end(), "-") != files.end();
-    std::vector<std::string> jsonNames;
-    std::transform(files.begin(), files.end(), std::back_inserter(jsonNames), Report::JsonString);
     Progress progress(streams.err, ShowsProgress(options.progress, streams, readsInput),
                       InputSize(files, streams.in), start);
+    std::unique_ptr<OutputFile> log;
+    if (!options.logFile.empty()) {
+        try {
+            log = std::make_unique<OutputFile>(options.logFile);
+        } catch (const WriteError& error) {
+            const bool locked = error.Error() == EWOULDBLOCK;
+            WriteAll(streams.err, Messages::Line({.file = options.logFile},
+                                                 locked ? "in use by another process"
+                                                        : "cannot open for writing",
+                                                 locked ? 0 : error.Error()));
+            return locked ? 2 : 1;
+        }
+    }
     try {
-        std::unique_ptr<OutputFile> log;
-        if (!options.logFile.empty()) {
-            try {
-                log = std::make_unique<OutputFile>(options.logFile);
-            } catch (const WriteError& error) {
-                WriteText(streams.err,
-                          std::string(kProgram) + options.logFile +
-                              ": cannot open for writing: " + std::strerror(error.Error()) + "\n");
-                return 1;
-            }
-        }
         ResultWriter writer(streams, log.get(), progress);
-        const unsigned jobs = options.jobs == 0 ? DefaultJobs() : options.jobs;
-        if (jobs == 1) {
-            PuzzleSolver solver(options.explain);
-            ChunkOutput output;
-            ChunkReader(options, streams, [&](Chunk&& chunk) {
-                SolveChunk(chunk, solver, options, output);
-                writer.Write(output);
-                return true;
-            }).Read(files, jsonNames);
-        } else {
-            Workers workers(
-                jobs, options.explain,
-                [&options](const Chunk& chunk, PuzzleSolver& solver, ChunkOutput& output) {
-                    SolveChunk(chunk, solver, options, output);
-                },
-                [&writer](const ChunkOutput& output) { writer.Write(output); });
-            ChunkReader(options, streams, [&workers](Chunk&& chunk) {
-                return workers.Submit(std::move(chunk));
-            }).Read(files, jsonNames);
-            workers.Finish();
-        }
+        Solve(options, streams, names, writer);
         writer.Finish();
         progress.Clear();
+        std::string report;
         if (options.time) {
-            WriteText(streams.err,
-                      TimeLine(writer.Totals(), std::chrono::duration<double>(
-                                                    std::chrono::steady_clock::now() - start)
-                                                    .count()));
+            report += TimeLine(
+                writer.Totals(),
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         }
         if (options.summary) {
-            WriteText(streams.err, writer.Totals().Format());
+            report += writer.Totals().Format();
         }
-        return writer.Failed() ? 1 : 0;
+        // What was asked for and can't be told is a failure, even where nothing can say so.
+        const bool told = WriteAll(streams.err, report) == 0;
+        return writer.Told() || !told ? 1 : 0;
     } catch (const WriteError& error) {
         progress.Clear();
         // A reader that went away ends the run quietly, as it does for every GNU tool.
         if (error.Error() != EPIPE) {
-            WriteText(streams.err, std::string(kProgram) + error.what() + "\n");
+            WriteAll(streams.err, error.what());
         }
         return 1;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,34 +10,42 @@
 
 namespace Novem::Batch {
 
+// Something about an input that is no puzzle: what is wrong, and the system's reason as an errno
+// value, 0 for none. Which input, and which line of it, the item that holds it says.
+struct Problem {
+    std::string what;
+    int error = 0;
+};
+
 // A run of consecutive lines of one input, the unit that workers take.
 struct Chunk {
     struct Item {
+        // From 1; 0 for the input as a whole.
         std::uint64_t line = 0;
         PuzzleText::Cells cells{};
         // Not empty: instead of a puzzle, a problem to tell on standard error.
-        std::string problem;
+        Problem problem;
     };
 
     std::vector<Item> items;
-    // The input's name as a JSON string.
-    const std::string* jsonFile = nullptr;
-    // How much of the input was read when the chunk was handed out.
+    // Which of the inputs, in the order they were named.
+    std::size_t input = 0;
+    // How much of the inputs was read when the chunk was handed out.
     std::uint64_t bytesRead = 0;
     // The input stalled: show the results at once rather than when the buffer is full.
     bool urgent = false;
 };
 
-// What a chunk gives: the text for standard output with the problems at their places in it,
-// the run log, and the totals.
+// What a chunk gives: the text for standard output with the messages for standard error at
+// their places in it, the run log, and the totals.
 struct ChunkOutput {
-    struct Problem {
+    struct Message {
         std::size_t at;
-        std::string message;
+        std::string text;
     };
 
     std::string out;
-    std::vector<Problem> problems;
+    std::vector<Message> messages;
     std::string log;
     Summary summary;
     std::uint64_t bytesRead = 0;

@@ -4,23 +4,17 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 namespace Novem::Batch {
 
 namespace {
 
-// A chunk is as much work as a few milliseconds of solving; runs that write much per puzzle
-// take fewer, so that the chunks in flight stay small.
-std::size_t ChunkSize(const BatchOptions& options) {
-    return options.logFile.empty() && !options.explain ? 256 : 16;
-}
-
 // An input file, closed however reading it ends; standard input stays open.
 class InputFile {
 public:
-    InputFile(const std::string& name, int in)
-        : m_owned(name != "-"), m_fd(m_owned ? open(name.c_str(), O_RDONLY | O_CLOEXEC) : in) {}
+    InputFile(const std::string& name, int standardInput)
+        : m_owned(name != "-"),
+          m_fd(m_owned ? open(name.c_str(), O_RDONLY | O_CLOEXEC) : standardInput) {}
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
     ~InputFile() {
@@ -38,10 +32,9 @@ private:
 
 }  // namespace
 
-void ChunkReader::Read(const std::vector<std::string>& files,
-                       const std::vector<std::string>& jsonNames) {
+void ChunkReader::Read(const std::vector<std::string>& files) {
     for (std::size_t file = 0; file < files.size(); ++file) {
-        m_chunk.jsonFile = &jsonNames[file];
+        m_chunk.input = file;
         if (!ReadFile(files[file]) || !SubmitChunk(false)) {
             return;
         }
@@ -49,9 +42,9 @@ void ChunkReader::Read(const std::vector<std::string>& files,
 }
 
 bool ChunkReader::ReadFile(const std::string& name) {
-    const InputFile input(name, m_streams.in);
+    const InputFile input(name, m_standardInput);
     if (input.Fd() < 0) {
-        return AddProblem(name + ": cannot open: " + std::strerror(errno));
+        return Add({0, {}, {"cannot open", errno}});
     }
     bool running = true;
     LineReader reader(input.Fd(), [this, &running] { running = running && SubmitChunk(true); });
@@ -59,39 +52,37 @@ bool ChunkReader::ReadFile(const std::string& name) {
         LineReader::Line line;
         while (running && reader.Next(line)) {
             m_bytesRead = m_bytesBefore + reader.BytesRead();
-            running = AddLine(name, line);
+            running = AddLine(line);
         }
     } catch (const ReadError& error) {
-        running = AddProblem(name + ": cannot read: " + error.what());
+        running = Add({0, {}, {"cannot read", error.Error()}});
     }
     m_bytesBefore += reader.BytesRead();
     return running;
 }
 
-bool ChunkReader::AddLine(const std::string& name, const LineReader::Line& line) {
-    const std::string where = name + ":" + std::to_string(line.number) + ": ";
+bool ChunkReader::AddLine(const LineReader::Line& line) {
     if (line.tooLong) {
-        return AddProblem(where + "line too long (" + std::to_string(line.length) +
-                          " bytes), skipped");
+        return Add({line.number,
+                    {},
+                    {"line too long (" + std::to_string(line.length) + " bytes), skipped"}});
     }
     PuzzleText::ParsedLine parsed = PuzzleText::ParseLine(line.text);
-    if (parsed.kind == PuzzleText::ParsedLine::Kind::Invalid) {
-        return AddProblem(where + parsed.error);
-    }
-    if (parsed.kind == PuzzleText::ParsedLine::Kind::Puzzle) {
-        return Add({line.number, parsed.cells, {}});
+    switch (parsed.kind) {
+        case PuzzleText::ParsedLine::Kind::Invalid:
+            return Add({line.number, {}, {std::move(parsed.error)}});
+        case PuzzleText::ParsedLine::Kind::Puzzle:
+            return Add({line.number, parsed.cells, {}});
+        case PuzzleText::ParsedLine::Kind::Skipped:
+            break;
     }
     return true;
-}
-
-bool ChunkReader::AddProblem(std::string message) {
-    return Add({0, {}, std::move(message)});
 }
 
 // Problems count as much as puzzles: an input of nothing but bad lines stays in bounds too.
 bool ChunkReader::Add(Chunk::Item&& item) {
     m_chunk.items.push_back(std::move(item));
-    return m_chunk.items.size() < ChunkSize(m_options) || SubmitChunk(false);
+    return m_chunk.items.size() < m_chunkSize || SubmitChunk(false);
 }
 
 bool ChunkReader::SubmitChunk(bool urgent) {
@@ -100,11 +91,11 @@ bool ChunkReader::SubmitChunk(bool urgent) {
     }
     m_chunk.bytesRead = m_bytesRead;
     m_chunk.urgent = urgent;
-    const std::string* jsonFile = m_chunk.jsonFile;
+    const std::size_t input = m_chunk.input;
     const bool running = m_submit(std::move(m_chunk));
     m_chunk = Chunk{};
-    m_chunk.jsonFile = jsonFile;
-    m_chunk.items.reserve(ChunkSize(m_options));
+    m_chunk.input = input;
+    m_chunk.items.reserve(m_chunkSize);
     return running;
 }
 

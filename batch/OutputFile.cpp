@@ -1,10 +1,14 @@
 #include "OutputFile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
+
+#include "Io.h"
+#include "Messages.h"
 
 namespace Novem::Batch {
 
@@ -13,22 +17,41 @@ namespace {
 // Large enough that a write costs little next to what fills it.
 constexpr std::size_t kBufferSize = 64 * 1024;
 
+// Locks and empties a regular file; 0, or the errno value of the failure.
+int Claim(int fd) {
+    struct stat status {};
+    if (fstat(fd, &status) != 0) {
+        return errno;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return 0;
+    }
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0 || ftruncate(fd, 0) != 0) {
+        return errno;
+    }
+    return 0;
+}
+
 }  // namespace
 
-WriteError::WriteError(const std::string& name, int error)
-    : std::runtime_error(name + ": " + std::strerror(error)), m_error(error) {}
+WriteError::WriteError(const std::string& name, bool stream, int error)
+    : std::runtime_error(Messages::Line(
+          stream ? Messages::Subject{.stream = name} : Messages::Subject{.file = name}, "", error)),
+      m_error(error) {}
 
-OutputFile::OutputFile(int fd, std::string name)
-    : m_fd(fd), m_owned(false), m_name(std::move(name)) {
+OutputFile::OutputFile(int fd, std::string stream)
+    : m_fd(fd), m_owned(false), m_name(std::move(stream)) {
     m_buffer.reserve(kBufferSize);
 }
 
 OutputFile::OutputFile(const std::string& path)
-    : m_fd(open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)),
-      m_owned(true),
-      m_name(path) {
+    : m_fd(open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666)), m_owned(true), m_name(path) {
     if (m_fd < 0) {
-        throw WriteError(m_name, errno);
+        Fail(errno);
+    }
+    if (const int error = Claim(m_fd); error != 0) {
+        close(m_fd);
+        Fail(error);
     }
     m_buffer.reserve(kBufferSize);
 }
@@ -43,7 +66,9 @@ void OutputFile::Append(std::string_view bytes) {
     if (m_buffer.size() + bytes.size() > kBufferSize) {
         Flush();
         if (bytes.size() >= kBufferSize) {
-            WriteAll(bytes);
+            if (const int error = WriteAll(m_fd, bytes); error != 0) {
+                Fail(error);
+            }
             return;
         }
     }
@@ -51,7 +76,9 @@ void OutputFile::Append(std::string_view bytes) {
 }
 
 void OutputFile::Flush() {
-    WriteAll(m_buffer);
+    if (const int error = WriteAll(m_fd, m_buffer); error != 0) {
+        Fail(error);
+    }
     m_buffer.clear();
 }
 
@@ -61,22 +88,13 @@ void OutputFile::Close() {
         const int fd = m_fd;
         m_fd = -1;
         if (close(fd) != 0) {
-            throw WriteError(m_name, errno);
+            Fail(errno);
         }
     }
 }
 
-void OutputFile::WriteAll(std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = write(m_fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw WriteError(m_name, errno);
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
+void OutputFile::Fail(int error) const {
+    throw WriteError(m_name, !m_owned, error);
 }
 
 }  // namespace Novem::Batch

@@ -6,10 +6,11 @@
 
 namespace Novem::Batch {
 
-// A write that failed: which file, and the system's reason as an errno value.
+// A write that failed, told by what(): the line that names the file, or the standard stream,
+// and gives the system's reason, the errno value Error().
 class WriteError : public std::runtime_error {
 public:
-    WriteError(const std::string& name, int error);
+    WriteError(const std::string& name, bool stream, int error);
 
     int Error() const { return m_error; }
 
@@ -17,13 +18,15 @@ private:
     int m_error;
 };
 
-// A file written through a buffer with write(2). The first failure throws WriteError, so nothing
-// is written or done after it.
+// A file written through a buffer. The first failure throws WriteError, so nothing is written or
+// done after it.
 class OutputFile {
 public:
-    // Writes to `fd`, which it closes only when it opened it. `name` is for messages.
-    OutputFile(int fd, std::string name);
-    // Creates or truncates the file; throws WriteError when it can't.
+    // Writes to `fd`, a standard stream named in words for messages; it stays open.
+    OutputFile(int fd, std::string stream);
+    // Creates the file or empties it, once it holds an advisory lock on it, so that two runs
+    // never write into one file; throws WriteError when it can't, EWOULDBLOCK for a file that
+    // another process holds. Devices and pipes are neither locked nor emptied.
     explicit OutputFile(const std::string& path);
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
@@ -35,12 +38,11 @@ public:
     // Flushes and closes a file it opened.
     void Close();
 
-    const std::string& Name() const { return m_name; }
-
 private:
-    void WriteAll(std::string_view bytes);
+    [[noreturn]] void Fail(int error) const;
 
     int m_fd;
+    // A file it opened, rather than a standard stream.
     bool m_owned;
     std::string m_name;
     std::string m_buffer;

@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <string>
+#include <string_view>
+
+#include "Io.h"
 
 namespace Novem::Batch {
 
@@ -14,9 +16,9 @@ constexpr auto kEvery = std::chrono::milliseconds(250);
 // Back to the start of the line and erase it.
 constexpr const char* kErase = "\r\033[K";
 
-void Write(int fd, const std::string& text) {
-    // A progress line that can't be written is no reason to stop the run.
-    [[maybe_unused]] const ssize_t ignored = write(fd, text.data(), text.size());
+// A progress line that can't be written is no reason to stop the run.
+void Write(int fd, std::string_view text) {
+    WriteAll(fd, text);
 }
 
 }  // namespace

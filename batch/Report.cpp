@@ -3,38 +3,9 @@
 #include <cstdio>
 
 #include "Explanation.h"
+#include "Utf8.h"
 
 namespace Novem::Batch::Report {
-
-namespace {
-
-// The length of the valid UTF-8 sequence at the start of `text`, or 0.
-std::size_t Utf8Length(std::string_view text) {
-    const auto lead = static_cast<unsigned char>(text[0]);
-    const std::size_t length = lead < 0x80   ? 1
-                               : lead < 0xC2 ? 0
-                               : lead < 0xE0 ? 2
-                               : lead < 0xF0 ? 3
-                               : lead < 0xF5 ? 4
-                                             : 0;
-    if (length == 0 || length > text.size()) {
-        return 0;
-    }
-    for (std::size_t index = 1; index < length; ++index) {
-        if ((static_cast<unsigned char>(text[index]) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    const auto second = static_cast<unsigned char>(text.size() > 1 ? text[1] : 0);
-    // Overlong forms, surrogates and code points beyond U+10FFFF.
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
-        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90)) {
-        return 0;
-    }
-    return length;
-}
-
-}  // namespace
 
 void AppendPlain(std::string& out, const PuzzleResult& result) {
     out += result.result;

@@ -1,49 +1,42 @@
 #include "ResultWriter.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <string>
+#include "Io.h"
 
 namespace Novem::Batch {
 
-void WriteText(int fd, std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t written = write(fd, text.data(), text.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return;
-        }
-        text.remove_prefix(static_cast<std::size_t>(written));
-    }
-}
-
 void ResultWriter::Write(const ChunkOutput& output) {
     std::size_t done = 0;
-    for (const ChunkOutput::Problem& problem : output.problems) {
-        m_out.Append(std::string_view(output.out).substr(done, problem.at - done));
-        done = problem.at;
-        Problem(problem.message);
+    for (const ChunkOutput::Message& message : output.messages) {
+        m_out.Append(std::string_view(output.out).substr(done, message.at - done));
+        done = message.at;
+        Tell(message.text);
     }
     m_out.Append(std::string_view(output.out).substr(done));
     if (m_log != nullptr) {
         m_log->Append(output.log);
     }
     if (output.urgent) {
-        m_out.Flush();
+        Flush();
     }
     m_totals.Merge(output.summary);
     m_progress.Update(m_totals.Puzzles(), m_totals.Solved(), output.bytesRead);
 }
 
-// Standard output first, so that both streams on one terminal show things in order.
-void ResultWriter::Problem(std::string_view message) {
-    m_failed = true;
-    m_out.Flush();
+// Standard output first, so that both streams on one terminal show things in order. A message
+// that can't be written is no reason to stop: the exit status tells all the same.
+void ResultWriter::Tell(const std::string& message) {
+    m_told = true;
+    Flush();
     m_progress.Clear();
-    WriteText(m_err, std::string(kProgram) + std::string(message) + "\n");
+    WriteAll(m_err, message);
+}
+
+// The log first: whoever sees a result has its log blocks to read.
+void ResultWriter::Flush() {
+    if (m_log != nullptr) {
+        m_log->Flush();
+    }
+    m_out.Flush();
 }
 
 void ResultWriter::Finish() {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 #include "BatchOptions.h"
 #include "Chunk.h"
 #include "OutputFile.h"
@@ -10,15 +8,9 @@
 
 namespace Novem::Batch {
 
-// What every message of the program starts with.
-inline constexpr std::string_view kProgram = "novem-batch: ";
-
-// Writes all of `text` to `fd`. A message that can't be shown is no reason to stop: the exit
-// status still tells.
-void WriteText(int fd, std::string_view text);
-
-// Writes the chunks' output in the order it is given, problems on standard error at their place
-// among the results, and keeps the totals of what was written.
+// Writes the chunks' output in the order it is given, messages on standard error at their place
+// among the results, and keeps the totals of what was written. The first output that can't be
+// written throws WriteError.
 class ResultWriter {
 public:
     ResultWriter(const Streams& streams, OutputFile* log, Progress& progress)
@@ -32,17 +24,20 @@ public:
     void Finish();
 
     const Summary& Totals() const { return m_totals; }
-    bool Failed() const { return m_failed; }
+    // A message was told: some input was no puzzle.
+    bool Told() const { return m_told; }
 
 private:
-    void Problem(std::string_view message);
+    void Tell(const std::string& message);
+    // The log goes out with standard output, so that a reader of both sees whole blocks.
+    void Flush();
 
     OutputFile m_out;
     int m_err;
     OutputFile* m_log;
     Progress& m_progress;
     Summary m_totals;
-    bool m_failed = false;
+    bool m_told = false;
 };
 
 }  // namespace Novem::Batch

@@ -10,12 +10,8 @@ Workers::Workers(unsigned count, bool explain, Process process, Write write)
 }
 
 Workers::~Workers() {
-    {
-        // Left without Finish, on an error of the caller's: nothing more is wanted.
-        const std::lock_guard lock(m_mutex);
-        m_stopped = true;
-    }
-    m_changed.notify_all();
+    // Left without Finish, on an error of the caller's: nothing more is wanted.
+    Stop(nullptr);
     for (std::thread& thread : m_threads) {
         if (thread.joinable()) {
             thread.join();
@@ -25,12 +21,12 @@ Workers::~Workers() {
 
 bool Workers::Submit(Chunk&& chunk) {
     std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_queue.size() < m_capacity || m_stopped; });
+    m_queueHasRoom.wait(lock, [this] { return m_queue.size() < m_capacity || m_stopped; });
     if (m_stopped) {
         return false;
     }
     m_queue.emplace_back(m_submitted++, std::move(chunk));
-    m_changed.notify_all();
+    m_queueHasWork.notify_one();
     return true;
 }
 
@@ -39,7 +35,7 @@ void Workers::Finish() {
         const std::lock_guard lock(m_mutex);
         m_ending = true;
     }
-    m_changed.notify_all();
+    m_queueHasWork.notify_all();
     for (std::thread& thread : m_threads) {
         thread.join();
     }
@@ -54,19 +50,20 @@ void Workers::Work(bool explain) {
         ChunkOutput output;
         for (;;) {
             std::unique_lock lock(m_mutex);
-            m_changed.wait(lock, [this] { return !m_queue.empty() || m_ending || m_stopped; });
+            m_queueHasWork.wait(lock, [this] { return !m_queue.empty() || m_ending || m_stopped; });
             if (m_stopped || m_queue.empty()) {
                 return;
             }
             auto [sequence, chunk] = std::move(m_queue.front());
             m_queue.pop_front();
-            m_changed.notify_all();
+            m_queueHasRoom.notify_one();
             lock.unlock();
 
             m_process(chunk, solver, output);
 
             lock.lock();
-            m_changed.wait(lock, [this, sequence] { return m_written == sequence || m_stopped; });
+            m_turnChanged.wait(lock,
+                               [this, sequence] { return m_written == sequence || m_stopped; });
             if (m_stopped) {
                 return;
             }
@@ -75,7 +72,7 @@ void Workers::Work(bool explain) {
             m_write(output);
             lock.lock();
             ++m_written;
-            m_changed.notify_all();
+            m_turnChanged.notify_all();
         }
     } catch (...) {
         Stop(std::current_exception());
@@ -90,7 +87,9 @@ void Workers::Stop(std::exception_ptr error) {
             m_stopped = true;
         }
     }
-    m_changed.notify_all();
+    m_queueHasRoom.notify_all();
+    m_queueHasWork.notify_all();
+    m_turnChanged.notify_all();
 }
 
 }  // namespace Novem::Batch

@@ -15,8 +15,10 @@
 namespace Novem::Batch {
 
 // Solves chunks on several threads, each with a solver of its own, and writes their output in
-// the order the chunks came in. Memory stays bounded: Submit waits while enough chunks are
-// queued. The first error of a worker stops them all and comes back from Finish.
+// the order the chunks came in. Memory stays bounded by the number of workers: Submit waits while
+// twice as many chunks are queued, and a worker whose output is ahead of the writing waits with
+// it instead of taking more. The first error of a worker stops them all and comes back from
+// Finish.
 class Workers {
 public:
     // Fills the output, which each worker keeps from one chunk to the next so that its buffers
@@ -43,7 +45,10 @@ private:
     Write m_write;
     std::size_t m_capacity;
     std::mutex m_mutex;
-    std::condition_variable m_changed;
+    // Each is waited on by one side only, so that a change wakes only those it concerns.
+    std::condition_variable m_queueHasRoom;
+    std::condition_variable m_queueHasWork;
+    std::condition_variable m_turnChanged;
     std::deque<std::pair<std::uint64_t, Chunk>> m_queue;
     std::uint64_t m_submitted = 0;
     std::uint64_t m_written = 0;

@@ -2,15 +2,18 @@
 
 #include <getopt.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "batch/Io.h"
+#include "batch/Messages.h"
+
 namespace Novem::Batch {
 
-const char* const kUsage =
-    "Usage: novem-batch [OPTION]... [FILE]...\n"
+const std::string kUsage =
+    "Usage: " + std::string(Messages::kProgram) +
+    " [OPTION]... [FILE]...\n"
     "Solve number-placement puzzles by pure deduction, one puzzle per line.\n"
     "\n"
     "A puzzle is 81 cells row by row: 1 to 9 for a given digit, 0 or . for an empty\n"
@@ -33,7 +36,8 @@ const char* const kUsage =
     "                         standard error\n"
     "      --summary        print an overview of the whole run on standard error:\n"
     "                         solved, unsolved, the rules needed, every counter\n"
-    "  -j, --jobs=N         solve on N workers (default: one per processor)\n"
+    "  -j, --jobs=N         solve on N workers (default and most: one per\n"
+    "                         processor)\n"
     "      --progress       show progress on standard error, even when it is no\n"
     "                         terminal\n"
     "      --no-progress    never show progress\n"
@@ -45,11 +49,10 @@ const char* const kUsage =
     "by itself when standard error is a terminal and the results go elsewhere.\n"
     "\n"
     "Exit status: 0 when every line was a puzzle, 1 when a line or a file could not\n"
-    "be read or the output could not be written, 2 for a usage error.\n";
+    "be read or the output could not be written, 2 for a usage error, a log in use\n"
+    "by another run, or an output that would overwrite an input.\n";
 
 namespace {
-
-constexpr const char* kProgram = "novem-batch";
 
 enum Option : int {
     kStats = 256,
@@ -84,7 +87,7 @@ bool ParseJobs(const char* text, unsigned& jobs) {
     char* end = nullptr;
     const unsigned long value = std::strtoul(text, &end, 10);
     if (*text < '0' || *text > '9' || *end != '\0' || value == 0 || value > kMaxJobs) {
-        std::fprintf(stderr, "%s: invalid number of jobs: '%s'\n", kProgram, text);
+        WriteAll(2, Messages::Line({}, "invalid number of jobs: " + Messages::Quote(text, true)));
         return false;
     }
     jobs = static_cast<unsigned>(value);
@@ -96,7 +99,7 @@ bool ParseJobs(const char* text, unsigned& jobs) {
 CommandLine ParseCommandLine(int argc, char* argv[]) {
     // getopt_long names the program after argv[0] in its messages; ours say "novem-batch".
     std::vector<char*> arguments(argv, argv + argc);
-    std::string program = kProgram;
+    std::string program(Messages::kProgram);
     arguments.front() = program.data();
     arguments.push_back(nullptr);
 
@@ -119,7 +122,7 @@ CommandLine ParseCommandLine(int argc, char* argv[]) {
             case kLog:
                 options.logFile = optarg;
                 if (options.logFile.empty()) {
-                    std::fprintf(stderr, "%s: option '--log' needs a file name\n", kProgram);
+                    WriteAll(2, Messages::Line({}, "option '--log' needs a file name"));
                     wrong = true;
                 }
                 break;

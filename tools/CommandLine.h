@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "batch/BatchOptions.h"
 
 namespace Novem::Batch {
@@ -16,6 +18,6 @@ struct CommandLine {
 // standard error here.
 CommandLine ParseCommandLine(int argc, char* argv[]);
 
-extern const char* const kUsage;
+extern const std::string kUsage;
 
 }  // namespace Novem::Batch

@@ -1,30 +1,33 @@
 #include <cerrno>
-#include <cstdio>
 #include <string>
 
 #include "CommandLine.h"
 #include "Product.h"
 #include "batch/BatchRun.h"
-#include "batch/LogCheck.h"
+#include "batch/Io.h"
+#include "batch/Messages.h"
+#include "batch/OutputCheck.h"
 #include "batch/OutputFile.h"
 
 namespace {
 
+using namespace Novem::Batch;
+
 int UsageError() {
-    std::fputs("Try 'novem-batch --help' for more information.\n", stderr);
+    WriteAll(2, "Try '" + std::string(Messages::kProgram) + " --help' for more information.\n");
     return 2;
 }
 
 // The help and the version are output like any other: a failure to write them is an error.
 int Print(const std::string& text) {
     try {
-        Novem::Batch::OutputFile out(1, "standard output");
+        OutputFile out(1, "standard output");
         out.Append(text);
         out.Flush();
         return 0;
-    } catch (const Novem::Batch::WriteError& error) {
+    } catch (const WriteError& error) {
         if (error.Error() != EPIPE) {
-            std::fprintf(stderr, "novem-batch: %s\n", error.what());
+            WriteAll(2, error.what());
         }
         return 1;
     }
@@ -33,24 +36,28 @@ int Print(const std::string& text) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    using Novem::Batch::CommandLine;
-    const CommandLine command = Novem::Batch::ParseCommandLine(argc, argv);
+    HoldStandardDescriptors();
+    const CommandLine command = ParseCommandLine(argc, argv);
     switch (command.action) {
         case CommandLine::Action::UsageError:
             return UsageError();
         case CommandLine::Action::Help:
-            return Print(Novem::Batch::kUsage);
+            return Print(kUsage);
         case CommandLine::Action::Version:
-            return Print(std::string("novem-batch (") + Product::kName + ") " + Product::kVersion +
-                         "\n");
+            return Print(std::string(Messages::kProgram) + " (" + Product::kName + ") " +
+                         Product::kVersion + "\n");
         case CommandLine::Action::Run:
             break;
     }
-    const Novem::Batch::Streams streams;
-    const std::string refusal = Novem::Batch::CheckLog(command.options, streams);
-    if (!refusal.empty()) {
-        std::fprintf(stderr, "novem-batch: %s\n", refusal.c_str());
+    const Streams streams;
+    if (const std::string refusal = OutputCheck::Log(command.options, streams); !refusal.empty()) {
+        WriteAll(streams.err, refusal);
         return UsageError();
     }
-    return Novem::Batch::RunBatch(command.options, streams);
+    if (const std::string refusal = OutputCheck::StandardOutput(command.options, streams);
+        !refusal.empty()) {
+        WriteAll(streams.err, refusal);
+        return 2;
+    }
+    return RunBatch(command.options, streams);
 }

@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "batch/BatchRun.h"
-#include "batch/LogCheck.h"
+#include "batch/Messages.h"
+#include "batch/OutputCheck.h"
 #include "batch/Progress.h"
 #include "support/Hash.h"
 #include "support/Puzzles.h"
@@ -214,32 +215,43 @@ TEST_F(RunBatchTest, AFailedWriteEndsTheRunWithTheReason) {
     }
 }
 
-// Whatever path names it, a log that is an input or standard output is refused before anything
-// is opened for writing.
-TEST_F(RunBatchTest, ALogThatWouldOverwriteAnInputOrTheOutputIsRefused) {
+// Whatever path names them, a log that is an input or standard output, and a standard output
+// that is an input, are refused before anything is read or opened for writing.
+TEST_F(RunBatchTest, AnOutputThatWouldOverwriteAnInputIsRefused) {
     WriteFile("puzzles.txt", kSample);
     WriteFile("out.txt", "");
     std::filesystem::create_symlink("puzzles.txt", "link.txt");
     const int in = open("puzzles.txt", O_RDONLY);
     const int out = open("out.txt", O_WRONLY);
-    const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {
-        {"puzzles.txt", {"puzzles.txt"}, "also an input"},
-        {"link.txt", {"x", "./puzzles.txt"}, "also an input"},
-        {"new.txt", {"./new.txt"}, "also an input"},
+    const int inAsOut = open("puzzles.txt", O_WRONLY | O_APPEND);
+    const int null = open("/dev/null", O_RDWR);
+    const std::tuple<std::string, std::vector<std::string>, std::string> logs[] = {
+        {"puzzles.txt", {"puzzles.txt"}, "an input"},
+        {"link.txt", {"x", "./puzzles.txt"}, "an input"},
+        {"new.txt", {"./new.txt"}, "an input"},
         {"./puzzles.txt", {}, "standard input"},
         {"out.txt", {"puzzles.txt"}, "standard output"},
         {"-", {"puzzles.txt"}, "standard output"},
         {"log.txt", {"puzzles.txt", "-"}, ""},
         {"/dev/null", {"/dev/null"}, ""},
     };
-    for (const auto& [log, files, refusal] : cases) {
-        EXPECT_EQ(CheckLog({.logFile = log, .files = files}, {in, out, 2}),
-                  refusal.empty()
-                      ? ""
-                      : "refusing to write the log to '" + log + "', which is " + refusal);
+    for (const auto& [log, files, refusal] : logs) {
+        EXPECT_EQ(OutputCheck::Log({.logFile = log, .files = files}, {in, out, 2}),
+                  refusal.empty() ? "" : Told(log + ": refusing to write the log to " + refusal));
     }
-    close(in);
-    close(out);
+    const std::tuple<std::vector<std::string>, int, int, std::string> outputs[] = {
+        {{"x", "link.txt"}, in, inAsOut, "link.txt"},
+        {{"-"}, in, inAsOut, "-"},
+        {{"out.txt"}, in, inAsOut, ""},
+        {{"/dev/null"}, null, null, ""},
+    };
+    for (const auto& [files, input, output, refused] : outputs) {
+        EXPECT_EQ(OutputCheck::StandardOutput({.files = files}, {input, output, 2}),
+                  refused.empty() ? "" : Told(refused + ": input file is output file"));
+    }
+    for (const int fd : {in, out, inAsOut, null}) {
+        close(fd);
+    }
     EXPECT_EQ(ReadFile("puzzles.txt"), kSample);
 }
 
@@ -266,6 +278,27 @@ TEST_F(RunBatchTest, TheSummaryCountsTheCollection) {
         outcome.err.ends_with("  Effective \"Dual Cells\" rules            : 109\n"
                               "  Steps                                   : 184\n"
                               "  Notifications                           : 63\n"));
+}
+
+// Names with nothing unusual stand as they are; others are quoted so that a message stays one
+// line a shell can read back.
+TEST(Messages, QuoteFileNamesAsGnuToolsDo) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"puzzles.txt", "puzzles.txt"},
+        {"-", "-"},
+        {"a b", "'a b'"},
+        {"a\nb", "'a'$'\\n''b'"},
+        {"it's", "'it'\\''s'"},
+        {"\x01\xFF", "$'\\001'$'\\377'"},
+        {"", "''"},
+        {"\u00e9t\u00e9", "'\u00e9t\u00e9'"},
+    };
+    for (const auto& [name, quoted] : cases) {
+        EXPECT_EQ(Messages::Quote(name), quoted);
+    }
+    EXPECT_EQ(Messages::Quote("0", true), "'0'");
+    EXPECT_EQ(Messages::Line({.file = "a b", .line = 3}, "bad", ENOENT),
+              "novem-batch: 'a b':3: bad: No such file or directory\n");
 }
 
 // By itself, progress shows on a terminal that neither the results nor the typed input share.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,7 +18,12 @@ struct Finished {
     int status;
     std::string out;
     std::string err;
+    // The most memory it held at once.
+    long peakKilobytes;
 };
+
+// Stands for a standard descriptor the program starts with closed.
+inline constexpr int kClosed = -2;
 
 // Runs a program in the current folder with `input` as its standard input, through a file there,
 // unless `in` is given. Standard output and error go to `out` and `err` when they are given, and
@@ -27,9 +33,23 @@ inline Finished RunProgram(const std::vector<std::string>& arguments, const std:
     std::ofstream("stdin.txt", std::ios::binary) << input;
     const pid_t child = fork();
     if (child == 0) {
-        dup2(in >= 0 ? in : open("stdin.txt", O_RDONLY), 0);
-        dup2(out >= 0 ? out : open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
-        dup2(err >= 0 ? err : open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        const auto place = [](int given, int fd, int captured) {
+            if (given == kClosed) {
+                close(fd);
+            } else {
+                dup2(given >= 0 ? given : captured, fd);
+            }
+        };
+        // All opened first: a descriptor closed before would be taken by the next file opened.
+        const int captured[] = {open("stdin.txt", O_RDONLY),
+                                open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644),
+                                open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644)};
+        place(in, 0, captured[0]);
+        place(out, 1, captured[1]);
+        place(err, 2, captured[2]);
+        for (int fd = 3; fd < 64; ++fd) {
+            close(fd);
+        }
         std::vector<char*> argv;
         for (const std::string& argument : arguments) {
             argv.push_back(const_cast<char*>(argument.c_str()));
@@ -39,10 +59,11 @@ inline Finished RunProgram(const std::vector<std::string>& arguments, const std:
         _exit(127);
     }
     int status = 0;
-    waitpid(child, &status, 0);
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
-            out >= 0 ? std::string() : ReadFile("stdout.txt"),
-            err >= 0 ? std::string() : ReadFile("stderr.txt")};
+            out != -1 ? std::string() : ReadFile("stdout.txt"),
+            err != -1 ? std::string() : ReadFile("stderr.txt"), usage.ru_maxrss};
 }
 
 }  // namespace Novem::TestSupport

@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "Product.h"
+#include "support/Hash.h"
 #include "support/Process.h"
 #include "support/Puzzles.h"
 #include "support/TempDirectory.h"
@@ -56,7 +58,6 @@ TEST_F(NovemBatch, BehavesAsAGnuTool) {
         EXPECT_EQ(finished.err, "");
     }
 
-    const std::string refusal = "refusing to write the log to ";
     const std::pair<std::vector<std::string>, std::string> usageErrors[] = {
         {{"-h", "--bogus"}, "unrecognized option '--bogus'"},
         {{"--s"}, "option '--s' is ambiguous; possibilities: '--stats' '--summary'"},
@@ -65,8 +66,8 @@ TEST_F(NovemBatch, BehavesAsAGnuTool) {
         {{"--log"}, "option '--log' requires an argument"},
         {{"--jobs=0"}, "invalid number of jobs: '0'"},
         {{"--stats", "--log", "puzzles.txt", "puzzles.txt"},
-         refusal + "'puzzles.txt', which is also an input"},
-        {{"--log", "/dev/stdout"}, refusal + "'/dev/stdout', which is standard output"},
+         "puzzles.txt: refusing to write the log to an input"},
+        {{"--log", "/dev/stdout"}, "/dev/stdout: refusing to write the log to standard output"},
     };
     for (const auto& [options, message] : usageErrors) {
         const TestSupport::Finished finished = RunBatch(options, kSample, "out.txt");
@@ -97,8 +98,8 @@ TEST_F(NovemBatch, EndsQuietlyWhenItsReaderGoesAway) {
     EXPECT_EQ(finished.err, "");
 }
 
-// Each puzzle is answered while the input waits, as for one typed in: the second part of the
-// input is only written once the answer to the first has come.
+// Each puzzle is answered while the input waits, as for one typed in, and its run log is
+// written out with the answer: the second part of the input is only written once they are there.
 TEST_F(NovemBatch, AnswersEachPuzzleWhileItsInputWaits) {
     int input[2];
     int output[2];
@@ -109,11 +110,12 @@ TEST_F(NovemBatch, AnswersEachPuzzleWhileItsInputWaits) {
         EXPECT_EQ(write(input[1], part.data(), part.size()), static_cast<ssize_t>(part.size()));
         pollfd answer{output[0], POLLIN, 0};
         EXPECT_EQ(poll(&answer, 1, 10000), 1);
+        EXPECT_EQ(TestSupport::Fnv1a(ReadFile("run.log")), TestSupport::kSampleLogHash);
         EXPECT_EQ(write(input[1], part.data(), part.size()), static_cast<ssize_t>(part.size()));
         close(input[1]);
     });
     const TestSupport::Finished finished =
-        TestSupport::RunProgram({NOVEM_BATCH}, "", output[1], -1, input[0]);
+        TestSupport::RunProgram({NOVEM_BATCH, "--log=run.log"}, "", output[1], -1, input[0]);
     feeder.join();
     close(output[1]);
     std::string answers(4096, '\0');
@@ -124,6 +126,85 @@ TEST_F(NovemBatch, AnswersEachPuzzleWhileItsInputWaits) {
     }
     EXPECT_EQ(finished.status, 0);
     EXPECT_EQ(answers, kSolved + kSolved);
+}
+
+// A closed standard output or error is a failed write, as for any GNU tool: nothing the program
+// opens takes its place, so neither results nor messages end up in the log. Standard error that
+// can't take the summary or the time asked for fails the run too.
+TEST_F(NovemBatch, AClosedOrFullStandardStreamIsAFailedWrite) {
+    using TestSupport::kClosed;
+    WriteFile("puzzles.txt", kSample + "\n");
+    const int full = open("/dev/full", O_WRONLY);
+    const std::tuple<std::vector<std::string>, int, int, int, std::string, std::string> cases[] = {
+        {{"--log=run.log", "puzzles.txt"},
+         kClosed,
+         -1,
+         1,
+         "",
+         "novem-batch: standard output: Bad file descriptor\n"},
+        {{"--log=run.log", "puzzles.txt", "missing.txt"}, -1, kClosed, 1, kSolved, ""},
+        {{"--log=run.log", "puzzles.txt"}, -1, kClosed, 0, kSolved, ""},
+        {{"--log=run.log", "--time", "puzzles.txt"}, -1, kClosed, 1, kSolved, ""},
+        {{"--log=run.log", "--summary", "puzzles.txt"}, -1, full, 1, kSolved, ""},
+    };
+    for (const auto& [options, out, err, status, shownOut, shownErr] : cases) {
+        std::vector<std::string> arguments{NOVEM_BATCH};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        const TestSupport::Finished finished = TestSupport::RunProgram(arguments, "", out, err);
+        EXPECT_EQ(finished.status, status) << options[1];
+        EXPECT_EQ(finished.out, shownOut);
+        EXPECT_EQ(finished.err, shownErr);
+        const std::string log = ReadFile("run.log");
+        EXPECT_EQ(log.find("solved"), std::string::npos);
+        EXPECT_EQ(log.find("novem-batch"), std::string::npos);
+    }
+    close(full);
+}
+
+// Results appended to an input would be read again as puzzles, without end: refused before
+// anything is read, as cat refuses.
+TEST_F(NovemBatch, RefusesToWriteItsResultsIntoAnInput) {
+    WriteFile("puzzles.txt", kSample + "\n");
+    const int out = open("puzzles.txt", O_WRONLY | O_APPEND);
+    for (const std::string input : {"puzzles.txt", "-"}) {
+        const int in = open("puzzles.txt", O_RDONLY);
+        const TestSupport::Finished finished =
+            TestSupport::RunProgram({NOVEM_BATCH, input}, "", out, -1, in);
+        close(in);
+        EXPECT_EQ(finished.status, 2);
+        EXPECT_EQ(finished.err, "novem-batch: " + input + ": input file is output file\n");
+    }
+    close(out);
+    EXPECT_EQ(ReadFile("puzzles.txt"), kSample + "\n");
+}
+
+// Two runs never write into one log: the second finds it locked, refuses and leaves it alone.
+TEST_F(NovemBatch, LeavesALogInUseAlone) {
+    WriteFile("run.log", "another run's log\n");
+    const int held = open("run.log", O_WRONLY);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+    const TestSupport::Finished finished = RunBatch({"--log=run.log"}, kSample);
+    close(held);
+    EXPECT_EQ(finished.status, 2);
+    EXPECT_EQ(finished.out, "");
+    EXPECT_EQ(finished.err, "novem-batch: run.log: in use by another process\n");
+    EXPECT_EQ(ReadFile("run.log"), "another run's log\n");
+}
+
+// Workers beyond the processors cost nothing: thousands asked for hold no more memory than the
+// README promises, with explanations and the run log, the largest outputs.
+TEST_F(NovemBatch, ThousandsOfWorkersFitInAFewMegabytes) {
+    const std::string puzzles = ReadFile(NOVEM_TEST_DATA "/guard-puzzles.txt");
+    std::string input;
+    for (int copy = 0; copy < 5; ++copy) {
+        input += puzzles;
+    }
+    const int null = open("/dev/null", O_WRONLY);
+    const TestSupport::Finished finished = TestSupport::RunProgram(
+        {NOVEM_BATCH, "--jobs=4096", "--explain", "--log=run.log"}, input, null);
+    close(null);
+    EXPECT_EQ(finished.status, 0);
+    EXPECT_LT(finished.peakKilobytes, 64 * 1024);
 }
 
 // GNU parallel spreads a collection over processes, and could over hosts: the results come back
