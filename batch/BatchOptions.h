@@ -13,6 +13,7 @@ struct BatchOptions {
     bool explain = false;
     bool time = false;
     bool summary = false;
+    bool solutions = false;
     Progress progress = Progress::Auto;
     // 0: one per processor the process may run on.
     unsigned jobs = 0;

@@ -105,9 +105,11 @@ void Solve(const BatchOptions& options, const Streams& streams, const InputNames
     const auto solve = [&](const Chunk& chunk, PuzzleSolver& solver, ChunkOutput& output) {
         SolveChunk(chunk, solver, options, names, output);
     };
+    const PuzzleSolver::Wanted wanted{.explanation = options.explain,
+                                      .solutions = options.solutions};
     const unsigned workers = WorkerCount(options.jobs);
     if (workers == 1) {
-        PuzzleSolver solver(options.explain);
+        PuzzleSolver solver(wanted);
         ChunkOutput output;
         ChunkReader(ChunkSize(options), streams.in, [&](Chunk&& chunk) {
             solve(chunk, solver, output);
@@ -116,7 +118,7 @@ void Solve(const BatchOptions& options, const Streams& streams, const InputNames
         }).Read(names.Files());
         return;
     }
-    Workers pool(workers, options.explain, solve,
+    Workers pool(workers, wanted, solve,
                  [&writer](const ChunkOutput& output) { writer.Write(output); });
     ChunkReader(ChunkSize(options), streams.in, [&pool](Chunk&& chunk) {
         return pool.Submit(std::move(chunk));

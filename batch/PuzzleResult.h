@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/PuzzleText.h"
 #include "solver/RuleApplication.h"
 #include "solver/Statistics.h"
 
@@ -21,6 +22,10 @@ struct PuzzleResult {
     RuleCounters counters;
     // Filled only when the solver explains.
     std::vector<RuleApplication> explanation;
+    // Counted only when asked for: 0, 1, or 2 for two or more; -1 when not counted.
+    int solutions = -1;
+    // The solution when there is exactly one.
+    PuzzleText::Cells solution{};
 };
 
 }  // namespace Novem::Batch

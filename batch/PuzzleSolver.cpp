@@ -3,15 +3,16 @@
 #include "model/GridUpdateListener.h"
 #include "model/Grid_9x9.h"
 #include "run/RunLog.h"
+#include "search/SolutionSearch.h"
 #include "solver/SolverImplV1.h"
 
 namespace Novem::Batch {
 
 class PuzzleSolver::Engine : private GridUpdateListener<Grid_9x9>, private RuleApplicationListener {
 public:
-    explicit Engine(bool explain) {
+    explicit Engine(Wanted wanted) : m_wanted(wanted) {
         m_solver.AddListener(this);
-        if (explain) {
+        if (wanted.explanation) {
             m_solver.SetRuleApplicationListener(this);
         }
     }
@@ -26,6 +27,12 @@ public:
         m_result.counters = m_solver.GetCounters();
         m_result.result = PuzzleText::Format(m_grid);
         m_result.contradicted = Contradicted();
+        m_result.solutions = -1;
+        if (m_wanted.solutions) {
+            const Search::Outcome outcome = Search::CountSolutions(Search::CandidatesOf(m_grid));
+            m_result.solutions = outcome.solutions;
+            m_result.solution = outcome.solution;
+        }
         return m_result;
     }
 
@@ -50,6 +57,7 @@ private:
         m_result.explanation.push_back(application);
     }
 
+    Wanted m_wanted;
     // One grid serves every puzzle: refilling the candidates is the same as building it anew.
     Grid_9x9 m_grid;
     SolverImplV1<Grid_9x9> m_solver;
@@ -58,7 +66,7 @@ private:
     RunLogBlocks m_logBlocks;
 };
 
-PuzzleSolver::PuzzleSolver(bool explain) : m_engine(std::make_unique<Engine>(explain)) {}
+PuzzleSolver::PuzzleSolver(Wanted wanted) : m_engine(std::make_unique<Engine>(wanted)) {}
 
 PuzzleSolver::~PuzzleSolver() = default;
 

@@ -13,7 +13,14 @@ namespace Novem::Batch {
 // rule application did.
 class PuzzleSolver {
 public:
-    explicit PuzzleSolver(bool explain);
+    // What a solve finds out beyond the rules' result and counters.
+    struct Wanted {
+        bool explanation = false;
+        // How many solutions the grid has, by a search from what the rules left.
+        bool solutions = false;
+    };
+
+    explicit PuzzleSolver(Wanted wanted);
     PuzzleSolver(const PuzzleSolver&) = delete;
     PuzzleSolver& operator=(const PuzzleSolver&) = delete;
     ~PuzzleSolver();

@@ -9,7 +9,16 @@ namespace Novem::Batch::Report {
 
 void AppendPlain(std::string& out, const PuzzleResult& result) {
     out += result.result;
-    out += result.solved ? " solved\n" : " unsolved\n";
+    out += result.solved ? " solved" : " unsolved";
+    if (result.solutions >= 0) {
+        out += ' ';
+        out += static_cast<char>('0' + result.solutions);
+        if (result.solutions == 1) {
+            out += ' ';
+            out.append(result.solution.data(), result.solution.size());
+        }
+    }
+    out += '\n';
 }
 
 std::string JsonString(std::string_view text) {
@@ -51,6 +60,14 @@ void AppendJson(std::string& out, std::string_view file, std::uint64_t line,
         out += (card > 0 ? ", " : "") + std::to_string(counters.singleCellRules[card]);
     }
     out += "], \"dualCells\": " + std::to_string(counters.dualCellsRules);
+    if (result.solutions >= 0) {
+        out += ", \"solutions\": ";
+        out += static_cast<char>('0' + result.solutions);
+        out += ", \"solution\": ";
+        out += result.solutions == 1
+                   ? "\"" + std::string(result.solution.data(), result.solution.size()) + "\""
+                   : std::string("null");
+    }
     if (explain) {
         out += ", \"explanation\": ";
         Explanation::AppendJson(out, result);

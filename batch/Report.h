@@ -10,7 +10,8 @@
 // The forms in which novem-batch prints a puzzle's result.
 namespace Novem::Batch::Report {
 
-// The result and "solved" or "unsolved", on one line.
+// The result and "solved" or "unsolved", on one line; when solutions were counted, then their
+// number, 2 standing for two or more, and with exactly one the solution.
 void AppendPlain(std::string& out, const PuzzleResult& result);
 
 // A JSON string: quotes, backslashes and control characters escaped, and each byte that is not

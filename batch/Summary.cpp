@@ -37,6 +37,9 @@ void Summary::Add(const PuzzleResult& result) {
     m_dualCells += counters.dualCellsRules;
     m_steps += static_cast<std::uint64_t>(result.steps);
     m_notifications += result.notifications;
+    if (result.solutions >= 0) {
+        ++m_solutions[static_cast<std::size_t>(result.solutions)];
+    }
 }
 
 void Summary::Merge(const Summary& other) {
@@ -52,6 +55,9 @@ void Summary::Merge(const Summary& other) {
     m_dualCells += other.m_dualCells;
     m_steps += other.m_steps;
     m_notifications += other.m_notifications;
+    for (std::size_t count = 0; count < m_solutions.size(); ++count) {
+        m_solutions[count] += other.m_solutions[count];
+    }
 }
 
 std::string Summary::Format() const {
@@ -63,6 +69,14 @@ std::string Summary::Format() const {
         Line("%-28s%14llu %7.2f %%\n", "  unsolved", Count{unsolved}, Percent(unsolved, m_puzzles));
     text += Line("%-28s%14llu %7.2f %%\n", "    of them contradicted", Count{m_contradicted},
                  Percent(m_contradicted, m_puzzles));
+    if (m_solutions[0] + m_solutions[1] + m_solutions[2] != 0) {
+        text += Line("\n%s\n", "Solutions");
+        constexpr const char* kLabels[] = {"  none", "  one", "  two or more"};
+        for (std::size_t count = 0; count < m_solutions.size(); ++count) {
+            text += Line("%-28s%14llu %7.2f %%\n", kLabels[count], Count{m_solutions[count]},
+                         Percent(m_solutions[count], m_puzzles));
+        }
+    }
 
     text += Line("\n%-28s%14s%17s\n", "Largest subset needed", "no crossings", "with crossings");
     for (std::size_t card = 0; card < m_needed.size(); ++card) {
@@ -79,7 +93,7 @@ std::string Summary::Format() const {
 
     const auto total = [](Counter counter, int card, std::uint64_t value) {
         std::string label = "  ";
-        label += WithCard(LabelOf(counter).text, card);
+        label += WithNumber(LabelOf(counter).text, card);
         return Line("%-42s: %llu\n", label.c_str(), Count{value});
     };
     text += Line("\n%s\n", "Totals");

@@ -34,6 +34,8 @@ private:
     std::uint64_t m_dualCells = 0;
     std::uint64_t m_steps = 0;
     std::uint64_t m_notifications = 0;
+    // By the solutions counted: none, one, two or more; all zero when none were counted.
+    std::array<std::uint64_t, 3> m_solutions{};
 };
 
 }  // namespace Novem::Batch

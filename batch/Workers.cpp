@@ -2,10 +2,10 @@
 
 namespace Novem::Batch {
 
-Workers::Workers(unsigned count, bool explain, Process process, Write write)
+Workers::Workers(unsigned count, PuzzleSolver::Wanted wanted, Process process, Write write)
     : m_process(std::move(process)), m_write(std::move(write)), m_capacity(2 * count) {
     for (unsigned index = 0; index < count; ++index) {
-        m_threads.emplace_back(&Workers::Work, this, explain);
+        m_threads.emplace_back(&Workers::Work, this, wanted);
     }
 }
 
@@ -44,9 +44,9 @@ void Workers::Finish() {
     }
 }
 
-void Workers::Work(bool explain) {
+void Workers::Work(PuzzleSolver::Wanted wanted) {
     try {
-        PuzzleSolver solver(explain);
+        PuzzleSolver solver(wanted);
         ChunkOutput output;
         for (;;) {
             std::unique_lock lock(m_mutex);

@@ -26,7 +26,7 @@ public:
     using Process = std::function<void(const Chunk&, PuzzleSolver&, ChunkOutput&)>;
     using Write = std::function<void(const ChunkOutput&)>;
 
-    Workers(unsigned count, bool explain, Process process, Write write);
+    Workers(unsigned count, PuzzleSolver::Wanted wanted, Process process, Write write);
     Workers(const Workers&) = delete;
     Workers& operator=(const Workers&) = delete;
     ~Workers();
@@ -38,7 +38,7 @@ public:
     void Finish();
 
 private:
-    void Work(bool explain);
+    void Work(PuzzleSolver::Wanted wanted);
     void Stop(std::exception_ptr error);
 
     Process m_process;

@@ -71,5 +71,3 @@ BENCHMARK(BM_SolveSampleWithDump)->Unit(benchmark::kMicrosecond)->MinWarmUpTime(
 BENCHMARK(BM_SolveGuardPuzzles)->Unit(benchmark::kMillisecond)->MinWarmUpTime(0.2);
 
 }  // namespace
-
-BENCHMARK_MAIN();

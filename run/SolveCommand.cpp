@@ -5,11 +5,20 @@
 #include <string>
 
 #include "RunLog.h"
+#include "search/SolutionSearch.h"
 #include "solver/SolverImplV1.h"
 
 namespace Novem {
 
 namespace {
+
+int OpenCells(const Grid_9x9& grid) {
+    int open = 0;
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        open += Bits::Count(grid.GetCell(cell)->GetCandidates().to_ulong()) > 1 ? 1 : 0;
+    }
+    return open;
+}
 
 class WaitCursor {
 public:
@@ -43,11 +52,32 @@ void SolveCommand::OnSolve() {
                                 MB_OK | MB_ICONEXCLAMATION);
         }
         // Unsigned arithmetic keeps the true time across a wrap of the counter.
-        m_window.showResult({solved, solver.GetCounters(), t1 - t0},
-                            solved ? MB_OK : MB_OK | MB_ICONINFORMATION);
+        SolveReport report{solved, solver.GetCounters(), t1 - t0};
+        if (!solved) {
+            report.solutions = Search::CountSolutions(Search::CandidatesOf(grid)).solutions;
+            report.openCells = OpenCells(grid);
+        }
+        m_window.showResult(report, solved ? MB_OK : MB_OK | MB_ICONINFORMATION);
     } catch (...) {
         FinishRun();
         throw;
+    }
+}
+
+void SolveCommand::OnShowSolution() {
+    Grid_9x9 grid;
+    ReadCells(grid);
+    const Search::Outcome outcome = Search::CountSolutions(Search::CandidatesOf(grid));
+    if (outcome.solutions != 1) {
+        m_window.messageBox(
+            outcome.solutions == 0 ? SolveTexts::kNothingToShow : SolveTexts::kTooManyToShow,
+            SolveTexts::kShowSolution, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        if (m_window.getCellText(cell).empty()) {
+            m_window.setCellText(cell, std::string(1, outcome.solution[cell]));
+        }
     }
 }
 

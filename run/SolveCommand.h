@@ -21,6 +21,10 @@ public:
     // the log and the wait cursor have been restored, so the next command runs normally.
     void OnSolve();
 
+    // Fills the empty cells with the solution of the grid the cells hold, when it has exactly
+    // one; otherwise says why there is none to show.
+    void OnShowSolution();
+
     // The writes into the cells during a run must not be taken for the user's typing.
     bool IsSolving() const { return m_solving; }
 

@@ -23,8 +23,27 @@ inline constexpr std::string_view kCannotOpenLog =
 inline constexpr std::string_view kCannotWriteLog = Translatable(
     "SolveCommand", "Could not write all of NovemSolver.txt: the run log is incomplete...");
 
-inline constexpr std::string_view kAll[] = {kSolved,  kNotSolvable,   kTotalTime,     kSolverStatus,
-                                            kWarning, kCannotOpenLog, kCannotWriteLog};
+// What the search says of a grid the rules leave unsolved.
+inline constexpr std::string_view kNoSolution = Translatable(
+    "SolveCommand", "The grid has no solution at all: its digits contradict each other.");
+inline constexpr std::string_view kOneSolution =
+    Translatable("SolveCommand",
+                 "The grid has exactly one solution, but the rules leave %1 cells open. "
+                 "\"Show Solution\" in the menu fills them in.");
+inline constexpr std::string_view kSeveralSolutions =
+    Translatable("SolveCommand",
+                 "The grid has more than one solution, so no reasoning can decide it: it is "
+                 "not a proper puzzle.");
+inline constexpr std::string_view kShowSolution = Translatable("SolveCommand", "Show Solution");
+inline constexpr std::string_view kNothingToShow =
+    Translatable("SolveCommand", "The grid has no solution at all, so there is none to show.");
+inline constexpr std::string_view kTooManyToShow = Translatable(
+    "SolveCommand", "The grid has more than one solution, so there is no one solution to show.");
+
+inline constexpr std::string_view kAll[] = {
+    kSolved,        kNotSolvable,    kTotalTime,    kSolverStatus, kWarning,
+    kCannotOpenLog, kCannotWriteLog, kNoSolution,   kOneSolution,  kSeveralSolutions,
+    kShowSolution,  kNothingToShow,  kTooManyToShow};
 }  // namespace SolveTexts
 
 // What a solve ends with: the outcome and its figures, from which the result box's text is made.
@@ -33,6 +52,11 @@ struct SolveReport {
     RuleCounters counters;
     // The time the solver took, wrapped modulo 2^32 like the tick count it comes from.
     std::uint32_t milliseconds = 0;
+    // For a grid the rules leave unsolved, what an exact search finds: 0, 1, or 2 for two or
+    // more solutions; -1 for a solved grid, which needs no search.
+    int solutions = -1;
+    // The cells the rules left with several candidates.
+    int openCells = 0;
 };
 
 // The milliseconds as seconds with three decimals, "1.500".
@@ -53,6 +77,22 @@ std::string ResultText(const SolveReport& report, Translate translate) {
 
 inline std::string ResultText(const SolveReport& report) {
     return ResultText(report, [](std::string_view text) { return text; });
+}
+
+// The paragraph the box adds after the result text for a grid the rules leave unsolved: what
+// the search found. Empty for a solved grid.
+template <typename Translate>
+std::string Verdict(const SolveReport& report, Translate translate) {
+    switch (report.solutions) {
+        case 0:
+            return std::string(translate(SolveTexts::kNoSolution));
+        case 1:
+            return WithNumber(translate(SolveTexts::kOneSolution), report.openCells);
+        case -1:
+            return {};
+        default:
+            return std::string(translate(SolveTexts::kSeveralSolutions));
+    }
 }
 
 }  // namespace Novem

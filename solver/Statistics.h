@@ -44,16 +44,16 @@ constexpr const CounterLabel& LabelOf(Counter counter) {
     return kCounterLabels[static_cast<std::size_t>(counter)];
 }
 
-// `label` with the card in place of "%1".
-inline std::string WithCard(std::string_view label, int card) {
-    const std::size_t at = label.find("%1");
+// `text` with the number in place of "%1", as a translator's text has it.
+inline std::string WithNumber(std::string_view text, int number) {
+    const std::size_t at = text.find("%1");
     if (at == std::string_view::npos) {
-        return std::string(label);
+        return std::string(text);
     }
-    std::string text(label.substr(0, at));
-    text += std::to_string(card);
-    text += label.substr(at + 2);
-    return text;
+    std::string result(text.substr(0, at));
+    result += std::to_string(number);
+    result += text.substr(at + 2);
+    return result;
 }
 
 // One line of the statistics text.
@@ -85,7 +85,7 @@ template <typename Translate>
 std::string StatisticsText(const RuleCounters& counters, Translate translate) {
     std::string text;
     for (const StatisticsLine& line : StatisticsLines(counters)) {
-        text += WithCard(translate(line.Label().text), line.card);
+        text += WithNumber(translate(line.Label().text), line.card);
         text += line.Label().tabs;
         text += ": " + std::to_string(line.value) + "\n";
     }

@@ -36,6 +36,9 @@ const std::string kUsage =
     "                         standard error\n"
     "      --summary        print an overview of the whole run on standard error:\n"
     "                         solved, unsolved, the rules needed, every counter\n"
+    "      --solutions      after each result, the number of solutions (0, 1, or 2\n"
+    "                         for two or more) and, when there is one, the\n"
+    "                         solution, found by an exact search\n"
     "  -j, --jobs=N         solve on N workers (default and most: one per\n"
     "                         processor)\n"
     "      --progress       show progress on standard error, even when it is no\n"
@@ -61,6 +64,7 @@ enum Option : int {
     kLog,
     kTime,
     kSummary,
+    kSolutions,
     kProgress,
     kNoProgress,
 };
@@ -72,6 +76,7 @@ constexpr option kOptions[] = {
     {"log", required_argument, nullptr, kLog},
     {"time", no_argument, nullptr, kTime},
     {"summary", no_argument, nullptr, kSummary},
+    {"solutions", no_argument, nullptr, kSolutions},
     {"jobs", required_argument, nullptr, 'j'},
     {"progress", no_argument, nullptr, kProgress},
     {"no-progress", no_argument, nullptr, kNoProgress},
@@ -131,6 +136,9 @@ CommandLine ParseCommandLine(int argc, char* argv[]) {
                 break;
             case kSummary:
                 options.summary = true;
+                break;
+            case kSolutions:
+                options.solutions = true;
                 break;
             case kProgress:
                 options.progress = BatchOptions::Progress::Always;

@@ -116,6 +116,7 @@ void CNovemSolverDlg::CreateActions() {
     m_pastePuzzle = add(tr("&Paste Puzzle"), QKeySequence::Paste, &CNovemSolverDlg::OnPastePuzzle);
     m_copyPuzzle = add(tr("&Copy Puzzle"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                        &CNovemSolverDlg::OnCopyPuzzle);
+    m_showSolution = add(tr("Show S&olution"), QKeySequence(), &CNovemSolverDlg::OnShowSolution);
     m_help = add(tr("&Help"), QKeySequence::HelpContents, &CNovemSolverDlg::OnHelp);
     m_about = add(tr("&About NovemSolver..."), QKeySequence(),
                   [this] { OnSysCommand(kAboutBoxCommand); });
@@ -258,14 +259,27 @@ bool CNovemSolverDlg::OnCellKey(int index, const QKeyEvent& event) {
     }
 }
 
+void CNovemSolverDlg::OnShowSolution() {
+    try {
+        m_solveCommand.OnShowSolution();
+        WindowSystem::SetFocus(m_solve);
+    } catch (const std::exception& error) {
+        ShowError(error);
+    }
+}
+
 void CNovemSolverDlg::OnSolve() {
     try {
         m_solveCommand.OnSolve();
     } catch (const std::exception& error) {
-        WindowSystem::MessageBox(
-            this, tr("The solve was stopped by an error: %1").arg(QString::fromUtf8(error.what())),
-            tr("Error"), Novem::MB_OK | Novem::MB_ICONEXCLAMATION);
+        ShowError(error);
     }
+}
+
+void CNovemSolverDlg::ShowError(const std::exception& error) {
+    WindowSystem::MessageBox(
+        this, tr("The solve was stopped by an error: %1").arg(QString::fromUtf8(error.what())),
+        tr("Error"), Novem::MB_OK | Novem::MB_ICONEXCLAMATION);
 }
 
 void CNovemSolverDlg::OnSysCommand(unsigned id) {
@@ -280,6 +294,8 @@ void CNovemSolverDlg::contextMenuEvent(QContextMenuEvent* event) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addActions({m_pastePuzzle, m_copyPuzzle});
+    menu->addSeparator();
+    menu->addAction(m_showSolution);
     menu->addSeparator();
     menu->addActions({m_help, m_about});
     menu->addSeparator();
@@ -339,13 +355,17 @@ void CNovemSolverDlg::ShowResult(const Novem::SolveReport& report, unsigned styl
                                                       : Novem::SolveTexts::kNotSolvable);
     for (const Novem::StatisticsLine& line : Novem::StatisticsLines(report.counters)) {
         table.rows.append(
-            {QString::fromStdString(Novem::WithCard(translated(line.Label().text), line.card)),
+            {QString::fromStdString(Novem::WithNumber(translated(line.Label().text), line.card)),
              QStringLiteral(": %1").arg(line.value)});
     }
     table.rows.append({QString(), QString()});
     table.rows.append({Translations::Solve(Novem::SolveTexts::kTotalTime),
                        QStringLiteral(": %1 s").arg(Novem::Seconds(report.milliseconds).c_str())});
+    table.paragraph = QString::fromStdString(Novem::Verdict(report, translated));
     table.text = QString::fromStdString(Novem::ResultText(report, translated));
+    if (!table.paragraph.isEmpty()) {
+        table.text += QStringLiteral("\r\n\r\n") + table.paragraph;
+    }
     WindowSystem::ResultBox(this, table, Translations::Solve(Novem::SolveTexts::kSolverStatus),
                             style);
 }

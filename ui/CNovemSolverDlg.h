@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QRegion>
 #include <array>
+#include <exception>
 
 #include "CStringEdit.h"
 #include "model/GridGeometry.h"
@@ -52,6 +53,9 @@ private:
     // The Solve command of the "&Solve" button and of Return. An error that stops it is shown in
     // a message box; the dialog stays usable.
     void OnSolve();
+    void OnShowSolution();
+    // A command stopped by an error says so in a box; the dialog stays usable.
+    void ShowError(const std::exception& error);
     // The system-menu commands this dialog adds; others are ignored.
     void OnSysCommand(unsigned id);
 
@@ -65,6 +69,7 @@ private:
     QPushButton* m_solve = nullptr;
     QAction* m_pastePuzzle = nullptr;
     QAction* m_copyPuzzle = nullptr;
+    QAction* m_showSolution = nullptr;
     QAction* m_help = nullptr;
     QAction* m_about = nullptr;
     QAction* m_close = nullptr;

@@ -122,7 +122,11 @@ QString ToDisplayHtml(const ResultTable& table) {
                           "<td style=\"white-space: pre\">%2</td></tr>")
                           .arg(label.toHtmlEscaped(), figure.toHtmlEscaped());
     }
-    return html + QStringLiteral("</table>");
+    html += QStringLiteral("</table>");
+    if (!table.paragraph.isEmpty()) {
+        html += QStringLiteral("<p>%1</p>").arg(table.paragraph.toHtmlEscaped());
+    }
+    return html;
 }
 
 // An invisible child over the whole window carries the busy cursor: a cursor set on the window

@@ -33,11 +33,13 @@ void Beep();
 // MB_ values of the Solve command.
 void MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned style);
 
-// Labels and figures under a heading, as a result box shows them. A row of two empty texts is a
-// blank line. `text` tells the same in lines: what a copy of the box takes.
+// Labels and figures under a heading, as a result box shows them, and a paragraph after them if
+// there is one. A row of two empty texts is a blank line. `text` tells the same in lines: what a
+// copy of the box takes.
 struct ResultTable {
     QString heading;
     QList<QPair<QString, QString>> rows;
+    QString paragraph;
     QString text;
 };
 

@@ -70,6 +70,32 @@ TEST_F(RunBatchTest, StatsAndJsonCarryEveryCounter) {
                   "\"dualCells\": 107}\n");
 }
 
+// Each result gains the number of solutions and the one solution; the summary counts them. The
+// rules' part of the line stays as it is.
+TEST_F(RunBatchTest, SolutionsAreCountedForEveryPuzzle) {
+    const std::string seventeen(TestSupport::kSeventeen);
+    const std::string seventeenSolution(TestSupport::kSeventeenSolution);
+    const std::string input = kSample + "\n" + seventeen + "\n" + kEmpty + "\n" + kFiveTwice + "\n";
+    const Outcome plain = Run({.summary = true, .solutions = true}, input);
+    const std::string seventeenResult =
+        ".71248.35248.53.1.35.1..842.3581642.8..5.43.141..3.5.8...3.51841.4....535.34.1...";
+    EXPECT_EQ(plain.out, kSolution + " solved 1 " + kSolution + "\n" + seventeenResult +
+                             " unsolved 1 " + seventeenSolution + "\n" + kEmpty +
+                             " unsolved 2\n5....x" + std::string(75, '.') + " unsolved 0\n");
+    EXPECT_NE(plain.err.find("Solutions\n"
+                             "  none                                   1   25.00 %\n"
+                             "  one                                    2   50.00 %\n"
+                             "  two or more                            1   25.00 %\n"),
+              std::string::npos)
+        << plain.err;
+    const std::string json = Run({.json = true, .solutions = true}, seventeen + "\n" + kEmpty).out;
+    EXPECT_NE(json.find("\"dualCells\": 73, \"solutions\": 1, \"solution\": \"" +
+                        seventeenSolution + "\"}\n"),
+              std::string::npos)
+        << json;
+    EXPECT_TRUE(json.ends_with("\"solutions\": 2, \"solution\": null}\n")) << json;
+}
+
 TEST_F(RunBatchTest, TimeCountsThePuzzlesAndTheSolved) {
     const std::regex time(
         "[0-9]+ puzzles?, [0-9]+ solved, [0-9]+\\.[0-9]{3} s, [0-9]+ puzzles/s\n");

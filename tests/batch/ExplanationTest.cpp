@@ -47,7 +47,7 @@ std::string Text(const PuzzleResult& result, std::size_t first, std::size_t coun
 // Block 0 first: its four givens spread as naked singles, then they point out of it along the
 // lines, top row first.
 TEST(Explanation, TellsTheSamplesFirstStepApplicationByApplication) {
-    PuzzleSolver solver(true);
+    PuzzleSolver solver({.explanation = true});
     PuzzleResult result = solver.Solve(TestSupport::ToCells(TestSupport::kSamplePuzzle), nullptr);
     ASSERT_EQ(result.explanation[12].step, 2);
     EXPECT_EQ(Text(result, 0, 12),

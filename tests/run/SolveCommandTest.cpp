@@ -157,6 +157,39 @@ TEST_F(SolveCommandTest, AnErrorDuringTheRunRestoresTheStateAndTheNextRunWorks) 
               std::ranges::count(m_window.m_calls, "end wait"));
 }
 
+// For a grid the rules leave unsolved, the report tells what a search finds; a solved one needs
+// none. The result text stays as it is.
+TEST_F(SolveCommandTest, TheReportTellsWhatTheSearchFindsWhereTheRulesStop) {
+    const std::string seventeen(TestSupport::kSeventeen);
+    for (const auto& [cells, solutions, open] : {std::tuple{kSample, -1, 0},
+                                                 {seventeen, 1, 32},
+                                                 {kEmpty, 2, 81},
+                                                 {"5....5" + std::string(75, '.'), 0, 79}}) {
+        Run(cells);
+        EXPECT_EQ(m_window.m_reports.back().solutions, solutions) << cells;
+        EXPECT_EQ(m_window.m_reports.back().openCells, open) << cells;
+        EXPECT_EQ(Result().text, ResultText(m_window.m_reports.back()));
+    }
+}
+
+// Show Solution fills the empty cells of a proper puzzle and says why not for any other grid,
+// leaving its cells as they are.
+TEST_F(SolveCommandTest, ShowSolutionFillsAProperPuzzleOnly) {
+    const std::string seventeen(TestSupport::kSeventeen);
+    for (const auto& [cells, shown, box] :
+         {std::tuple{seventeen, std::string(TestSupport::kSeventeenSolution), std::string()},
+          {kEmpty, kEmpty, std::string(SolveTexts::kTooManyToShow)},
+          {"5....5" + std::string(75, '.'), "5....5" + std::string(75, '.'),
+           std::string(SolveTexts::kNothingToShow)}}) {
+        m_window.m_boxes.clear();
+        m_window.SetCells(cells);
+        m_command.OnShowSolution();
+        EXPECT_EQ(m_window.Cells(), shown);
+        EXPECT_EQ(m_window.m_boxes.empty() ? "" : m_window.m_boxes[0].text, box);
+    }
+    EXPECT_EQ(ReadFile(kLog), "");
+}
+
 TEST_F(SolveCommandTest, ACellOutsideOneToNineStopsBeforeTheLogIsTouched) {
     WriteFile(kLog, "old");
     m_window.SetCells("0" + std::string(80, '.'));

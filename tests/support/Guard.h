@@ -18,7 +18,7 @@ inline std::string GuardLine(std::uint64_t number, std::string_view line) {
     if (parsed.kind != PuzzleText::ParsedLine::Kind::Puzzle) {
         return {};
     }
-    Batch::PuzzleSolver solver(false);
+    Batch::PuzzleSolver solver({});
     std::string log;
     const Batch::PuzzleResult& result = solver.Solve(parsed.cells, &log);
     std::string record =

@@ -32,6 +32,12 @@ inline constexpr std::string_view kSampleSolution =
     "564179832"
     "932568417";
 
+// A proper puzzle of 17 givens, the fewest there can be, that the rules leave with 32 cells open.
+inline constexpr std::string_view kSeventeen =
+    ".7.24..3.2...5..........8...3.8.6...........1......5.....3...8.1.4......5........";
+inline constexpr std::string_view kSeventeenSolution =
+    "971248635248653917356179842735816429862594371419732568697325184184967253523481796";
+
 // What the two rules give for the sample: the statistics text and the run log's FNV-1a hash.
 inline constexpr std::string_view kSampleStatistics =
     "Effective Cells updates\t\t: 445\n"

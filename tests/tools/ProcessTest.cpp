@@ -60,7 +60,8 @@ TEST_F(NovemBatch, BehavesAsAGnuTool) {
 
     const std::pair<std::vector<std::string>, std::string> usageErrors[] = {
         {{"-h", "--bogus"}, "unrecognized option '--bogus'"},
-        {{"--s"}, "option '--s' is ambiguous; possibilities: '--stats' '--summary'"},
+        {{"--s"},
+         "option '--s' is ambiguous; possibilities: '--stats' '--summary' '--solutions'"},
         {{"--stats=yes"}, "option '--stats' doesn't allow an argument"},
         {{"-x"}, "invalid option -- 'x'"},
         {{"--log"}, "option '--log' requires an argument"},

@@ -65,6 +65,9 @@ private slots:
     void anErrorIsShownAndTheNextSolveWorks();
     void startsInTheUsersLanguageButLogsInEnglish();
     void everySolveTextIsTranslatedInEveryLanguage();
+    void whereTheRulesStopTheBoxSaysWhatTheSearchFinds_data();
+    void whereTheRulesStopTheBoxSaysWhatTheSearchFinds();
+    void showSolutionFillsTheGrid();
 
 private:
     void Open() {
@@ -322,9 +325,9 @@ void DialogTest::theMenuKeysAndHelpOpenWhatTheySay() {
     for (const QAction* action : menu->actions()) {
         items << action->text();
     }
-    QCOMPARE(items, QStringList({"&Paste Puzzle", "&Copy Puzzle", "", "&Help",
+    QCOMPARE(items, QStringList({"&Paste Puzzle", "&Copy Puzzle", "", "Show S&olution", "", "&Help",
                                  "&About NovemSolver...", "", "&Close"}));
-    menu->actions()[4]->trigger();
+    menu->actions()[6]->trigger();
     menu->close();
     QCOMPARE(m_modals, QStringList{"About NovemSolver | (icon) | NovemSolver Version 1.0 | " +
                                    QString::fromUtf8(Product::kMakersNotice)});
@@ -375,6 +378,56 @@ void DialogTest::startsInTheUsersLanguageButLogsInEnglish() {
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY(
         log.readAll().startsWith("************ SolverImplV1::InternalRule[1] ************\r\n"));
+}
+
+void DialogTest::whereTheRulesStopTheBoxSaysWhatTheSearchFinds_data() {
+    QTest::addColumn<QString>("puzzle");
+    QTest::addColumn<QString>("paragraph");
+    QTest::newRow("one solution")
+        << QString::fromLatin1(Novem::TestSupport::kSeventeen)
+        << "The grid has exactly one solution, but the rules leave 32 cells open. \"Show "
+           "Solution\" in the menu fills them in.";
+    QTest::newRow("none") << "55" + QString(79, u'.')
+                          << "The grid has no solution at all: its digits contradict each other.";
+    QTest::newRow("several") << kEmpty
+                             << "The grid has more than one solution, so no reasoning can decide "
+                                "it: it is not a proper puzzle.";
+    QTest::newRow("solved") << kSample << QString();
+}
+
+// The box keeps the result text and adds a paragraph after it, in its table too.
+void DialogTest::whereTheRulesStopTheBoxSaysWhatTheSearchFinds() {
+    QFETCH(QString, puzzle);
+    QFETCH(QString, paragraph);
+    QApplication::clipboard()->setText(puzzle);
+    Type(Qt::Key_V, Qt::ControlModifier);
+    Type(Qt::Key_Return);
+    QCOMPARE(m_boxes.size(), 1);
+    const QString& text = m_boxes[0].text;
+    QCOMPARE(text.endsWith(" s\r\n\r\n" + paragraph), !paragraph.isEmpty());
+    QVERIFY(paragraph.isEmpty()
+                ? text.endsWith(" s")
+                : m_boxes[0].html.endsWith("<p>" + paragraph.toHtmlEscaped() + "</p>"));
+}
+
+// Show Solution fills a proper puzzle's empty cells; for any other grid a box says why not.
+void DialogTest::showSolutionFillsTheGrid() {
+    const QString seventeen = QString::fromLatin1(Novem::TestSupport::kSeventeen);
+    QApplication::clipboard()->setText(seventeen);
+    Type(Qt::Key_V, Qt::ControlModifier);
+    QAction* menuItem = nullptr;
+    for (QAction* action : m_dialog->findChildren<QAction*>()) {
+        menuItem = action->text() == QStringLiteral("Show S&olution") ? action : menuItem;
+    }
+    QVERIFY(menuItem != nullptr);
+    menuItem->trigger();
+    QCOMPARE(Cells(), QString::fromLatin1(Novem::TestSupport::kSeventeenSolution));
+    QVERIFY(m_boxes.isEmpty());
+    QTest::mouseClick(Button("clearGrid"), Qt::LeftButton);
+    menuItem->trigger();
+    QCOMPARE(Cells(), kEmpty);
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].caption, QStringLiteral("Show Solution"));
 }
 
 // The labels and texts the engine and the Solve command mark as translatable, looked up in each

@@ -88,6 +88,10 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
+    <message>
+        <source>Show S&amp;olution</source>
+        <translation>&amp;Lösung zeigen</translation>
+    </message>
 </context>
 <context>
     <name>SolveCommand</name>
@@ -130,6 +134,30 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>Could not write all of NovemSolver.txt: the run log is incomplete...</source>
         <translation>NovemSolver.txt konnte nicht vollständig geschrieben werden: Das Protokoll ist unvollständig …</translation>
+    </message>
+    <message>
+        <source>The grid has no solution at all: its digits contradict each other.</source>
+        <translation>Das Rätsel hat überhaupt keine Lösung: Seine Ziffern widersprechen einander.</translation>
+    </message>
+    <message>
+        <source>The grid has exactly one solution, but the rules leave %1 cells open. &quot;Show Solution&quot; in the menu fills them in.</source>
+        <translation>Das Rätsel hat genau eine Lösung, doch die Regeln lassen %1 Felder offen. „Lösung zeigen“ im Menü füllt sie aus.</translation>
+    </message>
+    <message>
+        <source>The grid has more than one solution, so no reasoning can decide it: it is not a proper puzzle.</source>
+        <translation>Das Rätsel hat mehr als eine Lösung, also kann keine Überlegung es entscheiden: Es ist kein eindeutiges Rätsel.</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>The grid has no solution at all, so there is none to show.</source>
+        <translation>Das Rätsel hat überhaupt keine Lösung, also gibt es keine zu zeigen.</translation>
+    </message>
+    <message>
+        <source>The grid has more than one solution, so there is no one solution to show.</source>
+        <translation>Das Rätsel hat mehr als eine Lösung, also gibt es nicht die eine Lösung zu zeigen.</translation>
     </message>
 </context>
 </TS>
