@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "ladder/Technique.h"
 
 namespace Novem::Batch {
 
@@ -14,6 +17,8 @@ struct BatchOptions {
     bool time = false;
     bool summary = false;
     bool solutions = false;
+    // The ladder's families to climb where the two rules stall; none for the rules alone.
+    std::optional<Ladder::Families> techniques{};
     Progress progress = Progress::Auto;
     // 0: one per processor the process may run on.
     unsigned jobs = 0;

@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "ChunkReader.h"
-#include "Explanation.h"
+#include "ExplanationJson.h"
 #include "InputNames.h"
 #include "Io.h"
 #include "Messages.h"
@@ -57,7 +57,7 @@ void SolveChunk(const Chunk& chunk, PuzzleSolver& solver, const BatchOptions& op
             output.out += StatisticsText(result.counters);
         }
         if (options.explain) {
-            Explanation::AppendText(output.out, result);
+            ExplanationJson::AppendText(output.out, result);
         }
     }
 }
@@ -106,7 +106,8 @@ void Solve(const BatchOptions& options, const Streams& streams, const InputNames
         SolveChunk(chunk, solver, options, names, output);
     };
     const PuzzleSolver::Wanted wanted{.explanation = options.explain,
-                                      .solutions = options.solutions};
+                                      .solutions = options.solutions,
+                                      .techniques = options.techniques};
     const unsigned workers = WorkerCount(options.jobs);
     if (workers == 1) {
         PuzzleSolver solver(wanted);

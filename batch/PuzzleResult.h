@@ -1,11 +1,14 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "explanation/Application.h"
+#include "ladder/LadderSolver.h"
 #include "model/PuzzleText.h"
-#include "solver/RuleApplication.h"
 #include "solver/Statistics.h"
 
 namespace Novem::Batch {
@@ -21,11 +24,14 @@ struct PuzzleResult {
     std::uint32_t notifications = 0;
     RuleCounters counters;
     // Filled only when the solver explains.
-    std::vector<RuleApplication> explanation;
+    std::vector<Application> explanation;
     // Counted only when asked for: 0, 1, or 2 for two or more; -1 when not counted.
     int solutions = -1;
     // The solution when there is exactly one.
     PuzzleText::Cells solution{};
+    // With the techniques of the ladder: the rating, and how often each technique was applied.
+    std::optional<Ladder::Rating> rating;
+    std::array<std::uint32_t, Ladder::kTechniques> applications{};
 };
 
 }  // namespace Novem::Batch

@@ -1,5 +1,6 @@
 #include "PuzzleSolver.h"
 
+#include "ladder/LadderSolver.h"
 #include "model/GridUpdateListener.h"
 #include "model/Grid_9x9.h"
 #include "run/RunLog.h"
@@ -8,12 +9,17 @@
 
 namespace Novem::Batch {
 
-class PuzzleSolver::Engine : private GridUpdateListener<Grid_9x9>, private RuleApplicationListener {
+class PuzzleSolver::Engine : private GridUpdateListener<Grid_9x9>,
+                             private RuleApplicationListener,
+                             private Ladder::StepListener {
 public:
     explicit Engine(Wanted wanted) : m_wanted(wanted) {
-        m_solver.AddListener(this);
-        if (wanted.explanation) {
-            m_solver.SetRuleApplicationListener(this);
+        if (wanted.techniques) {
+            m_ladder.emplace(*wanted.techniques);
+            Listen(*m_ladder);
+            m_ladder->SetStepListener(wanted.explanation ? this : nullptr);
+        } else {
+            Listen(m_rules);
         }
     }
 
@@ -22,9 +28,17 @@ public:
         m_log = log;
         m_result.notifications = 0;
         m_result.explanation.clear();
-        m_result.solved = m_solver.Solve(m_grid);
-        m_result.steps = m_solver.GetSteps();
-        m_result.counters = m_solver.GetCounters();
+        if (m_ladder) {
+            m_result.solved = m_ladder->Solve(m_grid);
+            m_result.steps = m_ladder->GetSteps();
+            m_result.counters = m_ladder->GetCounters();
+            m_result.rating = m_ladder->GetRating();
+            m_result.applications = m_ladder->GetApplications();
+        } else {
+            m_result.solved = m_rules.Solve(m_grid);
+            m_result.steps = m_rules.GetSteps();
+            m_result.counters = m_rules.GetCounters();
+        }
         m_result.result = PuzzleText::Format(m_grid);
         m_result.contradicted = Contradicted();
         m_result.solutions = -1;
@@ -54,13 +68,24 @@ private:
     }
 
     void OnRuleApplication(const RuleApplication& application) override {
-        m_result.explanation.push_back(application);
+        m_result.explanation.emplace_back(application);
+    }
+
+    void OnStep(const Ladder::Step& step) override { m_result.explanation.emplace_back(step); }
+
+    template <typename Solver>
+    void Listen(Solver& solver) {
+        solver.AddListener(this);
+        if (m_wanted.explanation) {
+            solver.SetRuleApplicationListener(this);
+        }
     }
 
     Wanted m_wanted;
     // One grid serves every puzzle: refilling the candidates is the same as building it anew.
     Grid_9x9 m_grid;
-    SolverImplV1<Grid_9x9> m_solver;
+    SolverImplV1<Grid_9x9> m_rules;
+    std::optional<Ladder::LadderSolver> m_ladder;
     PuzzleResult m_result;
     std::string* m_log = nullptr;
     RunLogBlocks m_logBlocks;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "PuzzleResult.h"
@@ -18,6 +19,8 @@ public:
         bool explanation = false;
         // How many solutions the grid has, by a search from what the rules left.
         bool solutions = false;
+        // The ladder's families to climb where the rules stall; none for the rules alone.
+        std::optional<Ladder::Families> techniques{};
     };
 
     explicit PuzzleSolver(Wanted wanted);

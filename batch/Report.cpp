@@ -1,8 +1,9 @@
 #include "Report.h"
 
+#include <algorithm>
 #include <cstdio>
 
-#include "Explanation.h"
+#include "ExplanationJson.h"
 #include "Utf8.h"
 
 namespace Novem::Batch::Report {
@@ -10,6 +11,11 @@ namespace Novem::Batch::Report {
 void AppendPlain(std::string& out, const PuzzleResult& result) {
     out += result.result;
     out += result.solved ? " solved" : " unsolved";
+    if (result.rating) {
+        std::string hardest(result.rating->hardest.empty() ? "none" : result.rating->hardest);
+        std::replace(hardest.begin(), hardest.end(), ' ', '-');
+        out += ' ' + std::to_string(static_cast<int>(result.rating->level)) + ' ' + hardest;
+    }
     if (result.solutions >= 0) {
         out += ' ';
         out += static_cast<char>('0' + result.solutions);
@@ -60,6 +66,14 @@ void AppendJson(std::string& out, std::string_view file, std::uint64_t line,
         out += (card > 0 ? ", " : "") + std::to_string(counters.singleCellRules[card]);
     }
     out += "], \"dualCells\": " + std::to_string(counters.dualCellsRules);
+    if (result.rating) {
+        out += ", \"level\": " + std::to_string(static_cast<int>(result.rating->level));
+        out += ", \"levelName\": \"";
+        out += Ladder::kLevelNames[static_cast<std::size_t>(result.rating->level)];
+        out += "\", \"hardest\": ";
+        out += result.rating->hardest.empty() ? "null"
+                                              : "\"" + std::string(result.rating->hardest) + "\"";
+    }
     if (result.solutions >= 0) {
         out += ", \"solutions\": ";
         out += static_cast<char>('0' + result.solutions);
@@ -70,7 +84,7 @@ void AppendJson(std::string& out, std::string_view file, std::uint64_t line,
     }
     if (explain) {
         out += ", \"explanation\": ";
-        Explanation::AppendJson(out, result);
+        ExplanationJson::AppendJson(out, result);
     }
     out += "}\n";
 }

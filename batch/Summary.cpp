@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "Explanation.h"
+#include "ladder/RuleNames.h"
 
 namespace Novem::Batch {
 
@@ -40,6 +40,14 @@ void Summary::Add(const PuzzleResult& result) {
     if (result.solutions >= 0) {
         ++m_solutions[static_cast<std::size_t>(result.solutions)];
     }
+    if (result.rating) {
+        ++m_rated;
+        ++m_levels[static_cast<std::size_t>(result.rating->level)];
+        for (std::size_t technique = 0; technique < m_applications.size(); ++technique) {
+            m_applications[technique] += result.applications[technique];
+            m_needing[technique] += result.applications[technique] != 0 ? 1 : 0;
+        }
+    }
 }
 
 void Summary::Merge(const Summary& other) {
@@ -57,6 +65,14 @@ void Summary::Merge(const Summary& other) {
     m_notifications += other.m_notifications;
     for (std::size_t count = 0; count < m_solutions.size(); ++count) {
         m_solutions[count] += other.m_solutions[count];
+    }
+    m_rated += other.m_rated;
+    for (std::size_t level = 0; level < m_levels.size(); ++level) {
+        m_levels[level] += other.m_levels[level];
+    }
+    for (std::size_t technique = 0; technique < m_applications.size(); ++technique) {
+        m_applications[technique] += other.m_applications[technique];
+        m_needing[technique] += other.m_needing[technique];
     }
 }
 
@@ -78,6 +94,24 @@ std::string Summary::Format() const {
         }
     }
 
+    if (m_rated != 0) {
+        text += Line("\n%s\n", "Levels");
+        for (std::size_t level = 0; level < m_levels.size(); ++level) {
+            const std::string label =
+                "  " + std::to_string(level) + " " + std::string(Ladder::kLevelNames[level]);
+            text += Line("%-32s%10llu %7.2f %%\n", label.c_str(), Count{m_levels[level]},
+                         Percent(m_levels[level], m_puzzles));
+        }
+        text += Line("\n%-28s%14s%17s\n", "Techniques", "applications", "puzzles");
+        for (std::size_t technique = 0; technique < m_applications.size(); ++technique) {
+            if (m_applications[technique] != 0) {
+                const std::string label =
+                    "  " + std::string(Ladder::kTechniqueInfo[technique].name);
+                text += Line("%-28s%14llu%17llu\n", label.c_str(), Count{m_applications[technique]},
+                             Count{m_needing[technique]});
+            }
+        }
+    }
     text += Line("\n%-28s%14s%17s\n", "Largest subset needed", "no crossings", "with crossings");
     for (std::size_t card = 0; card < m_needed.size(); ++card) {
         if (m_needed[card][0] + m_needed[card][1] == 0) {
@@ -86,7 +120,7 @@ std::string Summary::Format() const {
         const std::string label =
             card == 0 ? std::string("  none")
                       : "  " + std::to_string(card) + (card == 1 ? " cell (" : " cells (") +
-                            std::string(Explanation::SubsetTechnique(static_cast<int>(card))) + ")";
+                            std::string(Ladder::RuleNames::OfSubset(static_cast<int>(card))) + ")";
         text += Line("%-28s%14llu%17llu\n", label.c_str(), Count{m_needed[card][0]},
                      Count{m_needed[card][1]});
     }

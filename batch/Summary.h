@@ -36,6 +36,12 @@ private:
     std::uint64_t m_notifications = 0;
     // By the solutions counted: none, one, two or more; all zero when none were counted.
     std::array<std::uint64_t, 3> m_solutions{};
+    // With the ladder's techniques: puzzles by level, and by technique its applications and the
+    // puzzles that needed it.
+    std::uint64_t m_rated = 0;
+    std::array<std::uint64_t, Ladder::kLevelNames.size()> m_levels{};
+    std::array<std::uint64_t, Ladder::kTechniques> m_applications{};
+    std::array<std::uint64_t, Ladder::kTechniques> m_needing{};
 };
 
 }  // namespace Novem::Batch

@@ -35,24 +35,17 @@ public:
         m_dualCellsRules = 0;
         m_singleCellRules.fill(0);
         m_cellUpdates = 0;
-        ReadGrid(grid);
-
-        RegionMask pending = (RegionMask{1} << GridGeometry::kRegions) - 1;
         m_steps = 0;
-        while (pending != 0) {
-            const RegionMask snapshot = pending;
-            pending = 0;
-            for (const int region : Bits::Indices(snapshot)) {
-                ++m_steps;
-                if (InternalRule(region, pending)) {
-                    Notify(m_internalEvent, grid);
-                }
-                if (ExternalRule(region, pending)) {
-                    Notify(m_externalEvent, grid);
-                }
-            }
-        }
-        return grid.IsSolved();
+        return Run(grid, (RegionMask{1} << GridGeometry::kRegions) - 1);
+    }
+
+    // Goes on after something else, such as another technique, removed candidates from the cells
+    // of the `pending` regions: the rules examine those regions first, the counters add up, and
+    // the steps number on after `steps`. The rules could only change something in a region whose
+    // own candidates changed, so this ends where a Solve of the same grid would.
+    bool Continue(TGrid& grid, RegionMask pending, std::int32_t steps) {
+        m_steps = steps;
+        return Run(grid, pending);
     }
 
     std::string GetStatistics() const override { return StatisticsText(GetCounters()); }
@@ -71,6 +64,24 @@ public:
     }
 
 private:
+    bool Run(TGrid& grid, RegionMask pending) {
+        ReadGrid(grid);
+        while (pending != 0) {
+            const RegionMask snapshot = pending;
+            pending = 0;
+            for (const int region : Bits::Indices(snapshot)) {
+                ++m_steps;
+                if (InternalRule(region, pending)) {
+                    Notify(m_internalEvent, grid);
+                }
+                if (ExternalRule(region, pending)) {
+                    Notify(m_externalEvent, grid);
+                }
+            }
+        }
+        return grid.IsSolved();
+    }
+
     // Givens are few and open cells allow every digit, so the positions start full and lose
     // what the cells don't allow.
     void ReadGrid(TGrid& grid) {

@@ -2,8 +2,11 @@
 
 #include <getopt.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "batch/Io.h"
@@ -36,6 +39,11 @@ const std::string kUsage =
     "                         standard error\n"
     "      --summary        print an overview of the whole run on standard error:\n"
     "                         solved, unsolved, the rules needed, every counter\n"
+    "      --techniques=LIST  where the two rules stall, go on with the techniques of\n"
+    "                         LIST: basic (the two rules alone, the default), all,\n"
+    "                         or some of fish, single-digit, wings, colouring,\n"
+    "                         chains, finned-fish, als, forcing; each result then\n"
+    "                         gains the puzzle's level and hardest technique\n"
     "      --solutions      after each result, the number of solutions (0, 1, or 2\n"
     "                         for two or more) and, when there is one, the\n"
     "                         solution, found by an exact search\n"
@@ -65,6 +73,7 @@ enum Option : int {
     kTime,
     kSummary,
     kSolutions,
+    kTechniques,
     kProgress,
     kNoProgress,
 };
@@ -77,6 +86,7 @@ constexpr option kOptions[] = {
     {"time", no_argument, nullptr, kTime},
     {"summary", no_argument, nullptr, kSummary},
     {"solutions", no_argument, nullptr, kSolutions},
+    {"techniques", required_argument, nullptr, kTechniques},
     {"jobs", required_argument, nullptr, 'j'},
     {"progress", no_argument, nullptr, kProgress},
     {"no-progress", no_argument, nullptr, kNoProgress},
@@ -96,6 +106,36 @@ bool ParseJobs(const char* text, unsigned& jobs) {
         return false;
     }
     jobs = static_cast<unsigned>(value);
+    return true;
+}
+
+// "basic" for the two rules alone, "all", or a comma-separated list of the ladder's families.
+bool ParseTechniques(const char* text, std::optional<Ladder::Families>& techniques) {
+    Ladder::Families families = 0;
+    std::string_view list(text);
+    while (true) {
+        const std::string_view name = list.substr(0, list.find(','));
+        const auto* known =
+            std::find(Ladder::kFamilyNames.begin(), Ladder::kFamilyNames.end(), name);
+        if (name == "all") {
+            families = Ladder::kAllFamilies;
+        } else if (known != Ladder::kFamilyNames.end()) {
+            families |= 1U << (known - Ladder::kFamilyNames.begin());
+        } else if (name != "basic") {
+            std::string valid = "basic, all";
+            for (const std::string_view family : Ladder::kFamilyNames) {
+                valid += ", " + std::string(family);
+            }
+            WriteAll(2, Messages::Line({}, "invalid technique " + Messages::Quote(name, true) +
+                                               " (valid: " + valid + ")"));
+            return false;
+        }
+        if (name.size() == list.size()) {
+            break;
+        }
+        list.remove_prefix(name.size() + 1);
+    }
+    techniques = families == 0 ? std::nullopt : std::optional(families);
     return true;
 }
 
@@ -139,6 +179,9 @@ CommandLine ParseCommandLine(int argc, char* argv[]) {
                 break;
             case kSolutions:
                 options.solutions = true;
+                break;
+            case kTechniques:
+                wrong = !ParseTechniques(optarg, options.techniques) || wrong;
                 break;
             case kProgress:
                 options.progress = BatchOptions::Progress::Always;

@@ -5,7 +5,7 @@
 #include <regex>
 #include <string>
 
-#include "batch/Explanation.h"
+#include "batch/ExplanationJson.h"
 #include "batch/PuzzleSolver.h"
 #include "solver/SolverImplV1.h"
 #include "support/Puzzles.h"
@@ -26,7 +26,7 @@ public:
     }
 
     void OnRuleApplication(const RuleApplication& application) override {
-        result.explanation.push_back(application);
+        result.explanation.emplace_back(application);
     }
 
     Grid_9x9 m_grid;
@@ -40,7 +40,7 @@ std::string Text(const PuzzleResult& result, std::size_t first, std::size_t coun
         result.explanation.begin() + static_cast<std::ptrdiff_t>(first),
         result.explanation.begin() + static_cast<std::ptrdiff_t>(first + count));
     std::string text;
-    Explanation::AppendText(text, some);
+    ExplanationJson::AppendText(text, some);
     return std::regex_replace(text, std::regex(" +"), " ");
 }
 
@@ -49,7 +49,7 @@ std::string Text(const PuzzleResult& result, std::size_t first, std::size_t coun
 TEST(Explanation, TellsTheSamplesFirstStepApplicationByApplication) {
     PuzzleSolver solver({.explanation = true});
     PuzzleResult result = solver.Solve(TestSupport::ToCells(TestSupport::kSamplePuzzle), nullptr);
-    ASSERT_EQ(result.explanation[12].step, 2);
+    ASSERT_EQ(std::get<RuleApplication>(result.explanation[12]).step, 2);
     EXPECT_EQ(Text(result, 0, 12),
               "step 1 block 1 naked single r1c1 = 8 removes 8 from r2c1 r2c2 r2c3 r3c2 r3c3\n"
               "step 1 block 1 naked single r1c2 = 9 removes 9 from r2c1 r2c2 r2c3 r3c2 r3c3\n"
@@ -66,7 +66,7 @@ TEST(Explanation, TellsTheSamplesFirstStepApplicationByApplication) {
               "step 1 block 1 pointing 5 in r1c3 (column 3) removes 5 from r4c3 r5c3 r6c3\n");
     result.explanation = {result.explanation[4]};
     std::string json;
-    Explanation::AppendJson(json, result);
+    ExplanationJson::AppendJson(json, result);
     EXPECT_EQ(json,
               "[{\"step\": 1, \"technique\": \"pointing\", \"region\": \"block 1\", \"crossing\": "
               "\"row 1\", \"cells\": [\"r1c3\"], \"digits\": [5], \"removed\": [[\"r1c4\", [5]], "
@@ -130,8 +130,8 @@ TEST(Explanation, ReplaysToTheEnginesFinalCandidates) {
         const Explained explained([&](Grid_9x9& grid) { TestSupport::LoadPuzzle(grid, line); });
         Grid_9x9 replay;
         TestSupport::LoadPuzzle(replay, line);
-        for (const RuleApplication& applied : explained.result.explanation) {
-            for (const CellRemoval& removal : applied.Removals()) {
+        for (const Application& application : explained.result.explanation) {
+            for (const CellRemoval& removal : std::get<RuleApplication>(application).Removals()) {
                 Candidates& candidates = replay.GetCell(removal.cell)->GetCandidates();
                 ASSERT_EQ(candidates.to_ulong() & removal.digits, removal.digits) << line;
                 candidates &= ~Candidates(removal.digits);

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "Board.h"
+#include "Step.h"
+
+namespace Novem::Ladder {
+
+// Finds the shortest alternating chains that prove a candidate false. A chain starts with a
+// candidate Z assumed true; Z's weak links make candidates false, their strong links make others
+// true, and so on; when a candidate made true sees Z (a weak link back to Z), Z can't be true.
+// The chain between the first candidate made false and the last made true is then an alternating
+// inference chain whose two ends can't both be false: whatever sees both ends is false.
+class ChainSearch {
+public:
+    // Which links a chain may use, and which digit all its candidates have, -1 for any.
+    struct Rules {
+        bool cellStrong = false;
+        bool regionStrong = false;
+        bool cellWeak = false;
+        bool regionWeak = false;
+        // Only candidates in cells with two: the chains of bivalue cells.
+        bool bivalueOnly = false;
+        int digit = -1;
+        // The fewest and the most strong links a chain may have.
+        int fewestStrong = 1;
+        int mostStrong = 8;
+    };
+
+    // A chain from the first candidate made false to the last made true, with the links between
+    // them, and the candidate it proves false.
+    struct Chain {
+        std::vector<Candidate> nodes;
+        std::vector<Link> links;
+        Candidate target;
+    };
+
+    ChainSearch(const Board& board, const Rules& rules);
+
+    // The shortest chain, the first target in cell and digit order among the shortest, or none.
+    std::optional<Chain> Find() const;
+
+    // Whether the rules allow a weak link between the two candidates.
+    bool WeakLinked(const Candidate& a, const Candidate& b) const;
+
+private:
+    using Candidates = std::array<CellMask, GridGeometry::kSize>;
+
+    // The fewest strong links with which `target` is proved false, if no more than `most`.
+    std::optional<int> Layers(const Candidate& target, int most) const;
+    Chain Trace(const Candidate& target, int layers) const;
+    Candidates WeakOf(const Candidates& on) const;
+    Candidates StrongOf(const Candidates& off) const;
+    bool Usable(const Candidate& candidate) const;
+    void AddPartner(const Candidate& from, const Candidate& to);
+
+    const Board& m_board;
+    Rules m_rules;
+    // The candidates the chains may use.
+    Candidates m_usable{};
+    // For each candidate, by cell and digit, the candidates it is strongly linked to: its cell's
+    // other digit and its other place in each region, at most four.
+    struct Partners {
+        std::array<Candidate, 4> candidates;
+        int count = 0;
+    };
+    std::array<std::array<Partners, GridGeometry::kSize>, GridGeometry::kCells> m_strong{};
+};
+
+}  // namespace Novem::Ladder

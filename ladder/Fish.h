@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+
+#include "Board.h"
+#include "model/GridGeometry.h"
+
+// What the fish of both families share: a digit's positions in the lines of one kind, rows or
+// columns, that serve as the base, and the combinations of such lines.
+namespace Novem::Ladder::FishLines {
+
+struct Lines {
+    // The first region of the base lines' kind, and of the cover lines' kind.
+    int firstBase;
+    int firstCover;
+    // For each base line, bit k for the line's k-th cell: the k-th cover line.
+    std::array<unsigned, GridGeometry::kSize> positions;
+};
+
+inline Lines Of(const Board& board, int digit, bool rowsAsBase) {
+    Lines lines{rowsAsBase ? GridGeometry::kFirstRow : GridGeometry::kFirstColumn,
+                rowsAsBase ? GridGeometry::kFirstColumn : GridGeometry::kFirstRow,
+                {}};
+    for (int line = 0; line < GridGeometry::kSize; ++line) {
+        lines.positions[line] = board.Positions(lines.firstBase + line, digit);
+    }
+    return lines;
+}
+
+// Calls visit(lines) for each set of `size` base lines, as a mask, in ascending order of the
+// masks, among the lines where the digit has at least two places and at most `most`.
+template <typename Visit>
+bool ForEachBase(const Lines& lines, int size, int most, Visit visit) {
+    unsigned usable = 0;
+    for (int line = 0; line < GridGeometry::kSize; ++line) {
+        const int count = Bits::Count(lines.positions[line]);
+        usable |= (count >= 2 && count <= most ? 1U : 0U) << line;
+    }
+    // Every subset of the usable lines, as masks in ascending order.
+    for (unsigned base = Bits::LowestOnly(usable); base != 0;
+         base = ((base | ~usable) + 1) & usable) {
+        if (Bits::Count(base) == size && visit(base)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The cells where base and cover lines meet, and the cells of cover lines outside the base.
+inline CellMask CellsOfLines(int first, unsigned lines) {
+    CellMask cells;
+    for (const int line : Bits::Indices(lines)) {
+        cells |= kRegionCells[first + line];
+    }
+    return cells;
+}
+
+}  // namespace Novem::Ladder::FishLines

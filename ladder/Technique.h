@@ -1,0 +1,140 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace Novem::Ladder {
+
+// The families of techniques the ladder climbs, easiest first: it tries them in this order.
+enum class Family {
+    Fish,
+    SingleDigit,
+    Wings,
+    Colouring,
+    Chains,
+    FinnedFish,
+    AlmostLockedSets,
+    Forcing,
+};
+
+inline constexpr int kFamilies = 8;
+
+// Families as a set, bit f for family f.
+using Families = unsigned;
+inline constexpr Families kAllFamilies = (1U << kFamilies) - 1;
+
+constexpr Families FamilyBit(Family family) {
+    return 1U << static_cast<unsigned>(family);
+}
+
+enum class Technique {
+    XWing,
+    Swordfish,
+    Jellyfish,
+    Skyscraper,
+    TwoStringKite,
+    TurbotFish,
+    XYWing,
+    XYZWing,
+    WWing,
+    ColourTrap,
+    ColourWrap,
+    XChain,
+    XYChain,
+    AlternatingInferenceChain,
+    ContinuousNiceLoop,
+    DiscontinuousNiceLoop,
+    FinnedXWing,
+    FinnedSwordfish,
+    FinnedJellyfish,
+    SashimiXWing,
+    SashimiSwordfish,
+    SashimiJellyfish,
+    AlsXz,
+    AlsXyWing,
+    CellForcingChain,
+    RegionForcingChain,
+};
+
+inline constexpr int kTechniques = 26;
+
+struct TechniqueInfo {
+    // As solvers call it.
+    std::string_view name;
+    Family family;
+};
+
+inline constexpr std::array<TechniqueInfo, kTechniques> kTechniqueInfo = {{
+    {"X-wing", Family::Fish},
+    {"swordfish", Family::Fish},
+    {"jellyfish", Family::Fish},
+    {"skyscraper", Family::SingleDigit},
+    {"two-string kite", Family::SingleDigit},
+    {"turbot fish", Family::SingleDigit},
+    {"XY-wing", Family::Wings},
+    {"XYZ-wing", Family::Wings},
+    {"W-wing", Family::Wings},
+    {"colour trap", Family::Colouring},
+    {"colour wrap", Family::Colouring},
+    {"X-chain", Family::Chains},
+    {"XY-chain", Family::Chains},
+    {"alternating inference chain", Family::Chains},
+    {"continuous nice loop", Family::Chains},
+    {"discontinuous nice loop", Family::Chains},
+    {"finned X-wing", Family::FinnedFish},
+    {"finned swordfish", Family::FinnedFish},
+    {"finned jellyfish", Family::FinnedFish},
+    {"sashimi X-wing", Family::FinnedFish},
+    {"sashimi swordfish", Family::FinnedFish},
+    {"sashimi jellyfish", Family::FinnedFish},
+    {"ALS-XZ", Family::AlmostLockedSets},
+    {"ALS-XY-wing", Family::AlmostLockedSets},
+    {"cell forcing chain", Family::Forcing},
+    {"region forcing chain", Family::Forcing},
+}};
+
+constexpr const TechniqueInfo& InfoOf(Technique technique) {
+    return kTechniqueInfo[static_cast<std::size_t>(technique)];
+}
+
+// The names of the families, as a list of them is written: "fish,wings".
+inline constexpr std::array<std::string_view, kFamilies> kFamilyNames = {
+    "fish", "single-digit", "wings", "colouring", "chains", "finned-fish", "als", "forcing"};
+
+// A puzzle's difficulty: the hardest thing its solution needed, in the ladder's order. The two
+// rules make the first three levels: singles, pointing and claiming, and subsets.
+enum class Level {
+    SinglesOnly,
+    LockedCandidates,
+    Subsets,
+    Fish,
+    SingleDigit,
+    Wings,
+    Colouring,
+    Chains,
+    FinnedFish,
+    AlmostLockedSets,
+    ForcingChains,
+    Beyond,
+};
+
+inline constexpr std::array<std::string_view, 12> kLevelNames = {"singles only",
+                                                                 "needs locked candidates",
+                                                                 "needs subsets",
+                                                                 "needs fish",
+                                                                 "needs single-digit patterns",
+                                                                 "needs wings",
+                                                                 "needs colouring",
+                                                                 "needs chains",
+                                                                 "needs finned fish",
+                                                                 "needs almost-locked sets",
+                                                                 "needs forcing chains",
+                                                                 "beyond these techniques"};
+
+constexpr Level LevelOf(Family family) {
+    return static_cast<Level>(static_cast<int>(Level::Fish) + static_cast<int>(family));
+}
+
+}  // namespace Novem::Ladder
