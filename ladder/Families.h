@@ -19,4 +19,7 @@ std::optional<Step> FindFinnedFish(const Board& board);
 std::optional<Step> FindAlmostLockedSets(const Board& board);
 std::optional<Step> FindForcingChain(const Board& board);
 
+// The finder of the family.
+std::optional<Step> Find(Family family, const Board& board);
+
 }  // namespace Novem::Ladder

@@ -9,13 +9,6 @@ namespace Novem::Ladder {
 
 namespace {
 
-using Finder = std::optional<Step> (*)(const Board&);
-
-// In the order of the families.
-constexpr std::array<Finder, kFamilies> kFinders = {
-    FindFish,       FindSingleDigitPattern, FindWing,        FindColouring, FindChain,
-    FindFinnedFish, FindAlmostLockedSets,   FindForcingChain};
-
 bool Contradicted(const Grid_9x9& grid) {
     for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
         if (grid.GetCell(cell)->GetCandidates().none()) {
@@ -43,7 +36,7 @@ bool LadderSolver::Solve(Grid_9x9& grid) {
         std::optional<Step> step;
         for (int family = 0; !step && family < kFamilies; ++family) {
             if ((m_families >> family & 1U) != 0) {
-                step = kFinders[family](board);
+                step = Find(static_cast<Family>(family), board);
             }
         }
         if (!step) {

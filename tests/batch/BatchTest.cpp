@@ -96,6 +96,38 @@ TEST_F(RunBatchTest, SolutionsAreCountedForEveryPuzzle) {
     EXPECT_TRUE(json.ends_with("\"solutions\": 2, \"solution\": null}\n")) << json;
 }
 
+// Where the rules stall the ladder goes on: the result gains the level and the hardest technique,
+// JSON its keys, the log a block headed by the technique, the summary the levels. The rules'
+// part of a result the ladder doesn't touch stays as it is.
+TEST_F(RunBatchTest, TheLadderRatesWhatEachPuzzleNeeded) {
+    const std::string kite =
+        "100400006002870500095100000409000000001000600000000209000007930007028400900003008";
+    const std::string solved =
+        "138452796642879513795136824479265381281394657563781249854617932317928465926543178";
+    const Ladder::Families all = Ladder::kAllFamilies;
+    EXPECT_EQ(Run({.techniques = all}, kite + "\n" + kSample).out,
+              solved + " solved 5 XY-wing\n" + kSolution + " solved 2 hidden-triple\n");
+    EXPECT_TRUE(Run({.techniques = Ladder::FamilyBit(Ladder::Family::Fish)}, kite)
+                    .out.ends_with(" unsolved 11 naked-quad\n"));
+    const std::string json = Run({.json = true, .explain = true, .techniques = all}, kite).out;
+    EXPECT_NE(json.find("\"level\": 5, \"levelName\": \"needs wings\", \"hardest\": \"XY-wing\""),
+              std::string::npos);
+    EXPECT_NE(json.find("{\"step\": 64, \"technique\": \"skyscraper\", \"region\": null, "
+                        "\"cells\": [\"r1c3\", \"r1c7\", \"r4c7\", \"r6c3\"], \"digits\": [3], "
+                        "\"nodes\": [{\"cell\": \"r4c7\", \"digit\": 3}, {\"cell\": \"r1c7\", "
+                        "\"digit\": 3}, {\"cell\": \"r1c3\", \"digit\": 3}, {\"cell\": \"r6c3\", "
+                        "\"digit\": 3}], \"links\": [\"strong\", \"weak\", \"strong\"], "
+                        "\"removed\": [[\"r4c2\", [3]]], \"placed\": []}"),
+              std::string::npos)
+        << json;
+    Run({.techniques = all, .logFile = "ladder.log"}, kite);
+    EXPECT_NE(ReadFile("ladder.log").find("************ skyscraper[64] ************\r\n"),
+              std::string::npos);
+    EXPECT_NE(Run({.summary = true, .techniques = all}, kite)
+                  .err.find("  5 needs wings                          1  100.00 %\n"),
+              std::string::npos);
+}
+
 TEST_F(RunBatchTest, TimeCountsThePuzzlesAndTheSolved) {
     const std::regex time(
         "[0-9]+ puzzles?, [0-9]+ solved, [0-9]+\\.[0-9]{3} s, [0-9]+ puzzles/s\n");

@@ -1,0 +1,16 @@
+#include "Families.h"
+
+#include <array>
+
+namespace Novem::Ladder {
+
+std::optional<Step> Find(Family family, const Board& board) {
+    using Finder = std::optional<Step> (*)(const Board&);
+    // In the order of the families.
+    static constexpr std::array<Finder, kFamilies> kFinders = {
+        FindFish,       FindSingleDigitPattern, FindWing,        FindColouring, FindChain,
+        FindFinnedFish, FindAlmostLockedSets,   FindForcingChain};
+    return kFinders[static_cast<std::size_t>(family)](board);
+}
+
+}  // namespace Novem::Ladder
