@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "model/Translatable.h"
+
 namespace Novem::Ladder {
 
 // The families of techniques the ladder climbs, easiest first: it tries them in this order.
@@ -120,18 +122,20 @@ enum class Level {
     Beyond,
 };
 
-inline constexpr std::array<std::string_view, 12> kLevelNames = {"singles only",
-                                                                 "needs locked candidates",
-                                                                 "needs subsets",
-                                                                 "needs fish",
-                                                                 "needs single-digit patterns",
-                                                                 "needs wings",
-                                                                 "needs colouring",
-                                                                 "needs chains",
-                                                                 "needs finned fish",
-                                                                 "needs almost-locked sets",
-                                                                 "needs forcing chains",
-                                                                 "beyond these techniques"};
+// The desktop shows them in the user's language.
+inline constexpr std::array<std::string_view, 12> kLevelNames = {
+    Translatable("Ladder", "singles only"),
+    Translatable("Ladder", "needs locked candidates"),
+    Translatable("Ladder", "needs subsets"),
+    Translatable("Ladder", "needs fish"),
+    Translatable("Ladder", "needs single-digit patterns"),
+    Translatable("Ladder", "needs wings"),
+    Translatable("Ladder", "needs colouring"),
+    Translatable("Ladder", "needs chains"),
+    Translatable("Ladder", "needs finned fish"),
+    Translatable("Ladder", "needs almost-locked sets"),
+    Translatable("Ladder", "needs forcing chains"),
+    Translatable("Ladder", "beyond these techniques")};
 
 constexpr Level LevelOf(Family family) {
     return static_cast<Level>(static_cast<int>(Level::Fish) + static_cast<int>(family));

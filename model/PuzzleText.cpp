@@ -1,5 +1,6 @@
 #include "PuzzleText.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -74,7 +75,7 @@ ParsedLine ParseLine(std::string_view line) {
     return parsed;
 }
 
-bool ParseText(std::string_view text, Cells& cells) {
+TextProblem ParseText(std::string_view text, Cells& cells) {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -88,26 +89,51 @@ bool ParseText(std::string_view text, Cells& cells) {
         const ParsedLine parsed = ParseLine(lines.front());
         if (parsed.kind == ParsedLine::Kind::Puzzle) {
             cells = parsed.cells;
+            return {};
         }
-        return parsed.kind == ParsedLine::Kind::Puzzle;
+        const std::string_view line = lines.front();
+        const std::size_t count = std::min(line.find_first_not_of("0123456789."), line.size());
+        if (count < line.size() && !StartsTrailingField(line[count])) {
+            return {TextProblem::Kind::Character, 0, 0, line[count]};
+        }
+        return {TextProblem::Kind::CellCount, count};
     }
     if (lines.size() != kSize) {
-        return false;
+        return {TextProblem::Kind::LineCount, lines.size()};
     }
     Cells grid{};
     for (std::size_t row = 0; row < kSize; ++row) {
+        for (const char character : lines[row]) {
+            if (!IsCell(character)) {
+                return {TextProblem::Kind::Character, 0, 0, character};
+            }
+        }
         if (lines[row].size() != kSize) {
-            return false;
+            return {TextProblem::Kind::LineLength, lines[row].size(), row + 1};
         }
         for (std::size_t column = 0; column < kSize; ++column) {
-            if (!IsCell(lines[row][column])) {
-                return false;
-            }
             grid[kSize * row + column] = CellOf(lines[row][column]);
         }
     }
     cells = grid;
-    return true;
+    return {};
+}
+
+std::vector<Cells> ParsePuzzles(std::string_view text) {
+    Cells cells{};
+    if (ParseText(text, cells).kind == TextProblem::Kind::None) {
+        return {cells};
+    }
+    std::vector<Cells> puzzles;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const ParsedLine parsed = ParseLine(text.substr(0, end));
+        if (parsed.kind == ParsedLine::Kind::Puzzle) {
+            puzzles.push_back(parsed.cells);
+        }
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    }
+    return puzzles;
 }
 
 void Load(const Cells& cells, Grid_9x9& grid) {

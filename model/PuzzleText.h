@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "GridGeometry.h"
 #include "Grid_9x9.h"
@@ -29,9 +31,27 @@ struct ParsedLine {
 // and is ignored. Columns in errors count from 1 in the line as given.
 ParsedLine ParseLine(std::string_view line);
 
+// What keeps a text from being a puzzle.
+struct TextProblem {
+    enum class Kind { None, CellCount, Character, LineCount, LineLength };
+
+    Kind kind = Kind::None;
+    // CellCount: the cells on the one line. LineCount: the lines. LineLength: the cells on `line`.
+    std::size_t count = 0;
+    // LineLength: which line, from 1.
+    std::size_t line = 0;
+    // Character: the first one that is no cell.
+    char character = 0;
+};
+
 // A puzzle as text pasted from elsewhere: one such line, or 9 lines of 9 cells each; lines of
-// white space only don't count. False, with `cells` untouched, for anything else.
-bool ParseText(std::string_view text, Cells& cells);
+// white space only don't count. Kind::None and `cells` filled for a puzzle; otherwise the first
+// problem, with `cells` untouched.
+TextProblem ParseText(std::string_view text, Cells& cells);
+
+// The puzzles of a file: the one that ParseText reads in it, or else every line that ParseLine
+// reads as a puzzle, the way novem-batch reads a file.
+std::vector<Cells> ParsePuzzles(std::string_view text);
 
 // Gives every cell with a digit that digit as its only candidate, and every other cell all nine.
 void Load(const Cells& cells, Grid_9x9& grid);

@@ -3,17 +3,23 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QToolTip>
 #include <exception>
 
 #include "AppIcon.h"
 #include "CAboutDlg.h"
 #include "DialogUnits.h"
 #include "Product.h"
+#include "StepWindow.h"
 #include "Translations.h"
 #include "WindowSystem.h"
 #include "model/PuzzleText.h"
@@ -34,6 +40,31 @@ constexpr Given kSamplePuzzle[] = {{0, 0, 8}, {0, 1, 9}, {0, 2, 5}, {0, 8, 4}, {
                                    {4, 6, 6}, {5, 6, 3}, {5, 8, 9}, {6, 0, 7}, {6, 2, 1}, {6, 3, 3},
                                    {7, 0, 5}, {7, 2, 4}, {7, 8, 2}, {8, 2, 2}, {8, 7, 1}};
 
+// What keeps a pasted text from being a puzzle, for the user.
+QString Why(const Novem::PuzzleText::TextProblem& problem) {
+    using Kind = Novem::PuzzleText::TextProblem::Kind;
+    switch (problem.kind) {
+        case Kind::CellCount:
+            return CNovemSolverDlg::tr("%1 cells: a puzzle has 81.").arg(problem.count);
+        case Kind::Character:
+            return CNovemSolverDlg::tr(
+                       "\"%1\" is no cell: cells are 1 to 9, and 0 or . for an "
+                       "empty one.")
+                .arg(QChar::fromLatin1(problem.character));
+        case Kind::LineCount:
+            return CNovemSolverDlg::tr(
+                       "%1 lines: a puzzle is one line of 81 cells, or 9 lines of 9.")
+                .arg(problem.count);
+        case Kind::LineLength:
+            return CNovemSolverDlg::tr("Line %1 has %2 cells: each of the 9 lines has 9.")
+                .arg(problem.line)
+                .arg(problem.count);
+        case Kind::None:
+            break;
+    }
+    return {};
+}
+
 // Each 3x3 block is set off from its neighbours by a gap of 3 units.
 int CellOffset(int index) {
     return 20 * index + 3 * (index / 3);
@@ -53,6 +84,7 @@ void CNovemSolverDlg::CreateControls() {
     const DialogUnits units(fontMetrics());
     setFixedSize(units.X(200), units.Y(262));
     setWindowTitle(QStringLiteral("%1 %2").arg(Product::kName, Product::kMakersNotice));
+    setAcceptDrops(true);
 
     m_solve = new QPushButton(tr("&Solve"), this);
     m_solve->setObjectName(QStringLiteral("solve"));
@@ -117,6 +149,8 @@ void CNovemSolverDlg::CreateActions() {
     m_copyPuzzle = add(tr("&Copy Puzzle"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                        &CNovemSolverDlg::OnCopyPuzzle);
     m_showSolution = add(tr("Show S&olution"), QKeySequence(), &CNovemSolverDlg::OnShowSolution);
+    m_stepByStep = add(tr("S&tep by Step"), QKeySequence(Qt::CTRL | Qt::Key_T),
+                       &CNovemSolverDlg::OnStepByStep);
     m_help = add(tr("&Help"), QKeySequence::HelpContents, &CNovemSolverDlg::OnHelp);
     m_about = add(tr("&About NovemSolver..."), QKeySequence(),
                   [this] { OnSysCommand(kAboutBoxCommand); });
@@ -175,9 +209,16 @@ void CNovemSolverDlg::FocusCell(int index) {
 }
 
 void CNovemSolverDlg::OnPastePuzzle() {
+    FillFrom(QGuiApplication::clipboard()->text());
+}
+
+void CNovemSolverDlg::FillFrom(const QString& text) {
     Novem::PuzzleText::Cells cells{};
-    if (!Novem::PuzzleText::ParseText(QGuiApplication::clipboard()->text().toStdString(), cells)) {
+    const Novem::PuzzleText::TextProblem problem =
+        Novem::PuzzleText::ParseText(text.toStdString(), cells);
+    if (problem.kind != Novem::PuzzleText::TextProblem::Kind::None) {
         WindowSystem::Beep();
+        QToolTip::showText(mapToGlobal(m_helpEdit.geometry().bottomLeft()), Why(problem), this);
         return;
     }
     for (int index = 0; index < kCells; ++index) {
@@ -189,6 +230,43 @@ void CNovemSolverDlg::OnPastePuzzle() {
         }
     }
     WindowSystem::SetFocus(m_solve);
+}
+
+Novem::PuzzleText::Cells CNovemSolverDlg::GridCells() const {
+    Novem::PuzzleText::Cells cells{};
+    for (int cell = 0; cell < kCells; ++cell) {
+        const QString text = m_cells[cell].GetText();
+        cells[cell] = text.isEmpty() ? '.' : text.front().toLatin1();
+    }
+    return cells;
+}
+
+void CNovemSolverDlg::OnStepByStep() {
+    if (m_stepWindow == nullptr) {
+        m_stepWindow = new StepWindow(this);
+    }
+    m_stepWindow->SetPuzzle(GridCells());
+    m_stepWindow->show();
+    m_stepWindow->raise();
+    m_stepWindow->activateWindow();
+}
+
+void CNovemSolverDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasText()) {
+        event->acceptProposedAction();
+    }
+}
+
+// A dropped puzzle, as text or as a file, fills the grid as a pasted one does.
+void CNovemSolverDlg::dropEvent(QDropEvent* event) {
+    const QMimeData* data = event->mimeData();
+    if (data->hasUrls() && data->urls().front().isLocalFile()) {
+        QFile file(data->urls().front().toLocalFile());
+        FillFrom(file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString());
+    } else {
+        FillFrom(data->text());
+    }
+    event->acceptProposedAction();
 }
 
 void CNovemSolverDlg::OnCopyPuzzle() {
@@ -295,7 +373,7 @@ void CNovemSolverDlg::contextMenuEvent(QContextMenuEvent* event) {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addActions({m_pastePuzzle, m_copyPuzzle});
     menu->addSeparator();
-    menu->addAction(m_showSolution);
+    menu->addActions({m_showSolution, m_stepByStep});
     menu->addSeparator();
     menu->addActions({m_help, m_about});
     menu->addSeparator();
@@ -331,12 +409,14 @@ Novem::SolveWindow CNovemSolverDlg::SolveWindowOperations() {
     };
 }
 
+// Only a cell whose text changes is written: a write that changes nothing would still be told to
+// screen readers, a few thousand times a solve.
 void CNovemSolverDlg::SetCellText(int cell, const std::string& text) {
     const QString newText = QString::fromStdString(text);
     if (m_cells[cell].GetText() != newText) {
         m_changedCells += m_cells[cell].geometry();
+        m_cells[cell].SetText(newText);
     }
-    m_cells[cell].SetText(newText);
 }
 
 void CNovemSolverDlg::RepaintNow() {
@@ -350,7 +430,7 @@ void CNovemSolverDlg::ShowResult(const Novem::SolveReport& report, unsigned styl
     const auto translated = [](std::string_view text) {
         return Translations::Solve(text).toStdString();
     };
-    WindowSystem::ResultTable table;
+    ResultTable table;
     table.heading = Translations::Solve(report.solved ? Novem::SolveTexts::kSolved
                                                       : Novem::SolveTexts::kNotSolvable);
     for (const Novem::StatisticsLine& line : Novem::StatisticsLines(report.counters)) {

@@ -9,9 +9,13 @@
 
 #include "CStringEdit.h"
 #include "model/GridGeometry.h"
+#include "model/PuzzleText.h"
 #include "run/SolveCommand.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
+class StepWindow;
 class QContextMenuEvent;
 class QKeyEvent;
 class QPushButton;
@@ -28,6 +32,8 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -43,8 +49,12 @@ private:
     void OnCellChange(int cell);
     void OnClearGrid();
     void FocusCell(int index);
-    // A puzzle in the clipboard fills the grid; anything else beeps.
+    // A puzzle in the clipboard fills the grid; anything else beeps and says why.
     void OnPastePuzzle();
+    void FillFrom(const QString& text);
+    // "Step by Step" on the puzzle the cells hold.
+    void OnStepByStep();
+    Novem::PuzzleText::Cells GridCells() const;
     // The grid as one line of cells, '.' for an empty one.
     void OnCopyPuzzle();
     void OnHelp();
@@ -70,6 +80,9 @@ private:
     QAction* m_pastePuzzle = nullptr;
     QAction* m_copyPuzzle = nullptr;
     QAction* m_showSolution = nullptr;
+    QAction* m_stepByStep = nullptr;
+    // Made when first asked for.
+    StepWindow* m_stepWindow = nullptr;
     QAction* m_help = nullptr;
     QAction* m_about = nullptr;
     QAction* m_close = nullptr;

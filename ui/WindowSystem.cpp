@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegion>
@@ -27,6 +28,11 @@ MessageBoxHandler& CurrentMessageBoxHandler() {
 
 ResultBoxHandler& CurrentResultBoxHandler() {
     static ResultBoxHandler handler;
+    return handler;
+}
+
+FileHandler& CurrentFileHandler() {
+    static FileHandler handler;
     return handler;
 }
 
@@ -101,32 +107,23 @@ void ResultBox(QWidget* owner, const ResultTable& table, const QString& caption,
         CurrentResultBoxHandler()(owner, table, caption, style);
         return;
     }
-    QMessageBox box(IconOf(style), caption, ToDisplayHtml(table), QMessageBox::Ok, owner);
-    box.setTextFormat(Qt::RichText);
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    ::ResultBox box(owner, table, caption, style);
     box.exec();
 }
 
-QString ToDisplayHtml(const ResultTable& table) {
-    const QString blank = QStringLiteral("<tr><td colspan=\"2\">&nbsp;</td></tr>");
-    QString html =
-        QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">") +
-        QStringLiteral("<tr><td colspan=\"2\">%1</td></tr>").arg(table.heading.toHtmlEscaped()) +
-        blank;
-    for (const auto& [label, figure] : table.rows) {
-        // A label never wraps, however large the font: the columns stay one line each.
-        html += label.isEmpty() && figure.isEmpty()
-                    ? blank
-                    : QStringLiteral(
-                          "<tr><td style=\"white-space: pre\">%1   </td>"
-                          "<td style=\"white-space: pre\">%2</td></tr>")
-                          .arg(label.toHtmlEscaped(), figure.toHtmlEscaped());
+QString AskFileToOpen(QWidget* owner, const QString& caption, const QString& filters) {
+    if (CurrentFileHandler()) {
+        return CurrentFileHandler()(false, caption);
     }
-    html += QStringLiteral("</table>");
-    if (!table.paragraph.isEmpty()) {
-        html += QStringLiteral("<p>%1</p>").arg(table.paragraph.toHtmlEscaped());
+    return QFileDialog::getOpenFileName(owner, caption, QString(), filters);
+}
+
+QString AskFileToSave(QWidget* owner, const QString& caption, const QString& filters,
+                      QString* chosen) {
+    if (CurrentFileHandler()) {
+        return CurrentFileHandler()(true, caption);
     }
-    return html;
+    return QFileDialog::getSaveFileName(owner, caption, QString(), filters, chosen);
 }
 
 // An invisible child over the whole window carries the busy cursor: a cursor set on the window
@@ -172,6 +169,10 @@ void SetMessageBoxHandler(MessageBoxHandler handler) {
 
 void SetResultBoxHandler(ResultBoxHandler handler) {
     CurrentResultBoxHandler() = std::move(handler);
+}
+
+void SetFileHandler(FileHandler handler) {
+    CurrentFileHandler() = std::move(handler);
 }
 
 void SetModalHandler(ModalHandler handler) {

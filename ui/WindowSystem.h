@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QList>
-#include <QPair>
 #include <QString>
 #include <cstdint>
 #include <functional>
+
+#include "ResultBox.h"
 
 class QDialog;
 class QPlainTextEdit;
@@ -33,21 +33,14 @@ void Beep();
 // MB_ values of the Solve command.
 void MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned style);
 
-// Labels and figures under a heading, as a result box shows them, and a paragraph after them if
-// there is one. A row of two empty texts is a blank line. `text` tells the same in lines: what a
-// copy of the box takes.
-struct ResultTable {
-    QString heading;
-    QList<QPair<QString, QString>> rows;
-    QString paragraph;
-    QString text;
-};
-
 // A message box that shows a table.
 void ResultBox(QWidget* owner, const ResultTable& table, const QString& caption, unsigned style);
 
-// The table as a result box shows it: the heading, then a row per label with its figure aligned.
-QString ToDisplayHtml(const ResultTable& table);
+// The file the user picks to open or to save to, with the filters of QFileDialog; empty when
+// the user cancels. The filter the name was picked with, if wanted, comes back in `chosen`.
+QString AskFileToOpen(QWidget* owner, const QString& caption, const QString& filters);
+QString AskFileToSave(QWidget* owner, const QString& caption, const QString& filters,
+                      QString* chosen = nullptr);
 
 // The busy cursor over `window` and all it holds, until EndWaitCursor. Windows it opens meanwhile,
 // message boxes among them, keep their own cursor.
@@ -66,11 +59,14 @@ using MessageBoxHandler = std::function<void(QWidget* owner, const QString& text
 using ResultBoxHandler = std::function<void(QWidget* owner, const ResultTable& table,
                                             const QString& caption, unsigned style)>;
 using ModalHandler = std::function<void(QDialog& dialog)>;
+// Told whether the file is to be saved; gives the file's name, empty for a cancel.
+using FileHandler = std::function<QString(bool save, const QString& caption)>;
 
 // An empty handler restores the real beep, box or modal run.
 void SetBeepHandler(BeepHandler handler);
 void SetMessageBoxHandler(MessageBoxHandler handler);
 void SetResultBoxHandler(ResultBoxHandler handler);
 void SetModalHandler(ModalHandler handler);
+void SetFileHandler(FileHandler handler);
 
 }  // namespace WindowSystem

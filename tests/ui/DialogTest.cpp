@@ -4,10 +4,16 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QToolTip>
 #include <QTranslator>
 #include <QtTest>
 #include <memory>
@@ -15,7 +21,10 @@
 #include "CNovemSolverApp.h"
 #include "CNovemSolverDlg.h"
 #include "CStringEdit.h"
+#include "GridView.h"
 #include "Product.h"
+#include "ResultBox.h"
+#include "StepWindow.h"
 #include "Translations.h"
 #include "WindowSystem.h"
 #include "run/SolveReport.h"
@@ -68,6 +77,11 @@ private slots:
     void whereTheRulesStopTheBoxSaysWhatTheSearchFinds_data();
     void whereTheRulesStopTheBoxSaysWhatTheSearchFinds();
     void showSolutionFillsTheGrid();
+    void theResultBoxCopiesWholeLines();
+    void stepByStepListsWhatNovemBatchExplains();
+    void stepByStepOpensSavesAndDrawsPuzzles();
+    void aPasteThatIsNoPuzzleSaysWhy_data();
+    void aPasteThatIsNoPuzzleSaysWhy();
 
 private:
     void Open() {
@@ -120,11 +134,9 @@ void DialogTest::initTestCase() {
                                                          const QString& caption, unsigned style) {
         m_boxes.append({text, caption, style, waitCover(owner), {}});
     });
-    WindowSystem::SetResultBoxHandler([this, waitCover](QWidget* owner,
-                                                        const WindowSystem::ResultTable& table,
+    WindowSystem::SetResultBoxHandler([this, waitCover](QWidget* owner, const ResultTable& table,
                                                         const QString& caption, unsigned style) {
-        m_boxes.append(
-            {table.text, caption, style, waitCover(owner), WindowSystem::ToDisplayHtml(table)});
+        m_boxes.append({table.text, caption, style, waitCover(owner), ToDisplayHtml(table)});
     });
     // Told by its title and what its labels show, and answered as a user would, with Return; a
     // dialog that stays open is told.
@@ -325,9 +337,10 @@ void DialogTest::theMenuKeysAndHelpOpenWhatTheySay() {
     for (const QAction* action : menu->actions()) {
         items << action->text();
     }
-    QCOMPARE(items, QStringList({"&Paste Puzzle", "&Copy Puzzle", "", "Show S&olution", "", "&Help",
-                                 "&About NovemSolver...", "", "&Close"}));
-    menu->actions()[6]->trigger();
+    QCOMPARE(items,
+             QStringList({"&Paste Puzzle", "&Copy Puzzle", "", "Show S&olution", "S&tep by Step",
+                          "", "&Help", "&About NovemSolver...", "", "&Close"}));
+    menu->actions()[7]->trigger();
     menu->close();
     QCOMPARE(m_modals, QStringList{"About NovemSolver | (icon) | NovemSolver Version 1.0 | " +
                                    QString::fromUtf8(Product::kMakersNotice)});
@@ -407,7 +420,8 @@ void DialogTest::whereTheRulesStopTheBoxSaysWhatTheSearchFinds() {
     QCOMPARE(text.endsWith(" s\r\n\r\n" + paragraph), !paragraph.isEmpty());
     QVERIFY(paragraph.isEmpty()
                 ? text.endsWith(" s")
-                : m_boxes[0].html.endsWith("<p>" + paragraph.toHtmlEscaped() + "</p>"));
+                : m_boxes[0].html.endsWith("<td colspan=\"2\">" + paragraph.toHtmlEscaped() +
+                                           "&nbsp;</td></tr></table>"));
 }
 
 // Show Solution fills a proper puzzle's empty cells; for any other grid a box says why not.
@@ -428,6 +442,138 @@ void DialogTest::showSolutionFillsTheGrid() {
     QCOMPARE(Cells(), kEmpty);
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes[0].caption, QStringLiteral("Show Solution"));
+}
+
+// Ctrl+T opens "Step by Step" on the dialog's puzzle. Its steps, read as a screen reader reads
+// them, are the lines novem-batch --techniques=all --explain prints; the keys walk them, and the
+// grid is 81 cells a screen reader can visit.
+void DialogTest::stepByStepListsWhatNovemBatchExplains() {
+    QProcess batch;
+    batch.start(QStringLiteral(NOVEM_BATCH),
+                {QStringLiteral("--techniques=all"), QStringLiteral("--explain")});
+    batch.write(kSample.toLatin1() + '\n');
+    batch.closeWriteChannel();
+    QVERIFY(batch.waitForFinished());
+    QStringList lines = QString::fromLatin1(batch.readAllStandardOutput()).split(u'\n');
+    lines = lines.filter(QRegularExpression(QStringLiteral("^step ")));
+
+    Type(Qt::Key_T, Qt::ControlModifier);
+    auto* window = m_dialog->findChild<StepWindow*>();
+    QVERIFY(window != nullptr && window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Step by Step"));
+    auto* list = window->findChild<QListWidget*>(QStringLiteral("steps"));
+    QTRY_COMPARE(list->count(), lines.size());
+    QAccessibleInterface* steps = QAccessible::queryAccessibleInterface(list);
+    QStringList read;
+    for (int child = 0; child < steps->childCount(); ++child) {
+        read << steps->child(child)->text(QAccessible::Name);
+    }
+    QCOMPARE(read.filter(QRegularExpression(QStringLiteral("^step "))), lines);
+    QTRY_VERIFY(window->findChild<QLabel*>(QStringLiteral("status"))
+                    ->text()
+                    .endsWith(QStringLiteral("Exactly one solution.")));
+
+    window->activateWindow();
+    list->setFocus();
+    for (const auto& [key, row] : {std::pair{Qt::Key_Home, 0},
+                                   {Qt::Key_Right, 1},
+                                   {Qt::Key_PageDown, 2},
+                                   {Qt::Key_PageUp, 1},
+                                   {Qt::Key_End, lines.size() - 1}}) {
+        QTest::keyClick(list, key);
+        QCOMPARE(list->currentRow(), row);
+    }
+    QWidget* grid = window->findChild<GridView*>();
+    QCOMPARE(QAccessible::queryAccessibleInterface(grid)->childCount(), 81);
+    QCOMPARE(window->findChild<QWidget*>(QStringLiteral("gridCell0"))->accessibleDescription(),
+             QStringLiteral("8"));
+}
+
+// Puzzles come from files of many and from drops; the grid goes out as a line and as pictures.
+void DialogTest::stepByStepOpensSavesAndDrawsPuzzles() {
+    StepWindow window;
+    window.show();
+    QFile file(QStringLiteral("two.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(kSample.toLatin1() + "\n# a comment\n" + kSolution.toLatin1() + "\n");
+    file.close();
+    QStringList answers{QStringLiteral("two.txt"), QStringLiteral("saved.txt"),
+                        QStringLiteral("grid.png"), QStringLiteral("grid.svg")};
+    WindowSystem::SetFileHandler([&](bool, const QString&) { return answers.takeFirst(); });
+    const auto trigger = [&](const QString& text) {
+        for (QAction* action : window.findChildren<QAction*>()) {
+            if (action->text() == text) {
+                action->trigger();
+                return;
+            }
+        }
+        QFAIL(qPrintable("no action " + text));
+    };
+    trigger(QStringLiteral("&Open Puzzle..."));
+    trigger(QStringLiteral("Ne&xt Puzzle"));
+    trigger(QStringLiteral("&Save Puzzle..."));
+    QFile saved(QStringLiteral("saved.txt"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), kSolution.toLatin1() + "\n");
+    trigger(QStringLiteral("Save P&icture..."));
+    trigger(QStringLiteral("Save P&icture..."));
+    QCOMPARE(QImage(QStringLiteral("grid.png")).size(), QSize(720, 720));
+    QFile svg(QStringLiteral("grid.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
+    WindowSystem::SetFileHandler({});
+
+    QMimeData dropped;
+    dropped.setText(kSample);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    auto* list = window.findChild<QListWidget*>(QStringLiteral("steps"));
+    QTRY_COMPARE(list->count(), 166);
+}
+
+// A copy of the box with nothing selected takes its whole text; of a selection, the whole lines
+// it touches, labels and figures separated by tabs as in the text.
+void DialogTest::theResultBoxCopiesWholeLines() {
+    ResultTable table{QStringLiteral("Solved"),
+                      {{QStringLiteral("Updates"), QStringLiteral(": 4")},
+                       {QStringLiteral("Rules"), QStringLiteral(": 2")}},
+                      QString(),
+                      QStringLiteral("Solved\r\n\r\nUpdates\t\t: 4\nRules\t: 2")};
+    ResultBox box(m_dialog.get(), table, QStringLiteral("Solver Status"), 0);
+    box.show();
+    auto* view = box.findChild<QTextBrowser*>();
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral("Solved\n\nUpdates\t\t: 4\nRules\t: 2"));
+    QTextCursor cursor = view->document()->find(QStringLiteral("Rules"));
+    view->setTextCursor(cursor);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Rules\t: 2"));
+}
+
+void DialogTest::aPasteThatIsNoPuzzleSaysWhy_data() {
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("a cell short") << kSolution.left(80) << "80 cells: a puzzle has 81.";
+    QTest::newRow("a letter") << kSolution.left(40) + "x"
+                              << "\"x\" is no cell: cells are 1 to 9, and 0 or . for an empty one.";
+    QTest::newRow("three lines") << "123\n456\n789"
+                                 << "3 lines: a puzzle is one line of 81 cells, or 9 lines of 9.";
+}
+
+// The paste leaves the grid as it is, beeps and says why near the grid.
+void DialogTest::aPasteThatIsNoPuzzleSaysWhy() {
+    QFETCH(QString, clipboard);
+    QFETCH(QString, why);
+    QApplication::clipboard()->setText(clipboard);
+    Button("solve")->setFocus();
+    Type(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(Cells(), kSample);
+    QCOMPARE(m_beeps, 1);
+    QCOMPARE(QToolTip::text(), why);
 }
 
 // The labels and texts the engine and the Solve command mark as translatable, looked up in each

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "StepModel.h"
+#include "model/Bits.h"
+#include "support/Puzzles.h"
+
+namespace {
+
+using Novem::GridGeometry::CellAt;
+
+// The model on a puzzle whose steps and search are done, as the window gets them.
+class StepModelTest : public testing::Test {
+protected:
+    void Open(std::string_view puzzle) {
+        const Novem::PuzzleText::Cells cells = Novem::TestSupport::ToCells(puzzle);
+        m_model.SetPuzzle(cells);
+        Novem::Ladder::Rating rating;
+        const bool solved = SolveStepByStep(
+            cells, [&](StepModel::Entry entry) { m_model.AddEntry(std::move(entry)); }, rating);
+        m_model.Finish(rating, solved, 1, Novem::TestSupport::ToCells(m_solution));
+    }
+
+    unsigned Shown(int cell) const { return m_model.Shown().candidates[cell]; }
+
+    StepModel m_model;
+    std::string_view m_solution = Novem::TestSupport::kSampleSolution;
+};
+
+// The steps walk from the first to the last and no further; a step is shown on the grid just
+// before it, and the user's grid comes back when none is selected.
+TEST_F(StepModelTest, WalksTheStepsShowingTheGridBeforeEach) {
+    Open(Novem::TestSupport::kSamplePuzzle);
+    ASSERT_EQ(m_model.Entries().size(), 166U);
+    EXPECT_EQ(m_model.Selected(), -1);
+    m_model.Next();
+    EXPECT_EQ(m_model.Selected(), 0);
+    EXPECT_EQ(m_model.Shown().step, &m_model.Entries()[0].application);
+    EXPECT_EQ(Shown(CellAt(1, 0)), Novem::GridGeometry::kAllDigits);
+    m_model.Next();
+    EXPECT_EQ(Shown(CellAt(1, 0)) & 0x80U, 0U);
+    m_model.Previous();
+    m_model.Previous();
+    EXPECT_EQ(m_model.Selected(), 0);
+    m_model.Last();
+    m_model.Next();
+    EXPECT_EQ(m_model.Selected(), 165);
+    m_model.Select(-1);
+    EXPECT_EQ(m_model.Shown().step, nullptr);
+    EXPECT_EQ(m_model.Rating().level, Novem::Ladder::Level::Subsets);
+}
+
+// The user's grid starts with pencil marks; an entry leaves its peers' marks, a wrong one is told
+// as wrong, and undo and redo go back and forth over entries.
+TEST_F(StepModelTest, EntriesKeepThePencilMarksAndCanBeUndone) {
+    Open(Novem::TestSupport::kSamplePuzzle);
+    const int cell = CellAt(1, 0);
+    constexpr unsigned kTwoThreeSix = 0b0'0010'0110U;
+    EXPECT_EQ(Shown(cell), kTwoThreeSix);
+    m_model.Enter(cell, 6);
+    EXPECT_EQ(Shown(cell), 1U << 5);
+    EXPECT_EQ(Shown(CellAt(1, 1)) & (1U << 5), 0U);
+    EXPECT_FALSE(m_model.Shown().wrong[cell]);
+    m_model.Enter(cell, 3);
+    EXPECT_TRUE(m_model.Shown().wrong[cell]);
+    m_model.Enter(cell, 0);
+    EXPECT_EQ(Shown(cell), kTwoThreeSix);
+    m_model.Enter(0, 1);
+    EXPECT_EQ(Shown(0), 1U << 7);
+    ASSERT_TRUE(m_model.Undo());
+    EXPECT_EQ(Shown(cell), 1U << 2);
+    ASSERT_TRUE(m_model.Undo());
+    ASSERT_TRUE(m_model.Undo());
+    EXPECT_FALSE(m_model.Undo());
+    ASSERT_TRUE(m_model.Redo());
+    EXPECT_EQ(Shown(cell), 1U << 5);
+}
+
+// A hint tells its technique, then its cells, then what it removes, and then applies it, from the
+// grid the user is at; undo takes the step back.
+TEST_F(StepModelTest, AHintTellsMoreAtEachPressThenApplies) {
+    Open(Novem::TestSupport::kSamplePuzzle);
+    const StepModel::Candidates before = m_model.Shown().candidates;
+    for (const StepModel::HintLevel level :
+         {StepModel::HintLevel::Technique, StepModel::HintLevel::Cells,
+          StepModel::HintLevel::Removals}) {
+        ASSERT_TRUE(m_model.Hint());
+        EXPECT_EQ(m_model.ShownHint(), level);
+        EXPECT_EQ(m_model.Shown().shown, level);
+    }
+    ASSERT_TRUE(m_model.Hint());
+    EXPECT_EQ(m_model.ShownHint(), StepModel::HintLevel::None);
+    EXPECT_NE(m_model.Shown().candidates, before);
+    ASSERT_TRUE(m_model.Undo());
+    EXPECT_EQ(m_model.Shown().candidates, before);
+}
+
+// With exactly one solution the grid fills; on a solved grid there is no hint left.
+TEST_F(StepModelTest, ShowSolutionFillsTheGridAndLeavesNoHint) {
+    Open(Novem::TestSupport::kSamplePuzzle);
+    ASSERT_TRUE(m_model.ShowSolution());
+    EXPECT_EQ(Shown(1), 1U << 8);
+    EXPECT_FALSE(m_model.Hint());
+    m_model.Finish(m_model.Rating(), true, 2, {});
+    EXPECT_FALSE(m_model.ShowSolution());
+}
+
+}  // namespace

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QRectF>
+
+#include "StepModel.h"
+
+class QPainter;
+
+// Draws a grid as the step window shows it and as its pictures are saved: the digits (givens in
+// bold, digits found by logic in blue, the user's in purple, a wrong one in red), every open
+// cell's candidates in a 3x3 pattern, and the step drawn on it: its pattern's cells tinted, a
+// chain's links as lines (strong ones solid, weak ones dashed), the candidates it removes struck
+// out in red and a digit it places in green.
+namespace GridPainter {
+
+// The largest square grid centred in `area`.
+QRectF GridRect(const QRectF& area);
+QRectF CellRect(const QRectF& grid, int cell);
+
+// `focused` is drawn with a frame, -1 for none.
+void Paint(QPainter& painter, const QRectF& area, const StepModel::View& view, int focused = -1);
+
+}  // namespace GridPainter

@@ -1,0 +1,268 @@
+#include "StepModel.h"
+
+#include <algorithm>
+
+#include "model/Bits.h"
+#include "model/Grid_9x9.h"
+
+namespace {
+
+using Novem::GridGeometry::kCells;
+
+// Keeps the first application the ladder tells of; the solve goes on regardless.
+class FirstOnly : public Novem::RuleApplicationListener, public Novem::Ladder::StepListener {
+public:
+    void OnRuleApplication(const Novem::RuleApplication& application) override {
+        Keep(application);
+    }
+    void OnStep(const Novem::Ladder::Step& step) override { Keep(step); }
+
+    std::optional<Novem::Application> first;
+
+private:
+    template <typename Told>
+    void Keep(const Told& told) {
+        if (!first) {
+            first.emplace(std::in_place_type<Told>, told);
+        }
+    }
+};
+
+// Keeps the candidates as the solve changes them, so that each application comes with the grid
+// just before it.
+class Recorder : public Novem::RuleApplicationListener, public Novem::Ladder::StepListener {
+public:
+    Recorder(const Novem::PuzzleText::Cells& puzzle,
+             const std::function<void(StepModel::Entry)>& tell)
+        : m_candidates(CandidatesOf(puzzle)), m_tell(tell) {}
+
+    void OnRuleApplication(const Novem::RuleApplication& application) override {
+        Record(application);
+    }
+    void OnStep(const Novem::Ladder::Step& step) override { Record(step); }
+
+private:
+    template <typename Told>
+    void Record(const Told& told) {
+        StepModel::Entry entry{Novem::Application(std::in_place_type<Told>, told), m_candidates};
+        Apply(entry.application, m_candidates);
+        m_tell(std::move(entry));
+    }
+
+    StepModel::Candidates m_candidates;
+    const std::function<void(StepModel::Entry)>& m_tell;
+};
+
+}  // namespace
+
+StepModel::Candidates CandidatesOf(const Novem::PuzzleText::Cells& cells) {
+    StepModel::Candidates candidates{};
+    for (int cell = 0; cell < kCells; ++cell) {
+        candidates[cell] =
+            cells[cell] == '.' ? Novem::GridGeometry::kAllDigits : 1U << (cells[cell] - '1');
+    }
+    return candidates;
+}
+
+void Apply(const Novem::Application& application, StepModel::Candidates& candidates) {
+    if (const auto* applied = std::get_if<Novem::RuleApplication>(&application)) {
+        for (const Novem::CellRemoval& removal : applied->Removals()) {
+            candidates[removal.cell] &= ~removal.digits;
+        }
+        return;
+    }
+    const auto& step = std::get<Novem::Ladder::Step>(application);
+    for (const Novem::CellRemoval& removal : step.removals) {
+        candidates[removal.cell] &= ~removal.digits;
+    }
+    for (const Novem::Ladder::Candidate& placement : step.placements) {
+        candidates[placement.cell] = 1U << placement.digit;
+    }
+}
+
+std::optional<Novem::Application> FirstApplication(const StepModel::Candidates& candidates) {
+    Novem::Grid_9x9 grid;
+    for (int cell = 0; cell < kCells; ++cell) {
+        grid.GetCell(cell)->GetCandidates() =
+            Novem::Grid_9x9::CellType::Candidates(candidates[cell]);
+    }
+    Novem::Ladder::LadderSolver ladder;
+    FirstOnly listener;
+    ladder.SetRuleApplicationListener(&listener);
+    ladder.SetStepListener(&listener);
+    ladder.Solve(grid);
+    return listener.first;
+}
+
+namespace {
+
+// The digits the cell's peers hold as givens or entries leave its candidates, as a solver's
+// pencil marks show them.
+unsigned PencilMarks(const StepModel::Candidates& candidates,
+                     const std::array<bool, kCells>& placed, int cell) {
+    unsigned marks = Novem::GridGeometry::kAllDigits;
+    for (const Novem::GridGeometry::Place& place : Novem::GridGeometry::kPlacesOfCell[cell]) {
+        for (const int peer : Novem::GridGeometry::kCellsOfRegion[place.region]) {
+            if (peer != cell && placed[peer]) {
+                marks &= ~candidates[peer];
+            }
+        }
+    }
+    return marks;
+}
+
+}  // namespace
+
+bool SolveStepByStep(const Novem::PuzzleText::Cells& puzzle,
+                     const std::function<void(StepModel::Entry)>& tell,
+                     Novem::Ladder::Rating& rating) {
+    Novem::Grid_9x9 grid;
+    Novem::PuzzleText::Load(puzzle, grid);
+    Recorder recorder(puzzle, tell);
+    Novem::Ladder::LadderSolver ladder;
+    ladder.SetRuleApplicationListener(&recorder);
+    ladder.SetStepListener(&recorder);
+    const bool solved = ladder.Solve(grid);
+    rating = ladder.GetRating();
+    return solved;
+}
+
+void StepModel::SetPuzzle(const Novem::PuzzleText::Cells& givens) {
+    *this = StepModel();
+    m_givens = givens;
+    const Candidates candidates = CandidatesOf(givens);
+    std::array<bool, kCells> placed{};
+    for (int cell = 0; cell < kCells; ++cell) {
+        placed[cell] = givens[cell] != '.';
+    }
+    for (int cell = 0; cell < kCells; ++cell) {
+        m_work.candidates[cell] =
+            placed[cell] ? candidates[cell] : PencilMarks(candidates, placed, cell);
+    }
+}
+
+void StepModel::AddEntry(Entry entry) {
+    m_entries.push_back(std::move(entry));
+}
+
+void StepModel::Finish(const Novem::Ladder::Rating& rating, bool solved, int solutions,
+                       const Novem::PuzzleText::Cells& solution) {
+    m_finished = true;
+    m_rating = rating;
+    m_solved = solved;
+    m_solutions = solutions;
+    m_solution = solution;
+}
+
+void StepModel::Select(int entry) {
+    m_selected =
+        m_entries.empty() ? -1 : std::clamp(entry, -1, static_cast<int>(m_entries.size()) - 1);
+}
+
+void StepModel::Enter(int cell, int digit) {
+    if (m_givens[cell] != '.') {
+        return;
+    }
+    Work work = m_work;
+    work.entered[cell] = digit != 0;
+    std::array<bool, kCells> placed = work.entered;
+    for (int other = 0; other < kCells; ++other) {
+        placed[other] = placed[other] || m_givens[other] != '.';
+    }
+    work.candidates[cell] =
+        digit == 0 ? PencilMarks(work.candidates, placed, cell) : 1U << (digit - 1);
+    for (const Novem::GridGeometry::Place& place : Novem::GridGeometry::kPlacesOfCell[cell]) {
+        for (const int peer : Novem::GridGeometry::kCellsOfRegion[place.region]) {
+            if (peer != cell && digit != 0 && Novem::Bits::Count(work.candidates[peer]) > 1) {
+                work.candidates[peer] &= ~work.candidates[cell];
+            }
+        }
+    }
+    Change(work);
+}
+
+bool StepModel::Hint() {
+    if (m_hintLevel == HintLevel::None) {
+        m_hint = FirstApplication(m_work.candidates);
+        if (!m_hint) {
+            return false;
+        }
+        m_hintLevel = HintLevel::Technique;
+        return true;
+    }
+    if (m_hintLevel != HintLevel::Removals) {
+        m_hintLevel = static_cast<HintLevel>(static_cast<int>(m_hintLevel) + 1);
+        return true;
+    }
+    Work work = m_work;
+    Apply(*m_hint, work.candidates);
+    Change(work);
+    return true;
+}
+
+bool StepModel::ShowSolution() {
+    if (m_solutions != 1) {
+        return false;
+    }
+    Work work = m_work;
+    for (int cell = 0; cell < kCells; ++cell) {
+        work.candidates[cell] = 1U << (m_solution[cell] - '1');
+    }
+    Change(work);
+    return true;
+}
+
+bool StepModel::Undo() {
+    if (m_undo.empty()) {
+        return false;
+    }
+    m_redo.push_back(m_work);
+    m_work = m_undo.back();
+    m_undo.pop_back();
+    m_hint.reset();
+    m_hintLevel = HintLevel::None;
+    return true;
+}
+
+bool StepModel::Redo() {
+    if (m_redo.empty()) {
+        return false;
+    }
+    m_undo.push_back(m_work);
+    m_work = m_redo.back();
+    m_redo.pop_back();
+    m_hint.reset();
+    m_hintLevel = HintLevel::None;
+    return true;
+}
+
+void StepModel::Change(const Work& work) {
+    m_undo.push_back(m_work);
+    m_redo.clear();
+    m_work = work;
+    m_hint.reset();
+    m_hintLevel = HintLevel::None;
+}
+
+StepModel::View StepModel::Shown() const {
+    View view;
+    for (int cell = 0; cell < kCells; ++cell) {
+        view.given[cell] = m_givens[cell] != '.';
+    }
+    if (m_selected >= 0) {
+        view.candidates = m_entries[static_cast<std::size_t>(m_selected)].before;
+        view.step = &m_entries[static_cast<std::size_t>(m_selected)].application;
+        return view;
+    }
+    view.candidates = m_work.candidates;
+    view.entered = m_work.entered;
+    for (int cell = 0; cell < kCells; ++cell) {
+        view.wrong[cell] = m_solutions == 1 && m_work.entered[cell] &&
+                           m_work.candidates[cell] != 1U << (m_solution[cell] - '1');
+    }
+    if (m_hint) {
+        view.step = &*m_hint;
+        view.shown = m_hintLevel;
+    }
+    return view;
+}

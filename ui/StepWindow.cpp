@@ -1,0 +1,426 @@
+#include "StepWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QSvgGenerator>
+#include <QVBoxLayout>
+
+#include "GridPainter.h"
+#include "GridView.h"
+#include "WindowSystem.h"
+#include "explanation/Explanation.h"
+#include "explanation/Names.h"
+#include "model/Bits.h"
+
+namespace {
+
+using Novem::GridGeometry::kCells;
+
+// The puzzle files of every program that reads them, one puzzle a line or nine lines of nine.
+const char* const kPuzzleFilter = QT_TRANSLATE_NOOP("StepWindow", "Puzzles (*.txt *.sdk *.ss)");
+
+QString Line(const Novem::Application& application) {
+    std::string line;
+    Novem::Explanation::AppendLine(line, application);
+    line.pop_back();
+    return QString::fromStdString(line);
+}
+
+// The grid the user works on as a line of cells, '.' for an open one.
+QString GridLine(const StepModel::Candidates& candidates) {
+    QString line;
+    for (const unsigned cell : candidates) {
+        line += Novem::Bits::Count(cell) == 1
+                    ? QChar(static_cast<char16_t>(u'1' + Novem::Bits::Lowest(cell)))
+                    : QChar(u'.');
+    }
+    return line;
+}
+
+}  // namespace
+
+StepWindow::StepWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
+    setWindowTitle(tr("Step by Step"));
+    setAcceptDrops(true);
+    CreateLayout();
+    CreateActions();
+    resize(900, 600);
+    Refresh();
+}
+
+void StepWindow::CreateLayout() {
+    m_grid = new GridView(this);
+    connect(m_grid, &GridView::Entered, this, &StepWindow::OnEntered);
+    m_steps = new QListWidget(this);
+    m_steps->setObjectName(QStringLiteral("steps"));
+    m_steps->setAccessibleName(tr("Steps"));
+    m_steps->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    connect(m_steps, &QListWidget::currentRowChanged, this, &StepWindow::OnSelected);
+
+    auto* navigation = new QHBoxLayout;
+    auto* commands = new QHBoxLayout;
+    const auto button = [this](QHBoxLayout* row, const QString& text, auto handler) {
+        auto* pushButton = new QPushButton(text, this);
+        pushButton->setFocusPolicy(Qt::TabFocus);
+        connect(pushButton, &QPushButton::clicked, this, handler);
+        row->addWidget(pushButton);
+        return pushButton;
+    };
+    button(navigation, tr("&First"), [this] {
+        m_model.First();
+        Refresh();
+    });
+    button(navigation, tr("&Previous"), [this] {
+        m_model.Previous();
+        Refresh();
+    });
+    button(navigation, tr("&Next"), [this] {
+        m_model.Next();
+        Refresh();
+    });
+    button(navigation, tr("&Last"), [this] {
+        m_model.Last();
+        Refresh();
+    });
+    button(commands, tr("&Hint"), &StepWindow::OnHint);
+    button(commands, tr("My &Grid"), [this] {
+        m_model.Select(-1);
+        Refresh();
+    });
+    button(commands, tr("Show S&olution"), &StepWindow::OnShowSolution);
+
+    auto* side = new QWidget(this);
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(m_steps);
+    sideLayout->addLayout(navigation);
+    sideLayout->addLayout(commands);
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(m_grid);
+    splitter->addWidget(side);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    setCentralWidget(splitter);
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("status"));
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_busy = new QProgressBar(this);
+    m_busy->setRange(0, 0);
+    m_busy->setMaximumWidth(120);
+    m_busy->setAccessibleName(tr("Working out the steps"));
+    statusBar()->addWidget(m_status, 1);
+    statusBar()->addPermanentWidget(m_busy);
+}
+
+void StepWindow::CreateActions() {
+    const auto add = [this](QMenu* menu, const QString& text, const QList<QKeySequence>& keys,
+                            auto handler) {
+        auto* action = new QAction(text, this);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, handler);
+        if (menu != nullptr) {
+            menu->addAction(action);
+        } else {
+            addAction(action);
+        }
+        return action;
+    };
+    QMenu* puzzle = menuBar()->addMenu(tr("&Puzzle"));
+    add(puzzle, tr("&Open Puzzle..."), {QKeySequence::Open}, &StepWindow::OnOpen);
+    add(puzzle, tr("&Save Puzzle..."), {QKeySequence::Save}, &StepWindow::OnSave);
+    m_previousPuzzle = add(puzzle, tr("P&revious Puzzle"), {QKeySequence(Qt::ALT | Qt::Key_Left)},
+                           [this] { OnOtherPuzzle(-1); });
+    m_nextPuzzle = add(puzzle, tr("Ne&xt Puzzle"), {QKeySequence(Qt::ALT | Qt::Key_Right)},
+                       [this] { OnOtherPuzzle(1); });
+    puzzle->addSeparator();
+    add(puzzle, tr("&Copy Picture"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        &StepWindow::OnCopyPicture);
+    add(puzzle, tr("Save P&icture..."), {}, &StepWindow::OnSavePicture);
+    puzzle->addSeparator();
+    add(puzzle, tr("&Close"), {QKeySequence::Close}, &QWidget::close);
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    m_undo = add(edit, tr("&Undo"), {QKeySequence::Undo}, &StepWindow::OnUndo);
+    m_redo = add(edit, tr("&Redo"), {QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)},
+                 &StepWindow::OnRedo);
+    add(nullptr, QString(), {QKeySequence(Qt::Key_Home)}, [this] {
+        m_model.First();
+        Refresh();
+    });
+    add(nullptr, QString(), {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_PageUp)}, [this] {
+        m_model.Previous();
+        Refresh();
+    });
+    add(nullptr, QString(), {QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_PageDown)}, [this] {
+        m_model.Next();
+        Refresh();
+    });
+    add(nullptr, QString(), {QKeySequence(Qt::Key_End)}, [this] {
+        m_model.Last();
+        Refresh();
+    });
+    add(nullptr, QString(), {QKeySequence(Qt::CTRL | Qt::Key_H)}, &StepWindow::OnHint);
+}
+
+void StepWindow::SetPuzzle(const Novem::PuzzleText::Cells& puzzle) {
+    m_model.SetPuzzle(puzzle);
+    m_steps->clear();
+    m_told.clear();
+    m_solver.Start(
+        puzzle, [this](StepModel::Entry entry) { OnEntry(std::move(entry)); },
+        [this](const Novem::Ladder::Rating& rating, bool solved, int solutions,
+               const Novem::PuzzleText::Cells& solution) {
+            OnFinished(rating, solved, solutions, solution);
+        });
+    Refresh();
+}
+
+bool StepWindow::OpenText(const QString& text) {
+    std::vector<Novem::PuzzleText::Cells> puzzles =
+        Novem::PuzzleText::ParsePuzzles(text.toStdString());
+    if (puzzles.empty()) {
+        return false;
+    }
+    m_puzzles = std::move(puzzles);
+    m_puzzle = 0;
+    SetPuzzle(m_puzzles.front());
+    return true;
+}
+
+void StepWindow::OnEntry(StepModel::Entry entry) {
+    m_steps->addItem(Line(entry.application));
+    m_model.AddEntry(std::move(entry));
+}
+
+void StepWindow::OnFinished(const Novem::Ladder::Rating& rating, bool solved, int solutions,
+                            const Novem::PuzzleText::Cells& solution) {
+    m_model.Finish(rating, solved, solutions, solution);
+    Refresh();
+}
+
+void StepWindow::OnSelected(int row) {
+    if (row != m_model.Selected()) {
+        m_model.Select(row);
+        Refresh();
+    }
+}
+
+void StepWindow::OnEntered(int cell, int digit) {
+    m_model.Select(-1);
+    m_model.Enter(cell, digit);
+    m_told.clear();
+    Refresh();
+}
+
+// Each press tells more of the next step, the last applies it.
+void StepWindow::OnHint() {
+    m_model.Select(-1);
+    const StepModel::HintLevel before = m_model.ShownHint();
+    const std::optional<Novem::Application> applying = m_model.CurrentHint();
+    if (!m_model.Hint()) {
+        m_told = tr("No hint: the ladder has no next step from this grid.");
+    } else if (before == StepModel::HintLevel::Removals) {
+        m_told = tr("Applied: %1").arg(Line(*applying));
+    } else {
+        const Novem::Application& hint = *m_model.CurrentHint();
+        const QString technique =
+            QString::fromUtf8(Novem::Explanation::Technique(hint).data(),
+                              static_cast<qsizetype>(Novem::Explanation::Technique(hint).size()));
+        switch (m_model.ShownHint()) {
+            case StepModel::HintLevel::Technique:
+                m_told = tr("Hint: a %1, where the grid is marked.").arg(technique);
+                break;
+            case StepModel::HintLevel::Cells:
+                m_told = tr("Hint: a %1 on the marked cells.").arg(technique);
+                break;
+            default:
+                m_told = tr("Hint: %1").arg(Line(hint));
+                break;
+        }
+    }
+    Refresh();
+}
+
+void StepWindow::OnShowSolution() {
+    m_model.Select(-1);
+    if (!m_model.Finished()) {
+        m_told = tr("The search is not done yet.");
+    } else if (m_model.ShowSolution()) {
+        m_told = tr("The solution is shown: Undo takes it back.");
+    } else {
+        m_told = m_model.Solutions() == 0
+                     ? tr("The grid has no solution at all, so there is none to show.")
+                     : tr("The grid has more than one solution, so there is no one solution to "
+                          "show.");
+    }
+    Refresh();
+}
+
+void StepWindow::OnUndo() {
+    m_model.Select(-1);
+    m_model.Undo();
+    m_told.clear();
+    Refresh();
+}
+
+void StepWindow::OnRedo() {
+    m_model.Select(-1);
+    m_model.Redo();
+    m_told.clear();
+    Refresh();
+}
+
+void StepWindow::OnOpen() {
+    const QString name = WindowSystem::AskFileToOpen(this, tr("Open Puzzle"), tr(kPuzzleFilter));
+    if (name.isEmpty()) {
+        return;
+    }
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly) || !OpenText(QString::fromUtf8(file.readAll()))) {
+        m_told = tr("%1 holds no puzzle.").arg(name);
+        Refresh();
+    }
+}
+
+void StepWindow::OnSave() {
+    const QString name = WindowSystem::AskFileToSave(this, tr("Save Puzzle"), tr(kPuzzleFilter));
+    if (name.isEmpty()) {
+        return;
+    }
+    QFile file(name);
+    const QByteArray line = GridLine(m_model.Shown().candidates).toLatin1() + '\n';
+    m_told = file.open(QIODevice::WriteOnly) && file.write(line) == line.size() && file.flush()
+                 ? tr("Saved to %1.").arg(name)
+                 : tr("Could not save to %1: %2").arg(name, file.errorString());
+    Refresh();
+}
+
+void StepWindow::OnOtherPuzzle(int offset) {
+    const auto next = static_cast<std::ptrdiff_t>(m_puzzle) + offset;
+    if (next >= 0 && next < static_cast<std::ptrdiff_t>(m_puzzles.size())) {
+        m_puzzle = static_cast<std::size_t>(next);
+        SetPuzzle(m_puzzles[m_puzzle]);
+    }
+}
+
+QImage StepWindow::Picture() const {
+    QImage picture(720, 720, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    GridPainter::Paint(painter, picture.rect(), m_model.Shown());
+    return picture;
+}
+
+void StepWindow::OnCopyPicture() {
+    QApplication::clipboard()->setImage(Picture());
+    m_told = tr("The picture is in the clipboard.");
+    Refresh();
+}
+
+void StepWindow::OnSavePicture() {
+    const QString name = WindowSystem::AskFileToSave(this, tr("Save Picture"),
+                                                     tr("PNG image (*.png);;SVG image (*.svg)"));
+    if (name.isEmpty()) {
+        return;
+    }
+    bool saved = false;
+    if (name.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        QSvgGenerator svg;
+        svg.setFileName(name);
+        svg.setSize(QSize(720, 720));
+        svg.setViewBox(QRect(0, 0, 720, 720));
+        svg.setTitle(windowTitle());
+        QPainter painter;
+        saved = painter.begin(&svg);
+        if (saved) {
+            GridPainter::Paint(painter, QRectF(0, 0, 720, 720), m_model.Shown());
+            saved = painter.end();
+        }
+    } else {
+        saved = Picture().save(name, "PNG");
+    }
+    m_told = saved ? tr("Saved to %1.").arg(name) : tr("Could not save to %1.").arg(name);
+    Refresh();
+}
+
+void StepWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasText()) {
+        event->acceptProposedAction();
+    }
+}
+
+void StepWindow::dropEvent(QDropEvent* event) {
+    const QMimeData* data = event->mimeData();
+    QString text = data->text();
+    if (data->hasUrls() && data->urls().front().isLocalFile()) {
+        QFile file(data->urls().front().toLocalFile());
+        text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    if (OpenText(text)) {
+        event->acceptProposedAction();
+    } else {
+        m_told = tr("What was dropped holds no puzzle.");
+        Refresh();
+    }
+}
+
+void StepWindow::Refresh() {
+    const int selected = m_model.Selected();
+    if (m_steps->currentRow() != selected) {
+        m_steps->setCurrentRow(selected);
+    }
+    if (selected >= 0) {
+        m_steps->scrollToItem(m_steps->item(selected));
+    }
+    m_grid->Show(m_model.Shown());
+    m_undo->setEnabled(m_model.CanUndo());
+    m_redo->setEnabled(m_model.CanRedo());
+    m_previousPuzzle->setEnabled(m_puzzle > 0);
+    m_nextPuzzle->setEnabled(m_puzzle + 1 < m_puzzles.size());
+    m_busy->setVisible(!m_model.Finished());
+    m_status->setText(Status());
+}
+
+QString StepWindow::Status() const {
+    if (!m_told.isEmpty()) {
+        return m_told;
+    }
+    if (!m_model.Finished()) {
+        return tr("Working out the steps...");
+    }
+    const Novem::Ladder::Rating& rating = m_model.Rating();
+    const auto level = static_cast<std::size_t>(rating.level);
+    QString status =
+        tr("%n step(s), level %1: %2", nullptr, static_cast<int>(m_model.Entries().size()))
+            .arg(level)
+            .arg(QCoreApplication::translate(
+                "Ladder", std::string(Novem::Ladder::kLevelNames[level]).c_str()));
+    if (!rating.hardest.empty()) {
+        status += tr(", hardest: %1")
+                      .arg(QString::fromUtf8(rating.hardest.data(),
+                                             static_cast<qsizetype>(rating.hardest.size())));
+    }
+    switch (m_model.Solutions()) {
+        case 0:
+            return status + tr(". No solution at all.");
+        case 1:
+            return status + tr(". Exactly one solution.");
+        default:
+            return status + tr(". More than one solution.");
+    }
+}

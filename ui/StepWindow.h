@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QMainWindow>
+#include <vector>
+
+#include "StepModel.h"
+#include "StepSolver.h"
+
+class GridView;
+class QAction;
+class QDragEnterEvent;
+class QDropEvent;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+
+// "Step by Step": how a puzzle is solved. Its grid shows every open cell's candidates; the list
+// holds every step of the ladder in the words of novem-batch --explain, and a selected step is
+// drawn on the grid as it stood just before it. With no step selected the grid is the user's, to
+// enter digits into and to ask for hints, with undo and redo. Puzzles come from the main dialog,
+// from files of one or many, and from whatever is dropped on the window; the grid goes out as a
+// line of text or as a picture.
+class StepWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit StepWindow(QWidget* parent = nullptr);
+
+    // Starts on the puzzle, working out its steps off the interface's thread.
+    void SetPuzzle(const Novem::PuzzleText::Cells& puzzle);
+
+    // Opens the puzzles of a text: one, or many, from a file's content or a drop.
+    bool OpenText(const QString& text);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateLayout();
+    void OnEntry(StepModel::Entry entry);
+    void OnFinished(const Novem::Ladder::Rating& rating, bool solved, int solutions,
+                    const Novem::PuzzleText::Cells& solution);
+    void OnSelected(int row);
+    void OnEntered(int cell, int digit);
+    void OnHint();
+    void OnShowSolution();
+    void OnUndo();
+    void OnRedo();
+    void OnOpen();
+    void OnSave();
+    void OnOtherPuzzle(int offset);
+    void OnCopyPicture();
+    void OnSavePicture();
+    // The grid, the list's selection, what may be done now and the status line, after a change.
+    void Refresh();
+    QString Status() const;
+    QImage Picture() const;
+
+    StepModel m_model;
+    StepSolver m_solver{this};
+    GridView* m_grid = nullptr;
+    QListWidget* m_steps = nullptr;
+    QLabel* m_status = nullptr;
+    QProgressBar* m_busy = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    QAction* m_previousPuzzle = nullptr;
+    QAction* m_nextPuzzle = nullptr;
+    // The puzzles of the file opened last, and which of them is shown.
+    std::vector<Novem::PuzzleText::Cells> m_puzzles;
+    std::size_t m_puzzle = 0;
+    // What the user was told last, in the status line.
+    QString m_told;
+};
