@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 #include "model/Bits.h"
@@ -42,7 +43,8 @@ void TintRegion(Tints& tints, int region, const QColor& colour) {
     }
 }
 
-Tints TintsOf(const Novem::Application& application, StepModel::HintLevel shown) {
+Tints TintsOf(const Novem::Application& application, StepModel::HintLevel shown,
+              const StepModel::Candidates& candidates) {
     Tints tints;
     if (const auto* applied = std::get_if<Novem::RuleApplication>(&application)) {
         TintRegion(tints, applied->region, kWhereTint);
@@ -91,6 +93,17 @@ Tints TintsOf(const Novem::Application& application, StepModel::HintLevel shown)
     }
     for (const Novem::Ladder::Candidate& node : step.nodes) {
         Tint(tints, node.cell, kPatternTint);
+    }
+    // A fish's corners: where base and cover meet on its digit.
+    for (const int base : step.base) {
+        for (const int cell : Novem::GridGeometry::kCellsOfRegion[base]) {
+            const bool covered = std::any_of(step.cover.begin(), step.cover.end(), [&](int cover) {
+                return (Novem::GridGeometry::kRegionsOfCell[cell] >> cover & 1U) != 0;
+            });
+            if (covered && (candidates[cell] & step.digits) != 0) {
+                Tint(tints, cell, kPatternTint);
+            }
+        }
     }
     for (const int cell : step.fins) {
         Tint(tints, cell, kFinTint);
@@ -213,7 +226,7 @@ void Paint(QPainter& painter, const QRectF& area, const StepModel::View& view, i
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(grid, Qt::white);
     const bool shown = view.step != nullptr && view.shown != StepModel::HintLevel::None;
-    const Tints tints = shown ? TintsOf(*view.step, view.shown) : Tints();
+    const Tints tints = shown ? TintsOf(*view.step, view.shown, view.candidates) : Tints();
     const Effects effects =
         shown && view.shown == StepModel::HintLevel::Removals ? EffectsOf(*view.step) : Effects();
     for (int cell = 0; cell < kCells; ++cell) {

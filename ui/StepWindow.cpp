@@ -59,7 +59,7 @@ StepWindow::StepWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     setAcceptDrops(true);
     CreateLayout();
     CreateActions();
-    resize(900, 600);
+    resize(1180, 660);
     Refresh();
 }
 

@@ -582,16 +582,21 @@ void DialogTest::everySolveTextIsTranslatedInEveryLanguage() {
     const QStringList files =
         QDir(Translations::Directory()).entryList({QStringLiteral("novem-solver_*.qm")});
     QCOMPARE(files.size(), 2);
-    std::vector<std::string_view> texts(std::begin(Novem::SolveTexts::kAll),
-                                        std::end(Novem::SolveTexts::kAll));
+    std::vector<std::pair<const char*, std::string_view>> texts;
+    for (const std::string_view text : Novem::SolveTexts::kAll) {
+        texts.emplace_back("SolveCommand", text);
+    }
     for (const Novem::CounterLabel& label : Novem::kCounterLabels) {
-        texts.push_back(label.text);
+        texts.emplace_back("SolveCommand", label.text);
+    }
+    for (const std::string_view level : Novem::Ladder::kLevelNames) {
+        texts.emplace_back("Ladder", level);
     }
     for (const QString& file : files) {
         QTranslator translator;
         QVERIFY(translator.load(file, Translations::Directory()));
-        for (const std::string_view text : texts) {
-            QVERIFY2(!translator.translate("SolveCommand", std::string(text).c_str()).isEmpty(),
+        for (const auto& [context, text] : texts) {
+            QVERIFY2(!translator.translate(context, std::string(text).c_str()).isEmpty(),
                      qPrintable(file + ": " + QString::fromUtf8(text.data(), text.size())));
         }
     }

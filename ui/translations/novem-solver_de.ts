@@ -92,6 +92,92 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <source>Show S&amp;olution</source>
         <translation>&amp;Lösung zeigen</translation>
     </message>
+    <message>
+        <source>%1 cells: a puzzle has 81.</source>
+        <translation>%1 Felder: Ein Rätsel hat 81.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no cell: cells are 1 to 9, and 0 or . for an empty one.</source>
+        <translation>„%1“ ist kein Feld: Felder sind 1 bis 9, und 0 oder . für ein leeres.</translation>
+    </message>
+    <message>
+        <source>%1 lines: a puzzle is one line of 81 cells, or 9 lines of 9.</source>
+        <translation>%1 Zeilen: Ein Rätsel ist eine Zeile mit 81 Feldern oder 9 Zeilen mit 9.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 cells: each of the 9 lines has 9.</source>
+        <translation>Zeile %1 hat %2 Felder: Jede der 9 Zeilen hat 9.</translation>
+    </message>
+    <message>
+        <source>S&amp;tep by Step</source>
+        <translation>Schri&amp;tt für Schritt</translation>
+    </message>
+</context>
+<context>
+    <name>GridView</name>
+    <message>
+        <source>candidates %1</source>
+        <translation>Kandidaten %1</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Raster</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+</context>
+<context>
+    <name>Ladder</name>
+    <message>
+        <source>singles only</source>
+        <translation>nur Singles</translation>
+    </message>
+    <message>
+        <source>needs locked candidates</source>
+        <translation>braucht Block-Linien-Interaktion</translation>
+    </message>
+    <message>
+        <source>needs subsets</source>
+        <translation>braucht Paare, Tripel und Quadrupel</translation>
+    </message>
+    <message>
+        <source>needs fish</source>
+        <translation>braucht Fische</translation>
+    </message>
+    <message>
+        <source>needs single-digit patterns</source>
+        <translation>braucht Einzelziffer-Muster</translation>
+    </message>
+    <message>
+        <source>needs wings</source>
+        <translation>braucht Wings</translation>
+    </message>
+    <message>
+        <source>needs colouring</source>
+        <translation>braucht Färbung</translation>
+    </message>
+    <message>
+        <source>needs chains</source>
+        <translation>braucht Ketten</translation>
+    </message>
+    <message>
+        <source>needs finned fish</source>
+        <translation>braucht Fische mit Flossen</translation>
+    </message>
+    <message>
+        <source>needs almost-locked sets</source>
+        <translation>braucht fast gesperrte Mengen</translation>
+    </message>
+    <message>
+        <source>needs forcing chains</source>
+        <translation>braucht erzwingende Ketten</translation>
+    </message>
+    <message>
+        <source>beyond these techniques</source>
+        <translation>jenseits dieser Techniken</translation>
+    </message>
 </context>
 <context>
     <name>SolveCommand</name>
@@ -158,6 +244,200 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>The grid has more than one solution, so there is no one solution to show.</source>
         <translation>Das Rätsel hat mehr als eine Lösung, also gibt es nicht die eine Lösung zu zeigen.</translation>
+    </message>
+</context>
+<context>
+    <name>StepWindow</name>
+    <message>
+        <source>Puzzles (*.txt *.sdk *.ss)</source>
+        <translation>Rätsel (*.txt *.sdk *.ss)</translation>
+    </message>
+    <message>
+        <source>Step by Step</source>
+        <translation>Schritt für Schritt</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>&amp;First</source>
+        <translation>&amp;Erster</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Voriger</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Nächster</translation>
+    </message>
+    <message>
+        <source>&amp;Last</source>
+        <translation>&amp;Letzter</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>My &amp;Grid</source>
+        <translation>Mein &amp;Raster</translation>
+    </message>
+    <message>
+        <source>Show S&amp;olution</source>
+        <translation>&amp;Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>Working out the steps</source>
+        <translation>Schritte werden ermittelt</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzle</source>
+        <translation>&amp;Rätsel</translation>
+    </message>
+    <message>
+        <source>&amp;Open Puzzle...</source>
+        <translation>Rätsel ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Puzzle...</source>
+        <translation>Rätsel &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>P&amp;revious Puzzle</source>
+        <translation>V&amp;origes Rätsel</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Puzzle</source>
+        <translation>Nä&amp;chstes Rätsel</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Save P&amp;icture...</source>
+        <translation>B&amp;ild speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>No hint: the ladder has no next step from this grid.</source>
+        <translation>Kein Tipp: Die Leiter hat von diesem Raster aus keinen nächsten Schritt.</translation>
+    </message>
+    <message>
+        <source>Applied: %1</source>
+        <translation>Angewandt: %1</translation>
+    </message>
+    <message>
+        <source>Hint: a %1, where the grid is marked.</source>
+        <translation>Tipp: ein %1, wo das Raster markiert ist.</translation>
+    </message>
+    <message>
+        <source>Hint: a %1 on the marked cells.</source>
+        <translation>Tipp: ein %1 auf den markierten Feldern.</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Tipp: %1</translation>
+    </message>
+    <message>
+        <source>The search is not done yet.</source>
+        <translation>Die Suche ist noch nicht fertig.</translation>
+    </message>
+    <message>
+        <source>The solution is shown: Undo takes it back.</source>
+        <translation>Die Lösung wird gezeigt: Rückgängig nimmt sie zurück.</translation>
+    </message>
+    <message>
+        <source>The grid has no solution at all, so there is none to show.</source>
+        <translation>Das Rätsel hat überhaupt keine Lösung, also gibt es keine zu zeigen.</translation>
+    </message>
+    <message>
+        <source>The grid has more than one solution, so there is no one solution to show.</source>
+        <translation>Das Rätsel hat mehr als eine Lösung, also gibt es nicht die eine Lösung zu zeigen.</translation>
+    </message>
+    <message>
+        <source>Open Puzzle</source>
+        <translation>Rätsel öffnen</translation>
+    </message>
+    <message>
+        <source>%1 holds no puzzle.</source>
+        <translation>%1 enthält kein Rätsel.</translation>
+    </message>
+    <message>
+        <source>Save Puzzle</source>
+        <translation>Rätsel speichern</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>In %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Could not save to %1: %2</source>
+        <translation>Konnte nicht in %1 speichern: %2</translation>
+    </message>
+    <message>
+        <source>The picture is in the clipboard.</source>
+        <translation>Das Bild ist in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Could not save to %1.</source>
+        <translation>Konnte nicht in %1 speichern.</translation>
+    </message>
+    <message>
+        <source>What was dropped holds no puzzle.</source>
+        <translation>Was abgelegt wurde, enthält kein Rätsel.</translation>
+    </message>
+    <message>
+        <source>Working out the steps...</source>
+        <translation>Die Schritte werden ermittelt...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n step(s), level %1: %2</source>
+        <translation>
+            <numerusform>%n Schritt, Stufe %1: %2</numerusform>
+            <numerusform>%n Schritte, Stufe %1: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, hardest: %1</source>
+        <translation>, am schwersten: %1</translation>
+    </message>
+    <message>
+        <source>. No solution at all.</source>
+        <translation>. Überhaupt keine Lösung.</translation>
+    </message>
+    <message>
+        <source>. Exactly one solution.</source>
+        <translation>. Genau eine Lösung.</translation>
+    </message>
+    <message>
+        <source>. More than one solution.</source>
+        <translation>. Mehr als eine Lösung.</translation>
     </message>
 </context>
 </TS>

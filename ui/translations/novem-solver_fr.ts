@@ -92,6 +92,92 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <source>Show S&amp;olution</source>
         <translation>Afficher la s&amp;olution</translation>
     </message>
+    <message>
+        <source>%1 cells: a puzzle has 81.</source>
+        <translation>%1 cases : une grille en a 81.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no cell: cells are 1 to 9, and 0 or . for an empty one.</source>
+        <translation>« %1 » n’est pas une case : les cases sont 1 à 9, et 0 ou . pour une case vide.</translation>
+    </message>
+    <message>
+        <source>%1 lines: a puzzle is one line of 81 cells, or 9 lines of 9.</source>
+        <translation>%1 lignes : une grille est une ligne de 81 cases, ou 9 lignes de 9.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 cells: each of the 9 lines has 9.</source>
+        <translation>La ligne %1 a %2 cases : chacune des 9 lignes en a 9.</translation>
+    </message>
+    <message>
+        <source>S&amp;tep by Step</source>
+        <translation>Pas à pa&amp;s</translation>
+    </message>
+</context>
+<context>
+    <name>GridView</name>
+    <message>
+        <source>candidates %1</source>
+        <translation>candidats %1</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Ligne %1, colonne %2</translation>
+    </message>
+</context>
+<context>
+    <name>Ladder</name>
+    <message>
+        <source>singles only</source>
+        <translation>singletons seulement</translation>
+    </message>
+    <message>
+        <source>needs locked candidates</source>
+        <translation>demande des candidats verrouillés</translation>
+    </message>
+    <message>
+        <source>needs subsets</source>
+        <translation>demande des sous-ensembles</translation>
+    </message>
+    <message>
+        <source>needs fish</source>
+        <translation>demande des poissons</translation>
+    </message>
+    <message>
+        <source>needs single-digit patterns</source>
+        <translation>demande des motifs à un chiffre</translation>
+    </message>
+    <message>
+        <source>needs wings</source>
+        <translation>demande des ailes</translation>
+    </message>
+    <message>
+        <source>needs colouring</source>
+        <translation>demande du coloriage</translation>
+    </message>
+    <message>
+        <source>needs chains</source>
+        <translation>demande des chaînes</translation>
+    </message>
+    <message>
+        <source>needs finned fish</source>
+        <translation>demande des poissons à nageoires</translation>
+    </message>
+    <message>
+        <source>needs almost-locked sets</source>
+        <translation>demande des ensembles presque verrouillés</translation>
+    </message>
+    <message>
+        <source>needs forcing chains</source>
+        <translation>demande des chaînes forcées</translation>
+    </message>
+    <message>
+        <source>beyond these techniques</source>
+        <translation>au-delà de ces techniques</translation>
+    </message>
 </context>
 <context>
     <name>SolveCommand</name>
@@ -137,19 +223,146 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     </message>
     <message>
         <source>The grid has no solution at all: its digits contradict each other.</source>
-        <translation>La grille n’a aucune solution : ses chiffres se contredisent.</translation>
+        <translation>La grille n’a aucune solution&#xa0;: ses chiffres se contredisent.</translation>
     </message>
     <message>
         <source>The grid has exactly one solution, but the rules leave %1 cells open. &quot;Show Solution&quot; in the menu fills them in.</source>
-        <translation>La grille a exactement une solution, mais les règles laissent %1 cases ouvertes. « Afficher la solution » dans le menu les remplit.</translation>
+        <translation>La grille a exactement une solution, mais les règles laissent %1 cases ouvertes. «&#xa0;Afficher la solution&#xa0;» dans le menu les remplit.</translation>
     </message>
     <message>
         <source>The grid has more than one solution, so no reasoning can decide it: it is not a proper puzzle.</source>
-        <translation>La grille a plus d’une solution : aucun raisonnement ne peut la trancher, ce n’est pas une vraie grille.</translation>
+        <translation>La grille a plus d’une solution&#xa0;: aucun raisonnement ne peut la trancher, ce n’est pas une vraie grille.</translation>
     </message>
     <message>
         <source>Show Solution</source>
         <translation>Afficher la solution</translation>
+    </message>
+    <message>
+        <source>The grid has no solution at all, so there is none to show.</source>
+        <translation>La grille n’a aucune solution&#xa0;: il n’y en a donc aucune à afficher.</translation>
+    </message>
+    <message>
+        <source>The grid has more than one solution, so there is no one solution to show.</source>
+        <translation>La grille a plus d’une solution&#xa0;: il n’y en a donc pas une seule à afficher.</translation>
+    </message>
+</context>
+<context>
+    <name>StepWindow</name>
+    <message>
+        <source>Puzzles (*.txt *.sdk *.ss)</source>
+        <translation>Grilles (*.txt *.sdk *.ss)</translation>
+    </message>
+    <message>
+        <source>Step by Step</source>
+        <translation>Pas à pas</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Étapes</translation>
+    </message>
+    <message>
+        <source>&amp;First</source>
+        <translation>&amp;Première</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>P&amp;récédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Last</source>
+        <translation>&amp;Dernière</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>My &amp;Grid</source>
+        <translation>Ma &amp;grille</translation>
+    </message>
+    <message>
+        <source>Show S&amp;olution</source>
+        <translation>Afficher la s&amp;olution</translation>
+    </message>
+    <message>
+        <source>Working out the steps</source>
+        <translation>Calcul des étapes</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzle</source>
+        <translation>&amp;Grille</translation>
+    </message>
+    <message>
+        <source>&amp;Open Puzzle...</source>
+        <translation>&amp;Ouvrir une grille...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Puzzle...</source>
+        <translation>&amp;Enregistrer la grille...</translation>
+    </message>
+    <message>
+        <source>P&amp;revious Puzzle</source>
+        <translation>Grille p&amp;récédente</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Puzzle</source>
+        <translation>Grille su&amp;ivante</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copier l’image</translation>
+    </message>
+    <message>
+        <source>Save P&amp;icture...</source>
+        <translation>Enregistrer l’i&amp;mage...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>No hint: the ladder has no next step from this grid.</source>
+        <translation>Pas d’indice : l’échelle n’a pas d’étape suivante depuis cette grille.</translation>
+    </message>
+    <message>
+        <source>Applied: %1</source>
+        <translation>Appliqué : %1</translation>
+    </message>
+    <message>
+        <source>Hint: a %1, where the grid is marked.</source>
+        <translation>Indice : un %1, là où la grille est marquée.</translation>
+    </message>
+    <message>
+        <source>Hint: a %1 on the marked cells.</source>
+        <translation>Indice : un %1 sur les cases marquées.</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Indice : %1</translation>
+    </message>
+    <message>
+        <source>The search is not done yet.</source>
+        <translation>La recherche n’est pas encore terminée.</translation>
+    </message>
+    <message>
+        <source>The solution is shown: Undo takes it back.</source>
+        <translation>La solution est affichée : Annuler la retire.</translation>
     </message>
     <message>
         <source>The grid has no solution at all, so there is none to show.</source>
@@ -158,6 +371,73 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source>The grid has more than one solution, so there is no one solution to show.</source>
         <translation>La grille a plus d’une solution : il n’y en a donc pas une seule à afficher.</translation>
+    </message>
+    <message>
+        <source>Open Puzzle</source>
+        <translation>Ouvrir une grille</translation>
+    </message>
+    <message>
+        <source>%1 holds no puzzle.</source>
+        <translation>%1 ne contient aucune grille.</translation>
+    </message>
+    <message>
+        <source>Save Puzzle</source>
+        <translation>Enregistrer la grille</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Could not save to %1: %2</source>
+        <translation>Impossible d’enregistrer dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The picture is in the clipboard.</source>
+        <translation>L’image est dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer l’image</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>Image PNG (*.png);;Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Could not save to %1.</source>
+        <translation>Impossible d’enregistrer dans %1.</translation>
+    </message>
+    <message>
+        <source>What was dropped holds no puzzle.</source>
+        <translation>Ce qui a été déposé ne contient aucune grille.</translation>
+    </message>
+    <message>
+        <source>Working out the steps...</source>
+        <translation>Calcul des étapes...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n step(s), level %1: %2</source>
+        <translation>
+            <numerusform>%n étape, niveau %1 : %2</numerusform>
+            <numerusform>%n étapes, niveau %1 : %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, hardest: %1</source>
+        <translation>, la plus difficile : %1</translation>
+    </message>
+    <message>
+        <source>. No solution at all.</source>
+        <translation>. Aucune solution.</translation>
+    </message>
+    <message>
+        <source>. Exactly one solution.</source>
+        <translation>. Exactement une solution.</translation>
+    </message>
+    <message>
+        <source>. More than one solution.</source>
+        <translation>. Plus d’une solution.</translation>
     </message>
 </context>
 </TS>
