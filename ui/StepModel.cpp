@@ -213,32 +213,31 @@ bool StepModel::ShowSolution() {
 }
 
 bool StepModel::Undo() {
-    if (m_undo.empty()) {
-        return false;
-    }
-    m_redo.push_back(m_work);
-    m_work = m_undo.back();
-    m_undo.pop_back();
-    m_hint.reset();
-    m_hintLevel = HintLevel::None;
-    return true;
+    return Restore(m_undo, m_redo);
 }
 
 bool StepModel::Redo() {
-    if (m_redo.empty()) {
+    return Restore(m_redo, m_undo);
+}
+
+bool StepModel::Restore(std::vector<Work>& from, std::vector<Work>& to) {
+    if (from.empty()) {
         return false;
     }
-    m_undo.push_back(m_work);
-    m_work = m_redo.back();
-    m_redo.pop_back();
-    m_hint.reset();
-    m_hintLevel = HintLevel::None;
+    to.push_back(m_work);
+    Replace(from.back());
+    from.pop_back();
     return true;
 }
 
 void StepModel::Change(const Work& work) {
     m_undo.push_back(m_work);
     m_redo.clear();
+    Replace(work);
+}
+
+// Any change to the user's grid makes an earlier hint stale.
+void StepModel::Replace(const Work& work) {
     m_work = work;
     m_hint.reset();
     m_hintLevel = HintLevel::None;

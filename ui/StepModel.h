@@ -90,6 +90,8 @@ private:
     };
 
     void Change(const Work& work);
+    void Replace(const Work& work);
+    bool Restore(std::vector<Work>& from, std::vector<Work>& to);
 
     Novem::PuzzleText::Cells m_givens{};
     std::vector<Entry> m_entries;
