@@ -106,24 +106,19 @@ inline constexpr std::array<std::string_view, kFamilies> kFamilyNames = {
     "fish", "single-digit", "wings", "colouring", "chains", "finned-fish", "als", "forcing"};
 
 // A puzzle's difficulty: the hardest thing its solution needed, in the ladder's order. The two
-// rules make the first three levels: singles, pointing and claiming, and subsets.
+// rules make the first three levels: singles, pointing and claiming, and subsets; each family
+// then makes one (LevelOf), and the last is for puzzles the ladder leaves open.
 enum class Level {
     SinglesOnly,
     LockedCandidates,
     Subsets,
-    Fish,
-    SingleDigit,
-    Wings,
-    Colouring,
-    Chains,
-    FinnedFish,
-    AlmostLockedSets,
-    ForcingChains,
-    Beyond,
+    Beyond = Subsets + kFamilies + 1,
 };
 
+inline constexpr int kLevels = static_cast<int>(Level::Beyond) + 1;
+
 // The desktop shows them in the user's language.
-inline constexpr std::array<std::string_view, 12> kLevelNames = {
+inline constexpr std::array<std::string_view, kLevels> kLevelNames = {
     Translatable("Ladder", "singles only"),
     Translatable("Ladder", "needs locked candidates"),
     Translatable("Ladder", "needs subsets"),
@@ -138,7 +133,7 @@ inline constexpr std::array<std::string_view, 12> kLevelNames = {
     Translatable("Ladder", "beyond these techniques")};
 
 constexpr Level LevelOf(Family family) {
-    return static_cast<Level>(static_cast<int>(Level::Fish) + static_cast<int>(family));
+    return static_cast<Level>(static_cast<int>(Level::Subsets) + 1 + static_cast<int>(family));
 }
 
 }  // namespace Novem::Ladder

@@ -11,10 +11,13 @@
 // row and block: a permutation of three. The same holds of the columns and blocks of a stack.
 namespace Novem::Search::Tables {
 
+// Every set of nine bits: a row's cells in a band, or a band's 3x3 matrix of triads.
+inline constexpr unsigned kNineBitSets = 1U << GridGeometry::kSize;
+
 // For the nine bits of one row of a band, which of its three triads hold any.
-inline constexpr std::array<std::uint8_t, 512> kTriadsOfRow = [] {
-    std::array<std::uint8_t, 512> triads{};
-    for (unsigned row = 0; row < 512; ++row) {
+inline constexpr std::array<std::uint8_t, kNineBitSets> kTriadsOfRow = [] {
+    std::array<std::uint8_t, kNineBitSets> triads{};
+    for (unsigned row = 0; row < kNineBitSets; ++row) {
         for (unsigned triad = 0; triad < 3; ++triad) {
             triads[row] |= static_cast<std::uint8_t>(((row >> (3 * triad) & 7U) != 0) << triad);
         }
@@ -25,11 +28,11 @@ inline constexpr std::array<std::uint8_t, 512> kTriadsOfRow = [] {
 // For a 3x3 matrix of triads that may hold a digit, bit 3 * line + block, the triads that lie on
 // a permutation inside it: those where the digit can still be. 0 when there is no permutation,
 // a contradiction.
-inline constexpr std::array<std::uint16_t, 512> kOnPermutation = [] {
+inline constexpr std::array<std::uint16_t, kNineBitSets> kOnPermutation = [] {
     constexpr int kPermutations[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2},
                                          {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
-    std::array<std::uint16_t, 512> allowed{};
-    for (unsigned matrix = 0; matrix < 512; ++matrix) {
+    std::array<std::uint16_t, kNineBitSets> allowed{};
+    for (unsigned matrix = 0; matrix < kNineBitSets; ++matrix) {
         for (const auto& permutation : kPermutations) {
             unsigned triads = 0;
             for (int line = 0; line < 3; ++line) {
@@ -44,9 +47,9 @@ inline constexpr std::array<std::uint16_t, 512> kOnPermutation = [] {
 }();
 
 // The cells of a band's triads, bit 3 * row + block of the matrix.
-inline constexpr std::array<Band, 512> kCellsOfBandTriads = [] {
-    std::array<Band, 512> cells{};
-    for (unsigned matrix = 0; matrix < 512; ++matrix) {
+inline constexpr std::array<Band, kNineBitSets> kCellsOfBandTriads = [] {
+    std::array<Band, kNineBitSets> cells{};
+    for (unsigned matrix = 0; matrix < kNineBitSets; ++matrix) {
         for (unsigned triad = 0; triad < 9; ++triad) {
             if ((matrix >> triad & 1U) != 0) {
                 cells[matrix] |= Band{7} << (9 * (triad / 3) + 3 * (triad % 3));
