@@ -132,6 +132,8 @@ void DrawLinks(QPainter& painter, const QRectF& grid, const Novem::Ladder::Step&
         QPen pen(kLinkColour, std::max<qreal>(1.5, grid.width() / 300));
         pen.setStyle(step.links[link] == Novem::Ladder::Link::Strong ? Qt::SolidLine
                                                                      : Qt::DashLine);
+        // Square caps would close most of a thin dash's gaps.
+        pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
         painter.drawLine(a, b);
     }
