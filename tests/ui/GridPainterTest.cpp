@@ -163,7 +163,7 @@ TEST_F(GridPainterTest, DrawsAStepAsFarAsItIsTold) {
         Draw();
         const bool cells = level != HintLevel::Technique;
         const bool removals = level == HintLevel::Removals;
-        EXPECT_EQ(At(Cell(first).topLeft() + QPointF(3, 3)) != Qt::white, cells);
+        EXPECT_EQ(At(Cell(first).bottomLeft() + QPointF(3, -3)) != Qt::white, cells);
         const QPointF a = Candidate(first, 0).center();
         const QPointF b = Candidate(second, 0).center();
         const QPointF c = Candidate(third, 0).center();
