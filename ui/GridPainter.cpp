@@ -116,12 +116,6 @@ Tints TintsOf(const Novem::Application& application, StepModel::HintLevel shown,
     return tints;
 }
 
-// Where a candidate's small digit stands in its cell.
-QRectF CandidateRect(const QRectF& cell, int digit) {
-    const qreal third = cell.width() / 3;
-    return {cell.left() + third * (digit % 3), cell.top() + third * (digit / 3), third, third};
-}
-
 void DrawLinks(QPainter& painter, const QRectF& grid, const Novem::Ladder::Step& step) {
     const std::size_t links = step.links.size();
     for (std::size_t link = 0; link < links; ++link) {
@@ -220,6 +214,11 @@ QRectF CellRect(const QRectF& grid, int cell) {
     const qreal size = grid.width() / kSize;
     return {grid.left() + size * Novem::GridGeometry::ColumnOf(cell),
             grid.top() + size * Novem::GridGeometry::RowOf(cell), size, size};
+}
+
+QRectF CandidateRect(const QRectF& cell, int digit) {
+    const qreal third = cell.width() / 3;
+    return {cell.left() + third * (digit % 3), cell.top() + third * (digit / 3), third, third};
 }
 
 void Paint(QPainter& painter, const QRectF& area, const StepModel::View& view, int focused) {

@@ -16,6 +16,8 @@ namespace GridPainter {
 // The largest square grid centred in `area`.
 QRectF GridRect(const QRectF& area);
 QRectF CellRect(const QRectF& grid, int cell);
+// Where a candidate's small digit stands in its cell, digit 0 to 8 for 1 to 9.
+QRectF CandidateRect(const QRectF& cell, int digit);
 
 // `focused` is drawn with a frame, -1 for none.
 void Paint(QPainter& painter, const QRectF& area, const StepModel::View& view, int focused = -1);

@@ -54,11 +54,8 @@ protected:
 
     QRectF Cell(int cell) const { return GridPainter::CellRect(m_grid, cell); }
 
-    // The small square of a candidate, digit 0 to 8, in its cell.
     QRectF Candidate(int cell, int digit) const {
-        const QRectF at = Cell(cell);
-        const qreal third = at.width() / 3;
-        return {at.left() + third * (digit % 3), at.top() + third * (digit / 3), third, third};
+        return GridPainter::CandidateRect(Cell(cell), digit);
     }
 
     bool Holds(const QRectF& area, const Ink& ink) const {
