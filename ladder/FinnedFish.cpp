@@ -72,19 +72,10 @@ std::optional<Step> WithFinsIn(const Board& board, int digit, int size,
         if (!everyLine || removed.Empty()) {
             continue;
         }
-        Step step{sashimi ? kSashimiBySize[size - 2] : kFinnedBySize[size - 2]};
-        step.digits = 1U << digit;
-        for (const int line : Bits::Indices(base)) {
-            step.base.push_back(lines.firstBase + line);
-        }
-        for (const int line : Bits::Indices(cover)) {
-            step.cover.push_back(lines.firstCover + line);
-        }
+        Step step = FishLines::StepOf(sashimi ? kSashimiBySize[size - 2] : kFinnedBySize[size - 2],
+                                      digit, lines, base, cover, removed);
         for (const int cell : fins) {
             step.fins.push_back(cell);
-        }
-        for (const int cell : removed) {
-            step.removals.push_back({cell, 1U << digit});
         }
         return step;
     }

@@ -30,18 +30,7 @@ std::optional<Step> FindOf(const Board& board, int digit, int size, bool rowsAsB
         if (cells.Empty()) {
             return false;
         }
-        Step step{kBySize[size - 2]};
-        step.digits = 1U << digit;
-        for (const int line : Bits::Indices(base)) {
-            step.base.push_back(lines.firstBase + line);
-        }
-        for (const int line : Bits::Indices(cover)) {
-            step.cover.push_back(lines.firstCover + line);
-        }
-        for (const int cell : cells) {
-            step.removals.push_back({cell, 1U << digit});
-        }
-        found = std::move(step);
+        found = FishLines::StepOf(kBySize[size - 2], digit, lines, base, cover, cells);
         return true;
     });
     return found;

@@ -3,10 +3,11 @@
 #include <array>
 
 #include "Board.h"
+#include "Step.h"
 #include "model/GridGeometry.h"
 
 // What the fish of both families share: a digit's positions in the lines of one kind, rows or
-// columns, that serve as the base, and the combinations of such lines.
+// columns, that serve as the base, the combinations of such lines, and the step a fish makes.
 namespace Novem::Ladder::FishLines {
 
 struct Lines {
@@ -53,6 +54,24 @@ inline CellMask CellsOfLines(int first, unsigned lines) {
         cells |= kRegionCells[first + line];
     }
     return cells;
+}
+
+// A fish's step: its digit, its base and cover lines in ascending order, and the digit removed
+// from `removed`.
+inline Step StepOf(Technique technique, int digit, const Lines& lines, unsigned base,
+                   unsigned cover, const CellMask& removed) {
+    Step step{technique};
+    step.digits = 1U << digit;
+    for (const int line : Bits::Indices(base)) {
+        step.base.push_back(lines.firstBase + line);
+    }
+    for (const int line : Bits::Indices(cover)) {
+        step.cover.push_back(lines.firstCover + line);
+    }
+    for (const int cell : removed) {
+        step.removals.push_back({cell, 1U << digit});
+    }
+    return step;
 }
 
 }  // namespace Novem::Ladder::FishLines
