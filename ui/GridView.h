@@ -16,7 +16,6 @@ public:
     explicit GridView(QWidget* parent = nullptr);
 
     void Show(const StepModel::View& view);
-    int FocusedCell() const { return m_focused; }
 
 signals:
     void Entered(int cell, int digit);
