@@ -106,6 +106,7 @@ void Solve(const BatchOptions& options, const Streams& streams, const InputNames
         SolveChunk(chunk, solver, options, names, output);
     };
     const PuzzleSolver::Wanted wanted{.explanation = options.explain,
+                                      .largestSubset = options.summary,
                                       .solutions = options.solutions,
                                       .techniques = options.techniques};
     const unsigned workers = WorkerCount(options.jobs);

@@ -2,6 +2,7 @@
 
 #include "explanation/Explanation.h"
 #include "explanation/Names.h"
+#include "ladder/RuleNames.h"
 #include "model/Bits.h"
 #include "model/GridGeometry.h"
 
@@ -60,7 +61,7 @@ void AppendRemoved(std::string& out, std::span<const CellRemoval> removals) {
 }
 
 void AppendRule(std::string& out, const RuleApplication& applied) {
-    const Explanation::Subject subject = Explanation::SubjectOf(applied);
+    const Ladder::RuleNames::Subject subject = Ladder::RuleNames::SubjectOf(applied);
     out += "{\"step\": " + std::to_string(applied.step) + ", \"technique\": \"";
     out += Explanation::Technique(applied);
     out += "\", \"region\": \"" + Names::Region(applied.region) + "\"";

@@ -23,6 +23,9 @@ struct PuzzleResult {
     std::int32_t steps = 0;
     std::uint32_t notifications = 0;
     RuleCounters counters;
+    // The most open cells one of the two rules' applications needed, as its name tells: 1 for
+    // singles to 4 for quads, 0 for none or when not asked for.
+    int largestSubset = 0;
     // Filled only when the solver explains.
     std::vector<Application> explanation;
     // Counted only when asked for: 0, 1, or 2 for two or more; -1 when not counted.

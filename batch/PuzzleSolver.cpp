@@ -1,6 +1,9 @@
 #include "PuzzleSolver.h"
 
+#include <algorithm>
+
 #include "ladder/LadderSolver.h"
+#include "ladder/RuleNames.h"
 #include "model/GridUpdateListener.h"
 #include "model/Grid_9x9.h"
 #include "run/RunLog.h"
@@ -28,6 +31,7 @@ public:
         m_log = log;
         m_result.notifications = 0;
         m_result.explanation.clear();
+        m_result.largestSubset = 0;
         if (m_ladder) {
             m_result.solved = m_ladder->Solve(m_grid);
             m_result.steps = m_ladder->GetSteps();
@@ -68,7 +72,16 @@ private:
     }
 
     void OnRuleApplication(const RuleApplication& application) override {
-        m_result.explanation.emplace_back(application);
+        const Ladder::RuleNames::Subject subject = Ladder::RuleNames::SubjectOf(application);
+        const bool subset = subject.kind != Ladder::RuleNames::Kind::Pointing &&
+                            subject.kind != Ladder::RuleNames::Kind::Claiming;
+        // A subset larger than a quad takes a contradicted region: it counts as a quad.
+        constexpr int kQuad = 4;
+        m_result.largestSubset =
+            std::max(m_result.largestSubset, subset ? std::min(subject.size, kQuad) : 0);
+        if (m_wanted.explanation) {
+            m_result.explanation.emplace_back(application);
+        }
     }
 
     void OnStep(const Ladder::Step& step) override { m_result.explanation.emplace_back(step); }
@@ -76,7 +89,7 @@ private:
     template <typename Solver>
     void Listen(Solver& solver) {
         solver.AddListener(this);
-        if (m_wanted.explanation) {
+        if (m_wanted.explanation || m_wanted.largestSubset) {
             solver.SetRuleApplicationListener(this);
         }
     }

@@ -17,6 +17,8 @@ public:
     // What a solve finds out beyond the rules' result and counters.
     struct Wanted {
         bool explanation = false;
+        // The largest subset the rules' applications needed.
+        bool largestSubset = false;
         // How many solutions the grid has, by a search from what the rules left.
         bool solutions = false;
         // The ladder's families to climb where the rules stall; none for the rules alone.

@@ -5,8 +5,11 @@
 
 #include "ExplanationJson.h"
 #include "Utf8.h"
+#include "ladder/Difficulty.h"
 
 namespace Novem::Batch::Report {
+
+namespace Difficulty = Ladder::Difficulty;
 
 void AppendPlain(std::string& out, const PuzzleResult& result) {
     out += result.result;
@@ -15,6 +18,8 @@ void AppendPlain(std::string& out, const PuzzleResult& result) {
         std::string hardest(result.rating->hardest.empty() ? "none" : result.rating->hardest);
         std::replace(hardest.begin(), hardest.end(), ' ', '-');
         out += ' ' + std::to_string(static_cast<int>(result.rating->level)) + ' ' + hardest;
+        out += ' ' + Difficulty::Text(result.rating->er) + '/' +
+               Difficulty::Text(result.rating->ep) + '/' + Difficulty::Text(result.rating->ed);
     }
     if (result.solutions >= 0) {
         out += ' ';
@@ -73,6 +78,9 @@ void AppendJson(std::string& out, std::string_view file, std::uint64_t line,
         out += "\", \"hardest\": ";
         out += result.rating->hardest.empty() ? "null"
                                               : "\"" + std::string(result.rating->hardest) + "\"";
+        out += ", \"er\": " + Difficulty::Text(result.rating->er);
+        out += ", \"ep\": " + Difficulty::Text(result.rating->ep);
+        out += ", \"ed\": " + Difficulty::Text(result.rating->ed);
     }
     if (result.solutions >= 0) {
         out += ", \"solutions\": ";

@@ -27,12 +27,11 @@ void Summary::Add(const PuzzleResult& result) {
     m_solved += result.solved ? 1 : 0;
     m_contradicted += result.contradicted ? 1 : 0;
     const RuleCounters& counters = result.counters;
-    std::size_t largest = 0;
     for (std::size_t card = 0; card < counters.singleCellRules.size(); ++card) {
-        largest = counters.singleCellRules[card] != 0 ? card : largest;
         m_singleCell[card] += counters.singleCellRules[card];
     }
-    ++m_needed[largest][counters.dualCellsRules != 0 ? 1 : 0];
+    ++m_needed[static_cast<std::size_t>(result.largestSubset)]
+              [counters.dualCellsRules != 0 ? 1 : 0];
     m_cellUpdates += counters.cellUpdates;
     m_dualCells += counters.dualCellsRules;
     m_steps += static_cast<std::uint64_t>(result.steps);
@@ -54,9 +53,11 @@ void Summary::Merge(const Summary& other) {
     m_puzzles += other.m_puzzles;
     m_solved += other.m_solved;
     m_contradicted += other.m_contradicted;
-    for (std::size_t card = 0; card < m_needed.size(); ++card) {
-        m_needed[card][0] += other.m_needed[card][0];
-        m_needed[card][1] += other.m_needed[card][1];
+    for (std::size_t size = 0; size < m_needed.size(); ++size) {
+        m_needed[size][0] += other.m_needed[size][0];
+        m_needed[size][1] += other.m_needed[size][1];
+    }
+    for (std::size_t card = 0; card < m_singleCell.size(); ++card) {
         m_singleCell[card] += other.m_singleCell[card];
     }
     m_cellUpdates += other.m_cellUpdates;
@@ -113,16 +114,14 @@ std::string Summary::Format() const {
         }
     }
     text += Line("\n%-28s%14s%17s\n", "Largest subset needed", "no crossings", "with crossings");
-    for (std::size_t card = 0; card < m_needed.size(); ++card) {
-        if (m_needed[card][0] + m_needed[card][1] == 0) {
-            continue;
+    constexpr std::array<const char*, 5> kSubsets = {"  none", "  1 cell (single)",
+                                                     "  2 cells (pair)", "  3 cells (triple)",
+                                                     "  4 cells (quad)"};
+    for (std::size_t size = 0; size < m_needed.size(); ++size) {
+        if (m_needed[size][0] + m_needed[size][1] != 0) {
+            text += Line("%-28s%14llu%17llu\n", kSubsets[size], Count{m_needed[size][0]},
+                         Count{m_needed[size][1]});
         }
-        const std::string label =
-            card == 0 ? std::string("  none")
-                      : "  " + std::to_string(card) + (card == 1 ? " cell (" : " cells (") +
-                            std::string(Ladder::RuleNames::OfSubset(static_cast<int>(card))) + ")";
-        text += Line("%-28s%14llu%17llu\n", label.c_str(), Count{m_needed[card][0]},
-                     Count{m_needed[card][1]});
     }
 
     const auto total = [](Counter counter, int card, std::uint64_t value) {

@@ -27,8 +27,9 @@ private:
     std::uint64_t m_puzzles = 0;
     std::uint64_t m_solved = 0;
     std::uint64_t m_contradicted = 0;
-    // By the largest subset card a puzzle needed (0 for none), without and with crossings.
-    std::array<std::array<std::uint64_t, 2>, GridGeometry::kSize + 1> m_needed{};
+    // By the largest subset a puzzle needed (0 for none, 1 to 4 open cells), without and with
+    // crossings.
+    std::array<std::array<std::uint64_t, 2>, 5> m_needed{};
     std::uint64_t m_cellUpdates = 0;
     std::array<std::uint64_t, GridGeometry::kSize + 1> m_singleCell{};
     std::uint64_t m_dualCells = 0;

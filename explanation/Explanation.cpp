@@ -49,13 +49,13 @@ void AppendRemovals(std::string& out, std::span<const CellRemoval> removals) {
 }
 
 void AppendRule(std::string& out, const RuleApplication& applied) {
-    const Subject subject = SubjectOf(applied);
+    const Ladder::RuleNames::Subject subject = Ladder::RuleNames::SubjectOf(applied);
     const std::size_t start = out.size();
     out += "step " + std::to_string(applied.step);
     Pad(out, start, 10);
     out += Names::Region(applied.region);
     Pad(out, start, 21);
-    out += Ladder::RuleNames::Of(applied);
+    out += Ladder::RuleNames::NameOf(subject);
     Pad(out, start, 36);
     if (applied.rule == RuleApplication::Rule::Internal) {
         out +=
@@ -196,14 +196,6 @@ void AppendStep(std::string& out, const Ladder::Step& step) {
 }
 
 }  // namespace
-
-Subject SubjectOf(const RuleApplication& applied) {
-    if (applied.rule == RuleApplication::Rule::Internal && Bits::Count(applied.positions) > 4) {
-        return {GridGeometry::kAllPositions & ~applied.positions,
-                GridGeometry::kAllDigits & ~applied.digits};
-    }
-    return {applied.positions, applied.digits};
-}
 
 std::string_view Technique(const Application& application) {
     if (const auto* applied = std::get_if<RuleApplication>(&application)) {

@@ -9,14 +9,6 @@
 // and for the desktop's steps.
 namespace Novem::Explanation {
 
-// The cells (as positions of the region) and digits a rule application is about: a hidden
-// subset is told by its own cells and digits, outside the subset InternalRule found.
-struct Subject {
-    unsigned positions;
-    unsigned digits;
-};
-Subject SubjectOf(const RuleApplication& applied);
-
 // What the application's technique is called: "naked pair", "pointing", "X-wing".
 std::string_view Technique(const Application& application);
 

@@ -76,6 +76,9 @@ private:
     std::uint64_t m_high = 0;
 };
 
+inline constexpr CellMask kAllCells(~std::uint64_t{0},
+                                    (std::uint64_t{1} << (GridGeometry::kCells - 64)) - 1);
+
 // The cells of each region.
 inline constexpr std::array<CellMask, GridGeometry::kRegions> kRegionCells = [] {
     std::array<CellMask, GridGeometry::kRegions> cells{};
@@ -101,7 +104,7 @@ inline constexpr std::array<CellMask, GridGeometry::kCells> kPeers = [] {
 
 // The cells that see every cell of `cells`, none of them included.
 constexpr CellMask SeeingAll(const CellMask& cells) {
-    CellMask seeing(~std::uint64_t{0}, (std::uint64_t{1} << (GridGeometry::kCells - 64)) - 1);
+    CellMask seeing = kAllCells;
     for (const int cell : cells) {
         seeing &= kPeers[cell];
     }

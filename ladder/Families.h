@@ -11,11 +11,18 @@
 namespace Novem::Ladder {
 
 std::optional<Step> FindFish(const Board& board);
+// One size of fish: 2 for X-wings, 3 for swordfish, 4 for jellyfish.
+std::optional<Step> FindFishOfSize(const Board& board, int size);
 std::optional<Step> FindSingleDigitPattern(const Board& board);
 std::optional<Step> FindWing(const Board& board);
+std::optional<Step> FindXYWing(const Board& board);
+std::optional<Step> FindXYZWing(const Board& board);
+std::optional<Step> FindWWing(const Board& board);
 std::optional<Step> FindColouring(const Board& board);
 std::optional<Step> FindChain(const Board& board);
 std::optional<Step> FindFinnedFish(const Board& board);
+// Finned fish up to `largest` lines in the base: 2 for X-wings, 3 swordfish, 4 jellyfish.
+std::optional<Step> FindFinnedFishUpTo(const Board& board, int largest);
 std::optional<Step> FindAlmostLockedSets(const Board& board);
 std::optional<Step> FindForcingChain(const Board& board);
 

@@ -84,8 +84,8 @@ std::optional<Step> WithFinsIn(const Board& board, int digit, int size,
 
 }  // namespace
 
-std::optional<Step> FindFinnedFish(const Board& board) {
-    for (int size = 2; size <= 4; ++size) {
+std::optional<Step> FindFinnedFishUpTo(const Board& board, int largest) {
+    for (int size = 2; size <= largest; ++size) {
         for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
             for (const bool rowsAsBase : {true, false}) {
                 const FishLines::Lines lines = FishLines::Of(board, digit, rowsAsBase);
@@ -103,6 +103,10 @@ std::optional<Step> FindFinnedFish(const Board& board) {
         }
     }
     return std::nullopt;
+}
+
+std::optional<Step> FindFinnedFish(const Board& board) {
+    return FindFinnedFishUpTo(board, 4);
 }
 
 }  // namespace Novem::Ladder

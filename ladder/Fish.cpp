@@ -38,14 +38,21 @@ std::optional<Step> FindOf(const Board& board, int digit, int size, bool rowsAsB
 
 }  // namespace
 
+std::optional<Step> FindFishOfSize(const Board& board, int size) {
+    for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
+        for (const bool rowsAsBase : {true, false}) {
+            if (std::optional<Step> step = FindOf(board, digit, size, rowsAsBase)) {
+                return step;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<Step> FindFish(const Board& board) {
     for (int size = 2; size <= 4; ++size) {
-        for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-            for (const bool rowsAsBase : {true, false}) {
-                if (std::optional<Step> step = FindOf(board, digit, size, rowsAsBase)) {
-                    return step;
-                }
-            }
+        if (std::optional<Step> step = FindFishOfSize(board, size)) {
+            return step;
         }
     }
     return std::nullopt;

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "BasicMoves.h"
 #include "Step.h"
 #include "Technique.h"
 #include "model/Grid_9x9.h"
@@ -22,18 +23,25 @@ public:
     virtual void OnStep(const Step& step) = 0;
 };
 
-// The hardest thing a solve needed: the level, and the technique's name.
+// What a solve needed: the level of its hardest family, and on the rating scale (in tenths) the
+// hardest step (ER, whose technique is `hardest`), the hardest up to the first placement (EP) and
+// the first step (ED). No step rates 0.
 struct Rating {
     Level level = Level::SinglesOnly;
     std::string_view hardest;
+    int er = 0;
+    int ep = 0;
+    int ed = 0;
 };
 
-// A second engine beside SolverImplV1: the two rules run exactly as they do alone, and where
-// they stall the ladder tries its families of techniques, easiest first, and the first that
-// applies removes candidates; the rules then go on from the regions it changed. It ends when
-// the grid is solved, a cell is left without a candidate, or nothing applies. Each technique takes
-// a step number of its own after the rules' region examinations, and its grid update event is
-// named after it, so that a run log shows it as a block of its own.
+// A second engine beside SolverImplV1. With no family (the rules alone), the two rules run
+// exactly as they do alone. With families, it takes the easiest step there is, again and again, as
+// a person would and as the rating scale assumes: the singles, locked candidates and subsets as
+// applications of the two rules, found in the scale's order, and the families' techniques in
+// between and after them (the order is in Climb). It ends when the grid is solved, a cell is left
+// without a candidate, or nothing applies. Each step takes a step number of its own (after the
+// rules' region examinations when they run first), and its grid update event is named after its
+// technique, so that a run log shows it as a block of its own.
 class LadderSolver : public ISolver<Grid_9x9>,
                      private GridUpdateListener<Grid_9x9>,
                      private RuleApplicationListener {
@@ -45,10 +53,12 @@ public:
     bool Solve(Grid_9x9& grid) override;
 
     // The rules' statistics text, over the whole solve.
-    std::string GetStatistics() const override { return m_rules.GetStatistics(); }
+    std::string GetStatistics() const override { return StatisticsText(GetCounters()); }
 
     std::int32_t GetSteps() const { return m_steps; }
-    RuleCounters GetCounters() const { return m_rules.GetCounters(); }
+    RuleCounters GetCounters() const {
+        return m_families == 0 ? m_rules.GetCounters() : m_counters;
+    }
     // By technique, how often each was applied in the last Solve.
     const std::array<std::uint32_t, kTechniques>& GetApplications() const { return m_applications; }
     const Rating& GetRating() const { return m_rating; }
@@ -60,18 +70,27 @@ public:
     void SetStepListener(StepListener* listener) { m_stepListener = listener; }
 
 private:
+    bool Rules(Grid_9x9& grid);
+    bool Climb(Grid_9x9& grid);
+    void Take(const BasicMove& move, Grid_9x9& grid);
+    void Take(const Step& step, Grid_9x9& grid);
+    void Notify(std::string_view technique, Grid_9x9& grid);
     void OnGridUpdate(const GridUpdateEvent& event) override;
     void OnRuleApplication(const RuleApplication& application) override;
-    // Removes what the step removes; the regions of the cells it changed.
-    static GridGeometry::RegionMask Apply(const Step& step, Grid_9x9& grid);
-    void Rate(Level level, int order, std::string_view name);
+    static void Apply(const Step& step, Grid_9x9& grid);
+    void Rate(Level level, int rating, std::string_view name, bool places);
 
     Families m_families;
     SolverImplV1<Grid_9x9> m_rules;
     std::int32_t m_steps = 0;
+    // The counters of the path's own rule applications, when it climbs.
+    RuleCounters m_counters;
     std::array<std::uint32_t, kTechniques> m_applications{};
     Rating m_rating;
-    int m_ratingOrder = 0;
+    bool m_placed = false;
+    // The decided cells whose digit spreads as part of the step that decided them: the givens,
+    // and the digits that singles and forcing chains place.
+    CellMask m_free;
     RuleApplicationListener* m_ruleListener = nullptr;
     StepListener* m_stepListener = nullptr;
     // Named after the technique of the step that sends it.

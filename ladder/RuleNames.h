@@ -8,45 +8,105 @@
 #include "model/GridGeometry.h"
 #include "solver/RuleApplication.h"
 
-// The two rules' applications as solvers name them, the first rungs of the ladder: InternalRule
-// with N cells is a naked subset, or for N of 5 to 8 the hidden subset of the other 9 - N cells;
-// ExternalRule is pointing (from a block), claiming (from a line into a block) or a hidden single
-// (a row meeting a column).
+// The two rules' applications as solvers name them, the first rungs of the ladder, by what they do
+// on the open cells: decided cells and their digits don't count. InternalRule with N cells is a
+// naked subset of its open cells, or the hidden subset of the region's other open cells, whichever
+// is smaller (naked on a tie); ExternalRule is pointing (from a block), claiming (from a line into
+// a block), or a hidden single where the digit has one open place. Either is a naked single when
+// only decided cells give its digits away.
 namespace Novem::Ladder::RuleNames {
 
-// What InternalRule with a subset of `cells` cells (1 to 8) is called.
-constexpr std::string_view OfSubset(int cells) {
-    constexpr std::array<std::string_view, GridGeometry::kSize> kSubsets = {"",
-                                                                            "naked single",
-                                                                            "naked pair",
-                                                                            "naked triple",
-                                                                            "naked quad",
-                                                                            "hidden quad",
-                                                                            "hidden triple",
-                                                                            "hidden pair",
-                                                                            "hidden single"};
-    return kSubsets[cells];
+enum class Kind { NakedSingle, HiddenSingle, Naked, Hidden, Pointing, Claiming };
+
+// What an application is about: its kind, its size (1 for singles, 2 to 4 for subsets, the
+// places for locked candidates), the cells as positions of its region, and the digits.
+struct Subject {
+    Kind kind;
+    int size;
+    unsigned positions;
+    unsigned digits;
+};
+
+constexpr Subject SubjectOf(const RuleApplication& applied) {
+    const unsigned open = GridGeometry::kAllPositions & ~applied.decided;
+    if (applied.rule == RuleApplication::Rule::External) {
+        const unsigned places = applied.positions & open;
+        const int count = Bits::Count(places);
+        if (count == 0) {
+            return {Kind::NakedSingle, 1, applied.positions, applied.digits};
+        }
+        if (count == 1) {
+            return {Kind::HiddenSingle, 1, places, applied.digits};
+        }
+        const bool fromBlock =
+            GridGeometry::KindOf(applied.region) == GridGeometry::RegionKind::Block;
+        return {fromBlock ? Kind::Pointing : Kind::Claiming, count, places, applied.digits};
+    }
+    const unsigned naked = applied.positions & open;
+    const unsigned hidden = ~applied.positions & open;
+    const unsigned nakedDigits = applied.digits & ~applied.decidedDigits;
+    const unsigned hiddenDigits =
+        GridGeometry::kAllDigits & ~applied.digits & ~applied.decidedDigits;
+    const int nakedCount = Bits::Count(naked);
+    const int hiddenCount = Bits::Count(hidden);
+    if (hiddenCount == 1) {
+        return {Kind::HiddenSingle, 1, hidden, hiddenDigits};
+    }
+    // Only decided cells in the subset: one spreads its digit, several leave the open cells
+    // the digits still to place.
+    if (nakedCount == 0 && (Bits::Count(applied.positions) == 1 || hiddenCount > 4)) {
+        return {Kind::NakedSingle, 1, applied.positions, applied.digits};
+    }
+    if (nakedCount == 0) {
+        return {Kind::Hidden, hiddenCount, hidden, hiddenDigits};
+    }
+    if (nakedCount <= hiddenCount || hiddenCount == 0) {
+        return {Kind::Naked, nakedCount, naked, nakedDigits};
+    }
+    return {Kind::Hidden, hiddenCount, hidden, hiddenDigits};
+}
+
+constexpr std::string_view NameOf(const Subject& subject) {
+    constexpr std::array<std::string_view, 5> kNaked = {"", "naked single", "naked pair",
+                                                        "naked triple", "naked quad"};
+    constexpr std::array<std::string_view, 5> kHidden = {"", "hidden single", "hidden pair",
+                                                         "hidden triple", "hidden quad"};
+    const auto size = static_cast<std::size_t>(subject.size);
+    switch (subject.kind) {
+        case Kind::NakedSingle:
+            return kNaked[1];
+        case Kind::HiddenSingle:
+            return kHidden[1];
+        case Kind::Naked:
+            return size < kNaked.size() ? kNaked[size] : "naked subset";
+        case Kind::Hidden:
+            return size < kHidden.size() ? kHidden[size] : "hidden subset";
+        case Kind::Pointing:
+            return "pointing";
+        case Kind::Claiming:
+            return "claiming";
+    }
+    return {};
 }
 
 constexpr std::string_view Of(const RuleApplication& application) {
-    using GridGeometry::KindOf;
-    using GridGeometry::RegionKind;
-    if (application.rule == RuleApplication::Rule::Internal) {
-        return OfSubset(Bits::Count(application.positions));
-    }
-    if (KindOf(application.region) == RegionKind::Block) {
-        return "pointing";
-    }
-    return KindOf(application.crossing) == RegionKind::Block ? "claiming" : "hidden single";
+    return NameOf(SubjectOf(application));
 }
 
 // The difficulty the application stands for: singles, locked candidates or subsets.
-constexpr Level LevelOf(const RuleApplication& application) {
-    const std::string_view name = Of(application);
-    if (name.ends_with("single")) {
-        return Level::SinglesOnly;
+constexpr Level LevelOf(const Subject& subject) {
+    switch (subject.kind) {
+        case Kind::NakedSingle:
+        case Kind::HiddenSingle:
+            return Level::SinglesOnly;
+        case Kind::Pointing:
+        case Kind::Claiming:
+            return Level::LockedCandidates;
+        case Kind::Naked:
+        case Kind::Hidden:
+            break;
     }
-    return name == "pointing" || name == "claiming" ? Level::LockedCandidates : Level::Subsets;
+    return Level::Subsets;
 }
 
 }  // namespace Novem::Ladder::RuleNames

@@ -62,39 +62,46 @@ enum class Technique {
 
 inline constexpr int kTechniques = 26;
 
+// What a technique's rating grows with, beyond its base: nothing, the candidates of its chain, the
+// cells of its pattern, or the implications of all its branches.
+enum class Length { None, Nodes, Cells, Implications };
+
 struct TechniqueInfo {
     // As solvers call it.
     std::string_view name;
     Family family;
+    // On the rating scale, in tenths: the base, and what the length bonus counts.
+    int rating;
+    Length length;
 };
 
 inline constexpr std::array<TechniqueInfo, kTechniques> kTechniqueInfo = {{
-    {"X-wing", Family::Fish},
-    {"swordfish", Family::Fish},
-    {"jellyfish", Family::Fish},
-    {"skyscraper", Family::SingleDigit},
-    {"two-string kite", Family::SingleDigit},
-    {"turbot fish", Family::SingleDigit},
-    {"XY-wing", Family::Wings},
-    {"XYZ-wing", Family::Wings},
-    {"W-wing", Family::Wings},
-    {"colour trap", Family::Colouring},
-    {"colour wrap", Family::Colouring},
-    {"X-chain", Family::Chains},
-    {"XY-chain", Family::Chains},
-    {"alternating inference chain", Family::Chains},
-    {"continuous nice loop", Family::Chains},
-    {"discontinuous nice loop", Family::Chains},
-    {"finned X-wing", Family::FinnedFish},
-    {"finned swordfish", Family::FinnedFish},
-    {"finned jellyfish", Family::FinnedFish},
-    {"sashimi X-wing", Family::FinnedFish},
-    {"sashimi swordfish", Family::FinnedFish},
-    {"sashimi jellyfish", Family::FinnedFish},
-    {"ALS-XZ", Family::AlmostLockedSets},
-    {"ALS-XY-wing", Family::AlmostLockedSets},
-    {"cell forcing chain", Family::Forcing},
-    {"region forcing chain", Family::Forcing},
+    {"X-wing", Family::Fish, 32, Length::None},
+    {"swordfish", Family::Fish, 38, Length::None},
+    {"jellyfish", Family::Fish, 52, Length::None},
+    {"skyscraper", Family::SingleDigit, 66, Length::Nodes},
+    {"two-string kite", Family::SingleDigit, 66, Length::Nodes},
+    {"turbot fish", Family::SingleDigit, 66, Length::Nodes},
+    {"XY-wing", Family::Wings, 42, Length::None},
+    {"XYZ-wing", Family::Wings, 44, Length::None},
+    {"W-wing", Family::Wings, 70, Length::Nodes},
+    {"colour trap", Family::Colouring, 66, Length::Cells},
+    {"colour wrap", Family::Colouring, 66, Length::Cells},
+    {"X-chain", Family::Chains, 66, Length::Nodes},
+    {"XY-chain", Family::Chains, 70, Length::Nodes},
+    {"alternating inference chain", Family::Chains, 70, Length::Nodes},
+    {"continuous nice loop", Family::Chains, 70, Length::Nodes},
+    {"discontinuous nice loop", Family::Chains, 70, Length::Nodes},
+    {"finned X-wing", Family::FinnedFish, 66, Length::Cells},
+    {"finned swordfish", Family::FinnedFish, 66, Length::Cells},
+    {"finned jellyfish", Family::FinnedFish, 66, Length::Cells},
+    {"sashimi X-wing", Family::FinnedFish, 66, Length::Cells},
+    {"sashimi swordfish", Family::FinnedFish, 66, Length::Cells},
+    {"sashimi jellyfish", Family::FinnedFish, 66, Length::Cells},
+    {"ALS-XZ", Family::AlmostLockedSets, 80, Length::Cells},
+    {"ALS-XY-wing", Family::AlmostLockedSets, 80, Length::Cells},
+    {"cell forcing chain", Family::Forcing, 80, Length::Implications},
+    {"region forcing chain", Family::Forcing, 80, Length::Implications},
 }};
 
 constexpr const TechniqueInfo& InfoOf(Technique technique) {

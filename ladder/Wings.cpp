@@ -31,6 +31,8 @@ Step WingStep(const Board& board, Technique technique, int digit, int pivot,
     return step;
 }
 
+}  // namespace
+
 std::optional<Step> FindXYWing(const Board& board) {
     for (const int pivot : board.Bivalue()) {
         const unsigned xy = board.Candidates(pivot);
@@ -125,8 +127,6 @@ std::optional<Step> FindWWing(const Board& board) {
     }
     return std::nullopt;
 }
-
-}  // namespace
 
 std::optional<Step> FindWing(const Board& board) {
     if (std::optional<Step> step = FindXYWing(board)) {

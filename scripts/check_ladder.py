@@ -68,7 +68,7 @@ class Ladder:
         for cell, digit in removed:
             need(digit in self.cands[cell], f'removes {digit} from r{cell // 9 + 1}c{cell % 9 + 1}, '
                  'which does not have it')
-        if technique in SUBSET_SIZES or technique in ('pointing', 'claiming'):
+        if technique in SUBSET_SIZES or technique in ('pointing', 'claiming', 'naked single'):
             allowed = self.rule(record, technique)
         else:
             allowed = getattr(self, FAMILIES[technique])(record, placed)
@@ -87,14 +87,26 @@ class Ladder:
         if 'crossing' in record:
             digit, = digits
             crossing = region_of(record['crossing'])
-            need(sorted(self.places(REGIONS[region], digit)) == sorted(cells), 'places differ')
+            places = self.places(REGIONS[region], digit)
+            open_places = [cell for cell in places if len(self.cands[cell]) > 1]
+            need(sorted(open_places or places) == sorted(cells), 'places differ')
+            need(technique != 'hidden single' or len(open_places) == 1, 'no single open place')
             need(all(cell in REGIONS[crossing] for cell in cells), 'not in the crossing')
             return {(cell, digit) for cell in REGIONS[crossing] if cell not in REGIONS[region]}
         need(len(cells) == len(digits) == SUBSET_SIZES[technique], 'sizes differ')
-        if technique.startswith('naked'):
-            need(all(self.cands[cell] <= digits for cell in cells), 'cells hold other digits')
+        # Named by what it does on the open cells: decided cells and their digits don't count.
+        decided = {cell for cell in REGIONS[region] if len(self.cands[cell]) == 1}
+        taken = set().union(*(self.cands[cell] for cell in decided))
+        if technique == 'naked single':
+            need(all(cell in decided or self.cands[cell] - taken == digits for cell in cells),
+                 'a naked single not decided')
             return {(cell, digit) for cell in REGIONS[region] if cell not in cells
-                    for digit in digits}
+                    for digit in digits | taken}
+        need(not decided & set(cells), 'a decided cell in a subset')
+        if technique.startswith('naked'):
+            need(all(self.cands[cell] <= digits | taken for cell in cells), 'cells hold other digits')
+            return {(cell, digit) for cell in REGIONS[region] if cell not in cells
+                    for digit in digits | taken}
         need(all(set(self.places(REGIONS[region], digit)) <= set(cells) for digit in digits),
              'digits lie elsewhere')
         return {(cell, digit) for cell in cells for digit in range(1, 10) if digit not in digits}

@@ -37,6 +37,10 @@ struct RuleApplication {
     unsigned positions = 0;
     // InternalRule: the digits the subset's cells allow. ExternalRule: the one digit.
     unsigned digits = 0;
+    // The examined region's cells that were decided (one candidate) before the application, as
+    // positions, and their digits: what the application does is told by its open cells.
+    unsigned decided = 0;
+    unsigned decidedDigits = 0;
     // Every changed cell, in the order the candidates were removed: the first removalCount.
     std::array<CellRemoval, kMaxRemovals> removals{};
     int removalCount = 0;

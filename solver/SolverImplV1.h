@@ -39,15 +39,6 @@ public:
         return Run(grid, (RegionMask{1} << GridGeometry::kRegions) - 1);
     }
 
-    // Goes on after something else, such as another technique, removed candidates from the cells
-    // of the `pending` regions: the rules examine those regions first, the counters add up, and
-    // the steps number on after `steps`. The rules could only change something in a region whose
-    // own candidates changed, so this ends where a Solve of the same grid would.
-    bool Continue(TGrid& grid, RegionMask pending, std::int32_t steps) {
-        m_steps = steps;
-        return Run(grid, pending);
-    }
-
     std::string GetStatistics() const override { return StatisticsText(GetCounters()); }
 
     // The number of region examinations of the last Solve: the step of the last one.
@@ -125,6 +116,7 @@ private:
             }
             RuleApplication application{
                 RuleApplication::Rule::Internal, m_steps, region, -1, subset, digits};
+            NoteDecided(region, application);
             Eliminate(region, changing & ~subset, digits, pending, application);
             ++m_singleCellRules[Bits::Count(subset)];
             effective = true;
@@ -174,6 +166,7 @@ private:
                 RuleApplication application{
                     RuleApplication::Rule::External, m_steps,    region, crossing.region,
                     positionsOfDigit[digit],         1U << digit};
+                NoteDecided(region, application);
                 Eliminate(crossing.region, changing, 1U << digit, pending, application);
                 ++m_dualCellsRules;
                 effective = true;
@@ -181,6 +174,20 @@ private:
             }
         }
         return effective;
+    }
+
+    // Only for a listener: what it reads of the region's decided cells costs a walk over them.
+    void NoteDecided(int region, RuleApplication& application) const {
+        if (m_applicationListener == nullptr) {
+            return;
+        }
+        for (int position = 0; position < kSize; ++position) {
+            const Candidates& candidates = *m_cells[GridGeometry::kCellsOfRegion[region][position]];
+            if (candidates.count() == 1) {
+                application.decided |= 1U << position;
+                application.decidedDigits |= static_cast<Digits>(candidates.to_ulong());
+            }
+        }
     }
 
     // Removes `digits` from the region's cells at `positions`, each of which has one of them, in

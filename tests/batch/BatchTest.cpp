@@ -106,22 +106,23 @@ TEST_F(RunBatchTest, TheLadderRatesWhatEachPuzzleNeeded) {
         "138452796642879513795136824479265381281394657563781249854617932317928465926543178";
     const Ladder::Families all = Ladder::kAllFamilies;
     EXPECT_EQ(Run({.techniques = all}, kite + "\n" + kSample).out,
-              solved + " solved 5 XY-wing\n" + kSolution + " solved 2 hidden-triple\n");
+              solved + " solved 5 XY-wing 4.2/1.2/1.2\n" + kSolution +
+                  " solved 2 claiming 2.8/1.2/1.2\n");
     EXPECT_TRUE(Run({.techniques = Ladder::FamilyBit(Ladder::Family::Fish)}, kite)
-                    .out.ends_with(" unsolved 11 naked-quad\n"));
+                    .out.ends_with(" unsolved 11 naked-triple 3.6/1.2/1.2\n"));
     const std::string json = Run({.json = true, .explain = true, .techniques = all}, kite).out;
     EXPECT_NE(json.find("\"level\": 5, \"levelName\": \"needs wings\", \"hardest\": \"XY-wing\""),
               std::string::npos);
-    EXPECT_NE(json.find("{\"step\": 64, \"technique\": \"skyscraper\", \"region\": null, "
-                        "\"cells\": [\"r1c3\", \"r1c7\", \"r4c7\", \"r6c3\"], \"digits\": [3], "
-                        "\"nodes\": [{\"cell\": \"r4c7\", \"digit\": 3}, {\"cell\": \"r1c7\", "
-                        "\"digit\": 3}, {\"cell\": \"r1c3\", \"digit\": 3}, {\"cell\": \"r6c3\", "
-                        "\"digit\": 3}], \"links\": [\"strong\", \"weak\", \"strong\"], "
-                        "\"removed\": [[\"r4c2\", [3]]], \"placed\": []}"),
+    EXPECT_NE(json.find("\"er\": 4.2, \"ep\": 1.2, \"ed\": 1.2"), std::string::npos) << json;
+    EXPECT_NE(json.find("{\"step\": 16, \"technique\": \"XY-wing\", \"region\": null, "
+                        "\"cells\": [\"r2c9\", \"r8c1\", \"r8c9\"], \"digits\": [3], "
+                        "\"pivot\": \"r8c9\", \"pincers\": [\"r2c9\", \"r8c1\"], "
+                        "\"candidates\": [[\"r2c9\", [1, 3]], [\"r8c1\", [3, 5]], "
+                        "[\"r8c9\", [1, 5]]], \"removed\": [[\"r2c1\", [3]]], \"placed\": []}"),
               std::string::npos)
         << json;
     Run({.techniques = all, .logFile = "ladder.log"}, kite);
-    EXPECT_NE(ReadFile("ladder.log").find("************ skyscraper[64] ************\r\n"),
+    EXPECT_NE(ReadFile("ladder.log").find("************ XY-wing[16] ************\r\n"),
               std::string::npos);
     EXPECT_NE(Run({.summary = true, .techniques = all}, kite)
                   .err.find("  5 needs wings                          1  100.00 %\n"),
@@ -313,7 +314,7 @@ TEST_F(RunBatchTest, AnOutputThatWouldOverwriteAnInputIsRefused) {
     EXPECT_EQ(ReadFile("puzzles.txt"), kSample);
 }
 
-// Three puzzles that need nothing, singles with crossings, and subsets of up to six cells.
+// Three puzzles that need nothing, singles with crossings, and subsets up to a triple.
 TEST_F(RunBatchTest, TheSummaryCountsTheCollection) {
     const Outcome outcome = Run(
         {.summary = true}, kSample + "\n" + kEmpty + "\n" + kFiveTwice + "\n" + kSolution + "\n");
@@ -325,8 +326,8 @@ TEST_F(RunBatchTest, TheSummaryCountsTheCollection) {
                                 "\n"
                                 "Largest subset needed         no crossings   with crossings\n"
                                 "  none                                   2                0\n"
-                                "  1 cell (naked single)                  0                1\n"
-                                "  6 cells (hidden triple)                0                1\n"
+                                "  1 cell (single)                        0                1\n"
+                                "  3 cells (triple)                       0                1\n"
                                 "\n"
                                 "Totals\n"
                                 "  Effective Cells updates                 : 465\n"

@@ -50,27 +50,29 @@ TEST(Explanation, TellsTheSamplesFirstStepApplicationByApplication) {
     PuzzleSolver solver({.explanation = true});
     PuzzleResult result = solver.Solve(TestSupport::ToCells(TestSupport::kSamplePuzzle), nullptr);
     ASSERT_EQ(std::get<RuleApplication>(result.explanation[12]).step, 2);
-    EXPECT_EQ(Text(result, 0, 12),
-              "step 1 block 1 naked single r1c1 = 8 removes 8 from r2c1 r2c2 r2c3 r3c2 r3c3\n"
-              "step 1 block 1 naked single r1c2 = 9 removes 9 from r2c1 r2c2 r2c3 r3c2 r3c3\n"
-              "step 1 block 1 naked single r1c3 = 5 removes 5 from r2c1 r2c2 r2c3 r3c2 r3c3\n"
-              "step 1 block 1 naked single r3c1 = 1 removes 1 from r2c1 r2c2 r2c3 r3c2 r3c3\n"
-              "step 1 block 1 pointing 5 in r1c3 (row 1) removes 5 from r1c4 r1c5 r1c6 r1c7 r1c8\n"
-              "step 1 block 1 pointing 8 in r1c1 (row 1) removes 8 from r1c4 r1c5 r1c6 r1c7 r1c8\n"
-              "step 1 block 1 pointing 9 in r1c2 (row 1) removes 9 from r1c4 r1c5 r1c6 r1c7 r1c8\n"
-              "step 1 block 1 pointing 1 in r3c1 (row 3) removes 1 from r3c5 r3c7 r3c9\n"
-              "step 1 block 1 pointing 1 in r3c1 (column 1) removes 1 from r5c1 r6c1 r9c1\n"
-              "step 1 block 1 pointing 8 in r1c1 (column 1) removes 8 from r5c1 r6c1 r9c1\n"
-              "step 1 block 1 pointing 9 in r1c2 (column 2) removes 9 from r4c2 r5c2 r6c2 r7c2 "
-              "r8c2 r9c2\n"
-              "step 1 block 1 pointing 5 in r1c3 (column 3) removes 5 from r4c3 r5c3 r6c3\n");
+    EXPECT_EQ(
+        Text(result, 0, 12),
+        "step 1 block 1 naked single r1c1 = 8 removes 8 from r2c1 r2c2 r2c3 r3c2 r3c3\n"
+        "step 1 block 1 naked single r1c2 = 9 removes 9 from r2c1 r2c2 r2c3 r3c2 r3c3\n"
+        "step 1 block 1 naked single r1c3 = 5 removes 5 from r2c1 r2c2 r2c3 r3c2 r3c3\n"
+        "step 1 block 1 naked single r3c1 = 1 removes 1 from r2c1 r2c2 r2c3 r3c2 r3c3\n"
+        "step 1 block 1 naked single 5 in r1c3 (row 1) removes 5 from r1c4 r1c5 r1c6 r1c7 r1c8\n"
+        "step 1 block 1 naked single 8 in r1c1 (row 1) removes 8 from r1c4 r1c5 r1c6 r1c7 r1c8\n"
+        "step 1 block 1 naked single 9 in r1c2 (row 1) removes 9 from r1c4 r1c5 r1c6 r1c7 r1c8\n"
+        "step 1 block 1 naked single 1 in r3c1 (row 3) removes 1 from r3c5 r3c7 r3c9\n"
+        "step 1 block 1 naked single 1 in r3c1 (column 1) removes 1 from r5c1 r6c1 r9c1\n"
+        "step 1 block 1 naked single 8 in r1c1 (column 1) removes 8 from r5c1 r6c1 r9c1\n"
+        "step 1 block 1 naked single 9 in r1c2 (column 2) removes 9 from r4c2 r5c2 r6c2 r7c2 "
+        "r8c2 r9c2\n"
+        "step 1 block 1 naked single 5 in r1c3 (column 3) removes 5 from r4c3 r5c3 r6c3\n");
     result.explanation = {result.explanation[4]};
     std::string json;
     ExplanationJson::AppendJson(json, result);
-    EXPECT_EQ(json,
-              "[{\"step\": 1, \"technique\": \"pointing\", \"region\": \"block 1\", \"crossing\": "
-              "\"row 1\", \"cells\": [\"r1c3\"], \"digits\": [5], \"removed\": [[\"r1c4\", [5]], "
-              "[\"r1c5\", [5]], [\"r1c6\", [5]], [\"r1c7\", [5]], [\"r1c8\", [5]]]}]");
+    EXPECT_EQ(
+        json,
+        "[{\"step\": 1, \"technique\": \"naked single\", \"region\": \"block 1\", \"crossing\": "
+        "\"row 1\", \"cells\": [\"r1c3\"], \"digits\": [5], \"removed\": [[\"r1c4\", [5]], "
+        "[\"r1c5\", [5]], [\"r1c6\", [5]], [\"r1c7\", [5]], [\"r1c8\", [5]]]}]");
 }
 
 // Takes the digit out of every cell of a row but one.
@@ -105,7 +107,7 @@ TEST(Explanation, NamesEachTechniqueAsSolversDo) {
         {hiddenSingle, 0,
          "step 17 row 8 hidden single r8c5 = 6 removes {1,2,3,4,5,7,8,9} from r8c5\n"},
         {hiddenSingle, 2,
-         "step 17 row 8 hidden single 6 in r8c5 (column 5) removes 6 from r1c5 r2c5 r3c5 r4c5 r5c5 "
+         "step 17 row 8 naked single 6 in r8c5 (column 5) removes 6 from r1c5 r2c5 r3c5 r4c5 r5c5 "
          "r6c5\n"},
         {pointing, 0,
          "step 1 block 1 pointing 4 in r1c1 r1c2 r1c3 (row 1) removes 4 from r1c4 r1c5 r1c6 r1c7 "

@@ -3,9 +3,11 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "explanation/Explanation.h"
 #include "ladder/Board.h"
+#include "ladder/Difficulty.h"
 #include "ladder/Families.h"
 #include "ladder/LadderSolver.h"
 #include "model/Grid_9x9.h"
@@ -66,26 +68,67 @@ TEST(Ladder, FindsEveryTechniqueInItsPosition) {
     EXPECT_EQ(found, 24);
 }
 
-// The two rules alone leave the sample's solve as it is: same counters, same steps; a puzzle
-// they can't finish gets its level from the hardest technique it needed.
-TEST(Ladder, RunsTheRulesAsTheyAreAndRatesWhatItNeeded) {
+// Without families the two rules run in their own order: the sample's counters and steps stay.
+TEST(Ladder, TheRulesAloneKeepTheirOrder) {
     Grid_9x9 grid;
     TestSupport::LoadPuzzle(grid, TestSupport::kSamplePuzzle);
-    LadderSolver ladder;
-    ASSERT_TRUE(ladder.Solve(grid));
-    EXPECT_EQ(ladder.GetStatistics(), TestSupport::kSampleStatistics);
-    EXPECT_EQ(ladder.GetSteps(), 80);
-    EXPECT_EQ(ladder.GetRating().level, Level::Subsets);
+    LadderSolver rules(0);
+    ASSERT_TRUE(rules.Solve(grid));
+    EXPECT_EQ(rules.GetStatistics(), TestSupport::kSampleStatistics);
+    EXPECT_EQ(rules.GetSteps(), 80);
+}
 
-    TestSupport::LoadPuzzle(grid, TestSupport::kSeventeen);
-    ASSERT_TRUE(ladder.Solve(grid));
-    EXPECT_EQ(PuzzleText::Format(grid), TestSupport::kSeventeenSolution);
-    EXPECT_GT(ladder.GetRating().level, Level::Subsets);
+// With families the path takes the easiest step there is, so a puzzle is rated by what it needs:
+// singles only are level 0, and the rating follows the scale (ER/EP/ED in tenths).
+TEST(Ladder, RatesTheEasiestPath) {
+    struct Case {
+        std::string_view puzzle;
+        Level level;
+        std::string_view hardest;
+        int er, ep, ed;
+    };
+    const Case cases[] = {
+        {"...45.7...5..891.......2...2...1...5..56.7.98.8..4......1.6...2...5.437.9..2.....",
+         Level::SinglesOnly, "hidden single", 12, 12, 12},
+        {".2.4.6.8.4...........2...5....5.8.6.83.7.41..97...1......61....5.2.....379.......",
+         Level::SinglesOnly, "hidden single", 15, 12, 12},
+        {".2.......45.189...68.......2.136..9.5......2..6.5...14...7...61...8.....8....59..",
+         Level::LockedCandidates, "pointing", 17, 12, 12},
+        {".2.4.6.....7.8.2..6.9.........9....3.....4.7.7.4.....8...2.1.9.8..6....19.2..54..",
+         Level::Subsets, "hidden pair", 20, 12, 12},
+        {TestSupport::kSamplePuzzle, Level::Subsets, "claiming", 28, 12, 12},
+        {"1..4.....4...89.......2..15.7.89.3..53.....679....3.......6...87.4...5..8........",
+         LevelOf(Family::Wings), "skyscraper", 66, 12, 12},
+    };
+    for (const Case& c : cases) {
+        Grid_9x9 grid;
+        TestSupport::LoadPuzzle(grid, c.puzzle);
+        LadderSolver ladder;
+        EXPECT_TRUE(ladder.Solve(grid)) << c.puzzle;
+        const Rating& rating = ladder.GetRating();
+        EXPECT_EQ(rating.level, c.level) << c.puzzle;
+        EXPECT_EQ(rating.hardest, c.hardest) << c.puzzle;
+        EXPECT_EQ(std::tuple(rating.er, rating.ep, rating.ed), std::tuple(c.er, c.ep, c.ed))
+            << c.puzzle;
+    }
+}
 
+// A family left out leaves the puzzle open: beyond these techniques.
+TEST(Ladder, WithoutTheFamilyItNeedsThePuzzleStaysOpen) {
+    Grid_9x9 grid;
     LadderSolver fishOnly(FamilyBit(Family::Fish));
     TestSupport::LoadPuzzle(grid, TestSupport::kSeventeen);
     EXPECT_FALSE(fishOnly.Solve(grid));
     EXPECT_EQ(fishOnly.GetRating().level, Level::Beyond);
+}
+
+// The scale's length bonus: a tenth for each ceiling passed, 4, 6, 8, 12, 16, 24, ...
+TEST(Ladder, LongerChainsRateHigher) {
+    const std::pair<int, int> bonuses[] = {{4, 0}, {5, 1},  {6, 1},  {7, 2},  {8, 2},
+                                           {9, 3}, {12, 3}, {13, 4}, {17, 5}, {25, 6}};
+    for (const auto& [length, bonus] : bonuses) {
+        EXPECT_EQ(Difficulty::LengthBonus(length), bonus) << length;
+    }
 }
 
 }  // namespace
