@@ -11,9 +11,9 @@
 namespace Novem::Batch::Report {
 
 // The result and "solved" or "unsolved", on one line; with the ladder's techniques, then the
-// level (0 to 11) and the hardest technique, its blanks as hyphens, "none" for none; when
-// solutions were counted, then their number, 2 standing for two or more, and with exactly one the
-// solution.
+// level (0 to 11), the hardest technique, its blanks as hyphens, "none" for none, and ER/EP/ED;
+// when solutions were counted, then their number, 2 standing for two or more, and with exactly one
+// the solution.
 void AppendPlain(std::string& out, const PuzzleResult& result);
 
 // A JSON string: quotes, backslashes and control characters escaped, and each byte that is not
