@@ -87,16 +87,28 @@ private:
     BasicMove m_move;
 };
 
-// Every subset of `set` with `size` members, as masks in ascending order, until visit says done.
-template <typename Visit>
-bool ForEachSubset(unsigned set, int size, Visit visit) {
-    for (unsigned subset = Bits::LowestOnly(set); subset != 0;
-         subset = ((subset | ~set) + 1) & set) {
-        if (Bits::Count(subset) == size && visit(subset)) {
-            return true;
+// Calls visit(members, joined) for each set of `size` members of `items` whose sets (`setOf`)
+// join into at most `size` elements, in lexicographic order of the members, until visit returns
+// true; returns whether it did. A subset is locked only when its members' sets join into as many
+// elements as it has members, so a join grown too large ends the search below it.
+template <typename SetOf, typename Visit>
+bool ForEachLockedCandidate(unsigned items, int size, SetOf setOf, Visit visit) {
+    const auto search = [&](const auto& self, unsigned from, unsigned members, unsigned joined,
+                            int left) -> bool {
+        if (left == 0) {
+            return visit(members, joined);
         }
-    }
-    return false;
+        for (const int item : Bits::Indices(from)) {
+            const unsigned grown = joined | setOf(item);
+            const unsigned above = from & ~((2U << item) - 1);
+            if (Bits::Count(grown) <= size &&
+                self(self, above, members | 1U << item, grown, left - 1)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    return search(search, items, 0, 0, size);
 }
 
 }  // namespace
@@ -111,10 +123,15 @@ const BasicMoves::Tables& BasicMoves::RegionTables() const {
         for (int region = 0; region < GridGeometry::kRegions; ++region) {
             for (int position = 0; position < kSize; ++position) {
                 const int cell = kCellsOfRegion[region][position];
-                for (const int digit : Bits::Indices(m_board.Candidates(cell))) {
-                    tables.positions[region][digit] |= 1U << position;
-                }
                 tables.open[region] |= (m_board.Open().Has(cell) ? 1U : 0U) << position;
+            }
+            for (int digit = 0; digit < kSize; ++digit) {
+                const unsigned places = m_board.Positions(region, digit);
+                const auto count = static_cast<std::size_t>(Bits::Count(places));
+                if (count >= 2 && count < tables.digitsByPlaces[region].size() &&
+                    (places & ~tables.open[region]) == 0) {
+                    tables.digitsByPlaces[region][count] |= 1U << digit;
+                }
             }
         }
     }
@@ -126,9 +143,12 @@ bool BasicMoves::Spreads(int cell) const {
     return digit != 0 && !(kPeers[cell] & m_board.CellsOf(Bits::Lowest(digit))).Empty();
 }
 
-std::optional<BasicMove> BasicMoves::SpreadPlaced() const {
+std::optional<BasicMove> BasicMoves::SpreadPlaced(const CellMask& cells) const {
+    if (cells.Empty()) {
+        return std::nullopt;
+    }
     MoveBuilder builder(m_board, 0, true, {RuleNames::Kind::NakedSingle, 1, 0, 0});
-    for (const int cell : m_placed - m_board.Open()) {
+    for (const int cell : cells - m_board.Open()) {
         if (Spreads(cell)) {
             builder.Spread(cell);
         }
@@ -155,7 +175,7 @@ std::optional<BasicMove> BasicMoves::HiddenSingle(bool inBlock) const {
     for (int region = first; region < last; ++region) {
         for (int digit = 0; digit < kSize; ++digit) {
             const CellMask cells = m_board.CellsOf(digit) & kRegionCells[region];
-            if (cells.Count() != 1) {
+            if (!cells.One()) {
                 continue;
             }
             const int cell = cells.First();
@@ -193,7 +213,7 @@ bool BasicMoves::LeavesHiddenSingle(const std::array<CellMask, kSize>& removed,
                     continue;
                 }
                 const CellMask places = left & kRegionCells[place.region];
-                if (places.Count() == 1 && !m_placed.Has(places.First())) {
+                if (places.One() && !m_placed.Has(places.First())) {
                     return true;
                 }
             }
@@ -208,7 +228,7 @@ std::optional<BasicMove> BasicMoves::LockedCandidates(bool fromBlock, bool direc
     const int last = fromBlock ? GridGeometry::kFirstRow : GridGeometry::kRegions;
     for (int region = first; region < last; ++region) {
         for (int digit = 0; digit < kSize; ++digit) {
-            const unsigned positions = tables.positions[region][digit];
+            const unsigned positions = m_board.Positions(region, digit);
             if (Bits::Count(positions) < 2 || (positions & ~tables.open[region]) != 0) {
                 continue;
             }
@@ -262,18 +282,17 @@ std::optional<BasicMove> BasicMoves::NakedSubset(int size) const {
         if (Bits::Count(open) <= size) {
             continue;
         }
+        const auto candidatesAt = [&](int position) {
+            return m_board.Candidates(kCellsOfRegion[region][position]);
+        };
         std::optional<BasicMove> move;
-        ForEachSubset(open, size, [&](unsigned subset) {
-            unsigned digits = 0;
-            for (const int position : Bits::Indices(subset)) {
-                digits |= m_board.Candidates(kCellsOfRegion[region][position]);
-            }
+        ForEachLockedCandidate(open, size, candidatesAt, [&](unsigned subset, unsigned digits) {
             if (Bits::Count(digits) != size) {
                 return false;
             }
             unsigned leaking = 0;
             for (const int digit : Bits::Indices(digits)) {
-                leaking |= tables.positions[region][digit] & ~subset;
+                leaking |= m_board.Positions(region, digit) & ~subset;
             }
             if (leaking == 0) {
                 return false;
@@ -295,36 +314,28 @@ std::optional<BasicMove> BasicMoves::NakedSubset(int size) const {
 std::optional<BasicMove> BasicMoves::HiddenSubset(int size, bool direct) const {
     const Tables& tables = RegionTables();
     for (int region = 0; region < GridGeometry::kRegions; ++region) {
-        const unsigned open = tables.open[region];
         // The digits still to place in the region, with at most `size` places.
         unsigned usable = 0;
-        for (int digit = 0; digit < kSize; ++digit) {
-            const unsigned places = tables.positions[region][digit];
-            const int count = Bits::Count(places);
-            usable |= (count >= 2 && count <= size && (places & ~open) == 0 ? 1U : 0U) << digit;
+        for (int count = 2; count <= size; ++count) {
+            usable |= tables.digitsByPlaces[region][static_cast<std::size_t>(count)];
         }
+        const auto placesOf = [&](int digit) { return m_board.Positions(region, digit); };
         std::optional<BasicMove> move;
-        ForEachSubset(usable, size, [&](unsigned digits) {
-            unsigned cells = 0;
-            for (const int digit : Bits::Indices(digits)) {
-                cells |= tables.positions[region][digit];
-            }
+        ForEachLockedCandidate(usable, size, placesOf, [&](unsigned digits, unsigned cells) {
             if (Bits::Count(cells) != size) {
                 return false;
             }
-            std::array<CellMask, kSize> removed{};
-            bool any = false;
-            for (const int position : Bits::Indices(cells)) {
-                const int cell = kCellsOfRegion[region][position];
-                for (const int digit : Bits::Indices(m_board.Candidates(cell) & ~digits)) {
-                    removed[digit] |= CellMask::Of(cell);
-                    any = true;
-                }
-            }
-            if (!any) {
+            const unsigned lost = UnionAt(m_board, region, cells) & ~digits;
+            if (lost == 0) {
                 return false;
             }
-            const bool leaves = LeavesHiddenSingle(removed, GridGeometry::RegionMask{1} << region);
+            // Direct: a digit the cells lose is left one place in the region, not yet placed.
+            bool leaves = false;
+            for (const int digit : Bits::Indices(lost)) {
+                const unsigned left = m_board.Positions(region, digit) & ~cells;
+                leaves = leaves || (Bits::Count(left) == 1 &&
+                                    !m_placed.Has(kCellsOfRegion[region][Bits::Lowest(left)]));
+            }
             if (direct && !leaves) {
                 return false;
             }

@@ -27,7 +27,8 @@ struct BasicMove {
 };
 
 // Finds the first move of each basic technique on a board, in a fixed order: regions in region
-// order (blocks, rows, columns), then digits ascending or subsets by mask; cells in cell order.
+// order (blocks, rows, columns), then digits ascending, or a subset's cells or digits in
+// lexicographic order; cells in cell order.
 class BasicMoves {
 public:
     // `placed`: the decided cells whose digits have been placed (given, or placed by a step), as
@@ -35,8 +36,8 @@ public:
     // region is a cell not yet placed makes a hidden single there.
     BasicMoves(const Board& board, const CellMask& placed);
 
-    // The spreading of every placed digit that its cell's peers still allow, as one move.
-    std::optional<BasicMove> SpreadPlaced() const;
+    // The spreading of the digits of `cells` that their peers still allow, as one move.
+    std::optional<BasicMove> SpreadPlaced(const CellMask& cells) const;
     // A decided cell, not placed, whose digit its peers still allow.
     std::optional<BasicMove> NakedSingle() const;
     // A digit with one place in a block, or in a row or column.
@@ -56,10 +57,10 @@ private:
                             GridGeometry::RegionMask regions) const;
 
     struct Tables {
-        // By region and digit, the positions of the region's cells that allow it.
-        std::array<std::array<unsigned, GridGeometry::kSize>, GridGeometry::kRegions> positions{};
         // By region, the positions of its open cells.
         std::array<unsigned, GridGeometry::kRegions> open{};
+        // By region and by count of places, 2 to 4, the digits with that many places, all open.
+        std::array<std::array<unsigned, 5>, GridGeometry::kRegions> digitsByPlaces{};
     };
 
     const Tables& RegionTables() const;

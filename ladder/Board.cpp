@@ -9,6 +9,9 @@ Board::Board(const Grid_9x9& grid) {
         m_candidates[cell] = candidates;
         for (const int digit : Bits::Indices(candidates)) {
             m_cells[digit] |= CellMask::Of(cell);
+            for (const GridGeometry::Place& place : GridGeometry::kPlacesOfCell[cell]) {
+                m_positions[place.region][digit] |= 1U << place.position;
+            }
         }
         const int count = Bits::Count(candidates);
         m_open |= count > 1 ? CellMask::Of(cell) : CellMask();
@@ -16,13 +19,26 @@ Board::Board(const Grid_9x9& grid) {
     }
 }
 
-unsigned Board::Positions(int region, int digit) const {
-    unsigned positions = 0;
-    for (int position = 0; position < GridGeometry::kSize; ++position) {
-        positions |= (m_candidates[GridGeometry::kCellsOfRegion[region][position]] >> digit & 1U)
-                     << position;
+void Board::Remove(int cell, unsigned digits) {
+    const CellMask only = CellMask::Of(cell);
+    for (const int digit : Bits::Indices(digits & m_candidates[cell])) {
+        m_cells[digit] -= only;
+        for (const GridGeometry::Place& place : GridGeometry::kPlacesOfCell[cell]) {
+            m_positions[place.region][digit] &= ~(1U << place.position);
+        }
     }
-    return positions;
+    m_candidates[cell] &= ~digits;
+    const int count = Bits::Count(m_candidates[cell]);
+    m_open = count > 1 ? m_open : m_open - only;
+    m_bivalue = count == 2 ? m_bivalue | only : m_bivalue - only;
+}
+
+bool Board::Contradicted() const {
+    CellMask allowing;
+    for (const CellMask& cells : m_cells) {
+        allowing |= cells;
+    }
+    return allowing != kAllCells;
 }
 
 }  // namespace Novem::Ladder

@@ -27,6 +27,11 @@ public:
     }
     constexpr bool Empty() const { return (m_low | m_high) == 0; }
     constexpr int Count() const { return Bits::Count(m_low) + Bits::Count(m_high); }
+    // Exactly one cell, without counting.
+    constexpr bool One() const {
+        return (m_low == 0) != (m_high == 0) && (m_low & (m_low - 1)) == 0 &&
+               (m_high & (m_high - 1)) == 0;
+    }
     // The lowest cell; the set must not be empty.
     constexpr int First() const {
         return m_low != 0 ? Bits::Lowest(m_low) : 64 + Bits::Lowest(m_high);

@@ -33,12 +33,10 @@ int BlockOfAll(const CellMask& cells) {
 }
 
 // A finned fish on `base` whose fins lie in the stack (or band) `group` of the cover kind, if any.
+// `all`: the cover lines where the base holds the digit.
 std::optional<Step> WithFinsIn(const Board& board, int digit, int size,
-                               const FishLines::Lines& lines, unsigned base, int group) {
-    unsigned all = 0;
-    for (const int line : Bits::Indices(base)) {
-        all |= lines.positions[line];
-    }
+                               const FishLines::Lines& lines, unsigned base, unsigned all,
+                               int group) {
     const unsigned groupLines = 7U << (3 * group);
     const unsigned required = all & ~groupLines;
     const int missing = size - Bits::Count(required);
@@ -91,8 +89,18 @@ std::optional<Step> FindFinnedFishUpTo(const Board& board, int largest) {
                 const FishLines::Lines lines = FishLines::Of(board, digit, rowsAsBase);
                 std::optional<Step> found;
                 FishLines::ForEachBase(lines, size, size + 3, [&](unsigned base) {
+                    unsigned all = 0;
+                    for (const int line : Bits::Indices(base)) {
+                        all |= lines.positions[line];
+                    }
+                    // Fins need lines beyond the cover, and lie in at most the three of one
+                    // group.
+                    const int spread = Bits::Count(all);
+                    if (spread <= size || spread > size + 3) {
+                        return false;
+                    }
                     for (int group = 0; !found && group < 3; ++group) {
-                        found = WithFinsIn(board, digit, size, lines, base, group);
+                        found = WithFinsIn(board, digit, size, lines, base, all, group);
                     }
                     return found.has_value();
                 });

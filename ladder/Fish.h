@@ -37,14 +37,7 @@ bool ForEachBase(const Lines& lines, int size, int most, Visit visit) {
         const int count = Bits::Count(lines.positions[line]);
         usable |= (count >= 2 && count <= most ? 1U : 0U) << line;
     }
-    // Every subset of the usable lines, as masks in ascending order.
-    for (unsigned base = Bits::LowestOnly(usable); base != 0;
-         base = ((base | ~usable) + 1) & usable) {
-        if (Bits::Count(base) == size && visit(base)) {
-            return true;
-        }
-    }
-    return false;
+    return Bits::ForEachSubsetOfSize(usable, size, visit);
 }
 
 // The cells where base and cover lines meet, and the cells of cover lines outside the base.

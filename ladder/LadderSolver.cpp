@@ -10,15 +10,6 @@ namespace Novem::Ladder {
 
 namespace {
 
-bool Contradicted(const Grid_9x9& grid) {
-    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-        if (grid.GetCell(cell)->GetCandidates().none()) {
-            return true;
-        }
-    }
-    return false;
-}
-
 CellMask Decided(const Grid_9x9& grid) {
     CellMask decided;
     for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
@@ -59,7 +50,7 @@ std::optional<Step> EasiestBeyondSubsets(const Board& board, Families families) 
     };
     static constexpr std::array<Finder, 6> kFinders = {{
         {Family::SingleDigit, 66, FindSingleDigitPattern},
-        {Family::Chains, 65, FindChain},
+        {Family::Chains, 66, FindChain},
         {Family::FinnedFish, 67, FindFinnedSwordfishAtMost},
         {Family::Colouring, 66, FindColouring},
         {Family::Wings, 71, FindWWing},
@@ -102,66 +93,50 @@ std::optional<Step> FindFishOf(const Board& board) {
     return FindFishOfSize(board, size);
 }
 
-// The rungs of the path, in the scale's order: the spreading of a placed digit, hidden singles,
-// the direct techniques, naked singles, locked candidates, then subsets and basic fish and wings by
-// their ratings, then what EasiestBeyondSubsets finds, finned jellyfish, and forcing chains last.
-constexpr int kRungs = 23;
+// The rungs of the path, in the scale's order, after the spreading of placed digits: hidden
+// singles, the direct techniques, naked singles, locked candidates, then subsets and basic fish and
+// wings by their ratings, then what EasiestBeyondSubsets finds, finned jellyfish, and forcing
+// chains last.
+constexpr int kRungs = 22;
 
 std::optional<Move> Rung(int rung, const BasicMoves& basic, const Board& board, Families families) {
+    // clang-format off
     switch (rung) {
-        case 0:
-            return AsMove(basic.SpreadPlaced());
-        case 1:
-            return AsMove(basic.HiddenSingle(true));
-        case 2:
-            return AsMove(basic.HiddenSingle(false));
-        case 3:
-            return AsMove(basic.LockedCandidates(true, true));
-        case 4:
-            return AsMove(basic.HiddenSubset(2, true));
-        case 5:
-            return AsMove(basic.NakedSingle());
-        case 6:
-            return AsMove(basic.HiddenSubset(3, true));
-        case 7:
-            return AsMove(basic.LockedCandidates(true, false));
-        case 8:
-            return AsMove(basic.LockedCandidates(false, false));
-        case 9:
-            return AsMove(basic.NakedSubset(2));
-        case 10:
-            return AsMove(families, Family::Fish, FindFishOf<2>, board);
-        case 11:
-            return AsMove(basic.HiddenSubset(2, false));
-        case 12:
-            return AsMove(basic.NakedSubset(3));
-        case 13:
-            return AsMove(families, Family::Fish, FindFishOf<3>, board);
-        case 14:
-            return AsMove(basic.HiddenSubset(3, false));
-        case 15:
-            return AsMove(families, Family::Wings, FindXYWing, board);
-        case 16:
-            return AsMove(families, Family::Wings, FindXYZWing, board);
-        case 17:
-            return AsMove(basic.NakedSubset(4));
-        case 18:
-            return AsMove(families, Family::Fish, FindFishOf<4>, board);
-        case 19:
-            return AsMove(basic.HiddenSubset(4, false));
-        case 20: {
+        case 0: return AsMove(basic.HiddenSingle(true));
+        case 1: return AsMove(basic.HiddenSingle(false));
+        case 2: return AsMove(basic.LockedCandidates(true, true));
+        case 3: return AsMove(basic.HiddenSubset(2, true));
+        case 4: return AsMove(basic.NakedSingle());
+        case 5: return AsMove(basic.HiddenSubset(3, true));
+        case 6: return AsMove(basic.LockedCandidates(true, false));
+        case 7: return AsMove(basic.LockedCandidates(false, false));
+        case 8: return AsMove(basic.NakedSubset(2));
+        case 9: return AsMove(families, Family::Fish, FindFishOf<2>, board);
+        case 10: return AsMove(basic.HiddenSubset(2, false));
+        case 11: return AsMove(basic.NakedSubset(3));
+        case 12: return AsMove(families, Family::Fish, FindFishOf<3>, board);
+        case 13: return AsMove(basic.HiddenSubset(3, false));
+        case 14: return AsMove(families, Family::Wings, FindXYWing, board);
+        case 15: return AsMove(families, Family::Wings, FindXYZWing, board);
+        case 16: return AsMove(basic.NakedSubset(4));
+        case 17: return AsMove(families, Family::Fish, FindFishOf<4>, board);
+        case 18: return AsMove(basic.HiddenSubset(4, false));
+        case 19: {
             std::optional<Step> step = EasiestBeyondSubsets(board, families);
             return step ? std::optional<Move>(Move(std::move(*step))) : std::nullopt;
         }
-        case 21:
-            return AsMove(families, Family::FinnedFish, FindFinnedJellyfish, board);
-        default:
-            return AsMove(families, Family::Forcing, FindForcingChain, board);
+        case 20: return AsMove(families, Family::FinnedFish, FindFinnedJellyfish, board);
+        default: return AsMove(families, Family::Forcing, FindForcingChain, board);
     }
+    // clang-format on
 }
 
-std::optional<Move> Easiest(const Board& board, const CellMask& free, Families families) {
+std::optional<Move> Easiest(const Board& board, const CellMask& free, const CellMask& unspread,
+                            Families families) {
     const BasicMoves basic(board, free);
+    if (std::optional<BasicMove> spread = basic.SpreadPlaced(unspread)) {
+        return Move(std::move(*spread));
+    }
     for (int rung = 0; rung < kRungs; ++rung) {
         if (std::optional<Move> found = Rung(rung, basic, board, families)) {
             return found;
@@ -182,6 +157,7 @@ bool LadderSolver::Solve(Grid_9x9& grid) {
     m_rating = {};
     m_placed = false;
     m_free = Decided(grid);
+    m_unspread = m_free;
     const bool solved = m_families == 0 ? Rules(grid) : Climb(grid);
     if (!solved) {
         m_rating.level = Level::Beyond;
@@ -198,23 +174,27 @@ bool LadderSolver::Rules(Grid_9x9& grid) {
 bool LadderSolver::Climb(Grid_9x9& grid) {
     m_steps = 0;
     m_counters = {};
-    while (!grid.IsSolved() && !Contradicted(grid)) {
-        std::optional<Move> move = Easiest(Board(grid), m_free, m_families);
+    Board board(grid);
+    while (!board.Open().Empty() && !board.Contradicted()) {
+        std::optional<Move> move = Easiest(board, m_free, m_unspread, m_families);
+        // The first rung spread them all, or found nothing left to spread.
+        m_unspread = CellMask();
         if (!move) {
             return false;
         }
         ++m_steps;
-        std::visit([&](const auto& found) { Take(found, grid); }, *move);
+        std::visit([&](const auto& found) { Take(found, grid, board); }, *move);
     }
     return grid.IsSolved();
 }
 
-void LadderSolver::Take(const BasicMove& move, Grid_9x9& grid) {
+void LadderSolver::Take(const BasicMove& move, Grid_9x9& grid, Board& board) {
     for (RuleApplication application : move.applications) {
         application.step = m_steps;
         for (const CellRemoval& removal : application.Removals()) {
             grid.GetCell(removal.cell)->GetCandidates() &=
                 Grid_9x9::CellType::Candidates(~removal.digits);
+            board.Remove(removal.cell, removal.digits);
         }
         m_counters.cellUpdates += static_cast<std::uint32_t>(application.removalCount);
         if (application.rule == RuleApplication::Rule::Internal) {
@@ -237,15 +217,20 @@ void LadderSolver::Take(const BasicMove& move, Grid_9x9& grid) {
          move.places);
 }
 
-void LadderSolver::Take(const Step& found, Grid_9x9& grid) {
+void LadderSolver::Take(const Step& found, Grid_9x9& grid, Board& board) {
     Step step = found;
     step.step = m_steps;
     ++m_applications[static_cast<std::size_t>(step.technique)];
     const TechniqueInfo& info = InfoOf(step.technique);
     Rate(LevelOf(info.family), Difficulty::Of(step), info.name, !step.placements.empty());
-    Apply(step, grid);
+    for (const CellRemoval& removal : step.removals) {
+        grid.GetCell(removal.cell)->GetCandidates() &=
+            Grid_9x9::CellType::Candidates(~removal.digits);
+        board.Remove(removal.cell, removal.digits);
+    }
     for (const Candidate& placement : step.placements) {
         m_free |= CellMask::Of(placement.cell);
+        m_unspread |= CellMask::Of(placement.cell);
     }
     if (m_stepListener != nullptr) {
         m_stepListener->OnStep(step);
@@ -281,13 +266,6 @@ void LadderSolver::OnRuleApplication(const RuleApplication& application) {
     Rate(RuleNames::LevelOf(subject), rating, RuleNames::NameOf(subject), places);
     if (m_ruleListener != nullptr) {
         m_ruleListener->OnRuleApplication(application);
-    }
-}
-
-void LadderSolver::Apply(const Step& step, Grid_9x9& grid) {
-    for (const CellRemoval& removal : step.removals) {
-        grid.GetCell(removal.cell)->GetCandidates() &=
-            Grid_9x9::CellType::Candidates(~removal.digits);
     }
 }
 

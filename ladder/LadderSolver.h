@@ -72,12 +72,12 @@ public:
 private:
     bool Rules(Grid_9x9& grid);
     bool Climb(Grid_9x9& grid);
-    void Take(const BasicMove& move, Grid_9x9& grid);
-    void Take(const Step& step, Grid_9x9& grid);
+    // Each removes what it removes from the grid and the board alike.
+    void Take(const BasicMove& move, Grid_9x9& grid, Board& board);
+    void Take(const Step& step, Grid_9x9& grid, Board& board);
     void Notify(std::string_view technique, Grid_9x9& grid);
     void OnGridUpdate(const GridUpdateEvent& event) override;
     void OnRuleApplication(const RuleApplication& application) override;
-    static void Apply(const Step& step, Grid_9x9& grid);
     void Rate(Level level, int rating, std::string_view name, bool places);
 
     Families m_families;
@@ -91,6 +91,9 @@ private:
     // The decided cells whose digit spreads as part of the step that decided them: the givens,
     // and the digits that singles and forcing chains place.
     CellMask m_free;
+    // Those of them whose digit may not have left their peers yet: the givens, and what forcing
+    // chains place.
+    CellMask m_unspread;
     RuleApplicationListener* m_ruleListener = nullptr;
     StepListener* m_stepListener = nullptr;
     // Named after the technique of the step that sends it.

@@ -63,4 +63,35 @@ private:
     T m_bits;
 };
 
+// Calls visit(subset) for each subset of `set` with `size` members, in ascending order of the
+// masks, until visit returns true; returns whether it did. The subsets are the combinations of
+// the set's bit indices, made by the next-combination step on the first `size` of as many bits
+// as the set has, each spread onto the set's own bits: a spread keeps the order.
+template <std::unsigned_integral T, typename Visit>
+constexpr bool ForEachSubsetOfSize(T set, int size, Visit visit) {
+    const int count = Count(set);
+    if (size <= 0 || size > count) {
+        return false;
+    }
+    int indices[sizeof(T) * 8] = {};
+    int at = 0;
+    for (const int index : Indices<T>(set)) {
+        indices[at++] = index;
+    }
+    const T last = T{1} << count;
+    for (T combination = (T{1} << size) - 1; combination < last;) {
+        T subset = 0;
+        for (const int bit : Indices<T>(combination)) {
+            subset |= T{1} << indices[bit];
+        }
+        if (visit(subset)) {
+            return true;
+        }
+        const T lowest = combination & (~combination + 1);
+        const T carried = combination + lowest;
+        combination = carried | (((combination ^ carried) >> 2) / lowest);
+    }
+    return false;
+}
+
 }  // namespace Novem::Bits
