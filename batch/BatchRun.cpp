@@ -45,7 +45,7 @@ void SolveChunk(const Chunk& chunk, PuzzleSolver& solver, const BatchOptions& op
                 {output.out.size(), names.Message(chunk.input, item.line, item.problem)});
             continue;
         }
-        const PuzzleResult& result = solver.Solve(item.cells, log);
+        const Analysis::PuzzleResult& result = solver.Solve(item.cells, log);
         output.summary.Add(result);
         if (options.json) {
             Report::AppendJson(output.out, names.Json(chunk.input), item.line, item.cells, result,

@@ -196,13 +196,13 @@ void AppendStep(std::string& out, const Ladder::Step& step) {
 
 }  // namespace
 
-void AppendText(std::string& out, const PuzzleResult& result) {
+void AppendText(std::string& out, const Analysis::PuzzleResult& result) {
     for (const Application& application : result.explanation) {
         Explanation::AppendLine(out, application);
     }
 }
 
-void AppendJson(std::string& out, const PuzzleResult& result) {
+void AppendJson(std::string& out, const Analysis::PuzzleResult& result) {
     AppendArray(out, result.explanation, [&](const Application& application) {
         if (const auto* applied = std::get_if<RuleApplication>(&application)) {
             AppendRule(out, *applied);

@@ -11,7 +11,7 @@ namespace Novem::Batch::Report {
 
 namespace Difficulty = Ladder::Difficulty;
 
-void AppendPlain(std::string& out, const PuzzleResult& result) {
+void AppendPlain(std::string& out, const Analysis::PuzzleResult& result) {
     out += result.result;
     out += result.solved ? " solved" : " unsolved";
     if (result.rating) {
@@ -55,7 +55,8 @@ std::string JsonString(std::string_view text) {
 }
 
 void AppendJson(std::string& out, std::string_view file, std::uint64_t line,
-                const PuzzleText::Cells& puzzle, const PuzzleResult& result, bool explain) {
+                const PuzzleText::Cells& puzzle, const Analysis::PuzzleResult& result,
+                bool explain) {
     out += "{\"file\": ";
     out += file;
     out += ", \"line\": " + std::to_string(line) + ", \"puzzle\": \"";

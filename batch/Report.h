@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "PuzzleResult.h"
+#include "analysis/PuzzleResult.h"
 #include "model/PuzzleText.h"
 
 // The forms in which novem-batch prints a puzzle's result.
@@ -14,7 +14,7 @@ namespace Novem::Batch::Report {
 // level (0 to 11), the hardest technique, its blanks as hyphens, "none" for none, and ER/EP/ED;
 // when solutions were counted, then their number, 2 standing for two or more, and with exactly one
 // the solution.
-void AppendPlain(std::string& out, const PuzzleResult& result);
+void AppendPlain(std::string& out, const Analysis::PuzzleResult& result);
 
 // A JSON string: quotes, backslashes and control characters escaped, and each byte that is not
 // part of valid UTF-8 replaced by U+FFFD, since JSON text is Unicode.
@@ -22,6 +22,7 @@ std::string JsonString(std::string_view text);
 
 // One JSON object on one line, with its LF. `file` is already a JSON string.
 void AppendJson(std::string& out, std::string_view file, std::uint64_t line,
-                const PuzzleText::Cells& puzzle, const PuzzleResult& result, bool explain);
+                const PuzzleText::Cells& puzzle, const Analysis::PuzzleResult& result,
+                bool explain);
 
 }  // namespace Novem::Batch::Report

@@ -22,7 +22,7 @@ using Count = unsigned long long;
 
 }  // namespace
 
-void Summary::Add(const PuzzleResult& result) {
+void Summary::Add(const Analysis::PuzzleResult& result) {
     ++m_puzzles;
     m_solved += result.solved ? 1 : 0;
     m_contradicted += result.contradicted ? 1 : 0;

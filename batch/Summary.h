@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "PuzzleResult.h"
+#include "analysis/PuzzleResult.h"
 #include "model/GridGeometry.h"
 
 namespace Novem::Batch {
@@ -14,7 +14,7 @@ namespace Novem::Batch {
 // every counter.
 class Summary {
 public:
-    void Add(const PuzzleResult& result);
+    void Add(const Analysis::PuzzleResult& result);
     void Merge(const Summary& other);
 
     std::uint64_t Puzzles() const { return m_puzzles; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/Analyser.h"
 #include "model/Bits.h"
 #include "model/Grid_9x9.h"
 
@@ -26,31 +27,6 @@ private:
             first.emplace(std::in_place_type<Told>, told);
         }
     }
-};
-
-// Keeps the candidates as the solve changes them, so that each application comes with the grid
-// just before it.
-class Recorder : public Novem::RuleApplicationListener, public Novem::Ladder::StepListener {
-public:
-    Recorder(const Novem::PuzzleText::Cells& puzzle,
-             const std::function<void(StepModel::Entry)>& tell)
-        : m_candidates(CandidatesOf(puzzle)), m_tell(tell) {}
-
-    void OnRuleApplication(const Novem::RuleApplication& application) override {
-        Record(application);
-    }
-    void OnStep(const Novem::Ladder::Step& step) override { Record(step); }
-
-private:
-    template <typename Told>
-    void Record(const Told& told) {
-        StepModel::Entry entry{Novem::Application(std::in_place_type<Told>, told), m_candidates};
-        Apply(entry.application, m_candidates);
-        m_tell(std::move(entry));
-    }
-
-    StepModel::Candidates m_candidates;
-    const std::function<void(StepModel::Entry)>& m_tell;
 };
 
 }  // namespace
@@ -113,18 +89,19 @@ unsigned PencilMarks(const StepModel::Candidates& candidates,
 
 }  // namespace
 
-bool SolveStepByStep(const Novem::PuzzleText::Cells& puzzle,
-                     const std::function<void(StepModel::Entry)>& tell,
-                     Novem::Ladder::Rating& rating) {
-    Novem::Grid_9x9 grid;
-    Novem::PuzzleText::Load(puzzle, grid);
-    Recorder recorder(puzzle, tell);
-    Novem::Ladder::LadderSolver ladder;
-    ladder.SetRuleApplicationListener(&recorder);
-    ladder.SetStepListener(&recorder);
-    const bool solved = ladder.Solve(grid);
-    rating = ladder.GetRating();
-    return solved;
+Novem::Analysis::PuzzleResult SolveStepByStep(const Novem::PuzzleText::Cells& puzzle,
+                                              const std::function<void(StepModel::Entry)>& tell) {
+    Novem::Analysis::Analyser analyser(
+        {.solutions = true, .techniques = Novem::Ladder::kAllFamilies});
+    // The candidates as the solve changes them, so that each application comes with the grid
+    // just before it.
+    StepModel::Candidates candidates = CandidatesOf(puzzle);
+    analyser.SetOnApplication([&](const Novem::Application& application) {
+        StepModel::Entry entry{application, candidates};
+        Apply(application, candidates);
+        tell(std::move(entry));
+    });
+    return analyser.Analyse(puzzle);
 }
 
 void StepModel::SetPuzzle(const Novem::PuzzleText::Cells& givens) {

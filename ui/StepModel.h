@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/PuzzleResult.h"
 #include "explanation/Application.h"
 #include "ladder/LadderSolver.h"
 #include "model/GridGeometry.h"
@@ -117,9 +118,8 @@ void Apply(const Novem::Application& application, StepModel::Candidates& candida
 // The first application the ladder makes from the candidates, if any.
 std::optional<Novem::Application> FirstApplication(const StepModel::Candidates& candidates);
 
-// Solves the puzzle with the whole ladder and tells each application, with the candidates just
-// before it, as it is made; whatever `tell` throws ends the solve. Returns whether it solved the
-// puzzle, and the rating.
-bool SolveStepByStep(const Novem::PuzzleText::Cells& puzzle,
-                     const std::function<void(StepModel::Entry)>& tell,
-                     Novem::Ladder::Rating& rating);
+// Analyses the puzzle with the whole ladder and tells each application, with the candidates just
+// before it, as it is made; whatever `tell` throws ends the solve. The result holds whether it
+// solved the puzzle, the rating and the solutions.
+Novem::Analysis::PuzzleResult SolveStepByStep(const Novem::PuzzleText::Cells& puzzle,
+                                              const std::function<void(StepModel::Entry)>& tell);

@@ -1,7 +1,5 @@
 #include "StepSolver.h"
 
-#include "search/SolutionSearch.h"
-
 namespace {
 
 // Thrown into the solve to end it early.
@@ -27,19 +25,15 @@ void StepSolver::Start(const Novem::PuzzleText::Cells& puzzle, OnEntry onEntry, 
     };
     m_thread.reset(QThread::create([=] {
         try {
-            Novem::Ladder::Rating rating;
-            const bool solved = SolveStepByStep(
-                puzzle,
-                [&](StepModel::Entry entry) {
+            const Novem::Analysis::PuzzleResult result =
+                SolveStepByStep(puzzle, [&](StepModel::Entry entry) {
                     if (*stopped) {
                         throw Stopped();
                     }
                     deliver([=] { onEntry(entry); });
-                },
-                rating);
-            const Novem::Search::Outcome outcome =
-                Novem::Search::CountSolutions(Novem::Search::CandidatesOf(puzzle));
-            deliver([=] { onFinish(rating, solved, outcome.solutions, outcome.solution); });
+                });
+            const Novem::Ladder::Rating rating = result.rating.value_or(Novem::Ladder::Rating{});
+            deliver([=] { onFinish(rating, result.solved, result.solutions, result.solution); });
         } catch (const Stopped&) {
         }
     }));

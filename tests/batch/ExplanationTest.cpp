@@ -30,12 +30,12 @@ public:
     }
 
     Grid_9x9 m_grid;
-    PuzzleResult result;
+    Analysis::PuzzleResult result;
 };
 
 // The text of the applications from `first` on, `count` of them, with runs of blanks as one.
-std::string Text(const PuzzleResult& result, std::size_t first, std::size_t count) {
-    PuzzleResult some;
+std::string Text(const Analysis::PuzzleResult& result, std::size_t first, std::size_t count) {
+    Analysis::PuzzleResult some;
     some.explanation.assign(
         result.explanation.begin() + static_cast<std::ptrdiff_t>(first),
         result.explanation.begin() + static_cast<std::ptrdiff_t>(first + count));
@@ -48,7 +48,8 @@ std::string Text(const PuzzleResult& result, std::size_t first, std::size_t coun
 // lines, top row first.
 TEST(Explanation, TellsTheSamplesFirstStepApplicationByApplication) {
     PuzzleSolver solver({.explanation = true});
-    PuzzleResult result = solver.Solve(TestSupport::ToCells(TestSupport::kSamplePuzzle), nullptr);
+    Analysis::PuzzleResult result =
+        solver.Solve(TestSupport::ToCells(TestSupport::kSamplePuzzle), nullptr);
     ASSERT_EQ(std::get<RuleApplication>(result.explanation[12]).step, 2);
     EXPECT_EQ(
         Text(result, 0, 12),

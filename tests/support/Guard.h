@@ -20,7 +20,7 @@ inline std::string GuardLine(std::uint64_t number, std::string_view line) {
     }
     Batch::PuzzleSolver solver({});
     std::string log;
-    const Batch::PuzzleResult& result = solver.Solve(parsed.cells, &log);
+    const Analysis::PuzzleResult& result = solver.Solve(parsed.cells, &log);
     std::string record =
         "{\"line\": " + std::to_string(number) + ", \"puzzle\": \"" +
         std::string(parsed.cells.data(), parsed.cells.size()) + "\", \"result\": \"" +

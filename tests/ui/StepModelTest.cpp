@@ -14,10 +14,10 @@ protected:
     void Open(std::string_view puzzle) {
         const Novem::PuzzleText::Cells cells = Novem::TestSupport::ToCells(puzzle);
         m_model.SetPuzzle(cells);
-        Novem::Ladder::Rating rating;
-        const bool solved = SolveStepByStep(
-            cells, [&](StepModel::Entry entry) { m_model.AddEntry(std::move(entry)); }, rating);
-        m_model.Finish(rating, solved, 1, Novem::TestSupport::ToCells(m_solution));
+        const Novem::Analysis::PuzzleResult result = SolveStepByStep(
+            cells, [&](StepModel::Entry entry) { m_model.AddEntry(std::move(entry)); });
+        EXPECT_EQ(result.solutions, 1);
+        m_model.Finish(*result.rating, result.solved, result.solutions, result.solution);
     }
 
     unsigned Shown(int cell) const { return m_model.Shown().candidates[cell]; }

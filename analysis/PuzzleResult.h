@@ -11,9 +11,10 @@
 #include "model/PuzzleText.h"
 #include "solver/Statistics.h"
 
-namespace Novem::Batch {
+namespace Novem::Analysis {
 
-// What solving one puzzle gave.
+// What analysing one puzzle gave: the rules' or the ladder's result and counters, and what else was
+// asked for.
 struct PuzzleResult {
     // The digit of every cell left with one candidate, '.' for several, 'x' for none.
     std::string result;
@@ -37,4 +38,4 @@ struct PuzzleResult {
     std::array<std::uint32_t, Ladder::kTechniques> applications{};
 };
 
-}  // namespace Novem::Batch
+}  // namespace Novem::Analysis
