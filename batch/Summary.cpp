@@ -1,5 +1,6 @@
 #include "Summary.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "ladder/RuleNames.h"
@@ -42,6 +43,8 @@ void Summary::Add(const Analysis::PuzzleResult& result) {
     if (result.rating) {
         ++m_rated;
         ++m_levels[static_cast<std::size_t>(result.rating->level)];
+        ++m_ratings[std::min(static_cast<std::size_t>(result.rating->er / 10),
+                             m_ratings.size() - 1)];
         for (std::size_t technique = 0; technique < m_applications.size(); ++technique) {
             m_applications[technique] += result.applications[technique];
             m_needing[technique] += result.applications[technique] != 0 ? 1 : 0;
@@ -70,6 +73,9 @@ void Summary::Merge(const Summary& other) {
     m_rated += other.m_rated;
     for (std::size_t level = 0; level < m_levels.size(); ++level) {
         m_levels[level] += other.m_levels[level];
+    }
+    for (std::size_t band = 0; band < m_ratings.size(); ++band) {
+        m_ratings[band] += other.m_ratings[band];
     }
     for (std::size_t technique = 0; technique < m_applications.size(); ++technique) {
         m_applications[technique] += other.m_applications[technique];
@@ -102,6 +108,19 @@ std::string Summary::Format() const {
                 "  " + std::to_string(level) + " " + std::string(Ladder::kLevelNames[level]);
             text += Line("%-32s%10llu %7.2f %%\n", label.c_str(), Count{m_levels[level]},
                          Percent(m_levels[level], m_puzzles));
+        }
+        text += Line("\n%s\n", "Ratings (ER)");
+        for (std::size_t band = 0; band < m_ratings.size(); ++band) {
+            if (m_ratings[band] == 0) {
+                continue;
+            }
+            const std::string label =
+                band == 0 ? std::string("  none")
+                : band + 1 == m_ratings.size()
+                    ? "  " + std::to_string(band) + ".0 and above"
+                    : "  " + std::to_string(band) + ".0 to " + std::to_string(band) + ".9";
+            text += Line("%-32s%10llu %7.2f %%\n", label.c_str(), Count{m_ratings[band]},
+                         Percent(m_ratings[band], m_puzzles));
         }
         text += Line("\n%-28s%14s%17s\n", "Techniques", "applications", "puzzles");
         for (std::size_t technique = 0; technique < m_applications.size(); ++technique) {

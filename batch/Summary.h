@@ -41,6 +41,8 @@ private:
     // puzzles that needed it.
     std::uint64_t m_rated = 0;
     std::array<std::uint64_t, Ladder::kLevelNames.size()> m_levels{};
+    // By ER on the rating scale, in bands of one: none, 1.0 to 1.9, ..., 9.0 to 9.9, 10.0 up.
+    std::array<std::uint64_t, 11> m_ratings{};
     std::array<std::uint64_t, Ladder::kTechniques> m_applications{};
     std::array<std::uint64_t, Ladder::kTechniques> m_needing{};
 };

@@ -25,6 +25,7 @@
 #include "WindowSystem.h"
 #include "explanation/Explanation.h"
 #include "explanation/Names.h"
+#include "ladder/Difficulty.h"
 #include "model/Bits.h"
 
 namespace {
@@ -414,6 +415,10 @@ QString StepWindow::Status() const {
         status += tr(", hardest: %1")
                       .arg(QString::fromUtf8(rating.hardest.data(),
                                              static_cast<qsizetype>(rating.hardest.size())));
+        const auto text = [](int tenths) {
+            return QString::fromStdString(Novem::Ladder::Difficulty::Text(tenths));
+        };
+        status += tr(", rated %1/%2/%3").arg(text(rating.er), text(rating.ep), text(rating.ed));
     }
     switch (m_model.Solutions()) {
         case 0:

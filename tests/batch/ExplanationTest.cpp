@@ -2,11 +2,14 @@
 
 #include <fstream>
 #include <functional>
+#include <map>
 #include <regex>
+#include <span>
 #include <string>
 
 #include "batch/ExplanationJson.h"
 #include "batch/PuzzleSolver.h"
+#include "ladder/RuleNames.h"
 #include "solver/SolverImplV1.h"
 #include "support/Puzzles.h"
 
@@ -44,8 +47,8 @@ std::string Text(const Analysis::PuzzleResult& result, std::size_t first, std::s
     return std::regex_replace(text, std::regex(" +"), " ");
 }
 
-// Block 0 first: its four givens spread as naked singles, then they point out of it along the
-// lines, top row first.
+// Block 0 first: its four givens spread as naked singles, into the block and then along the lines,
+// top row first: a given's digit leaving a line is no pointing.
 TEST(Explanation, TellsTheSamplesFirstStepApplicationByApplication) {
     PuzzleSolver solver({.explanation = true});
     Analysis::PuzzleResult result =
@@ -122,6 +125,74 @@ TEST(Explanation, NamesEachTechniqueAsSolversDo) {
         ASSERT_GT(explained.result.explanation.size(), application);
         EXPECT_EQ(Text(explained.result, application, 1), text);
     }
+}
+
+// Every subset and single is named by what it does on the open cells: replayed on the sample and
+// the seventeen-given puzzle, with the two rules and with the ladder, a naked or hidden subset's
+// cells are open and as many as its digits and as its name says, and a naked single's cell is
+// decided. The sample's hidden triple with two givens in it is the hidden single it is.
+TEST(Explanation, NamesSubsetsByTheirOpenCells) {
+    const std::map<std::string_view, std::size_t> sizes = {
+        {"naked single", 1}, {"hidden single", 1}, {"naked pair", 2}, {"hidden pair", 2},
+        {"naked triple", 3}, {"hidden triple", 3}, {"naked quad", 4}, {"hidden quad", 4}};
+    for (const std::optional<Ladder::Families> techniques :
+         {std::optional<Ladder::Families>(), std::optional(Ladder::kAllFamilies)}) {
+        for (const std::string_view puzzle :
+             {TestSupport::kSamplePuzzle, TestSupport::kSeventeen}) {
+            PuzzleSolver solver({.explanation = true, .techniques = techniques});
+            const PuzzleText::Cells cells = TestSupport::ToCells(puzzle);
+            const Analysis::PuzzleResult& result = solver.Solve(cells, nullptr);
+            std::array<unsigned, GridGeometry::kCells> candidates{};
+            for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+                candidates[cell] =
+                    cells[cell] == '.' ? GridGeometry::kAllDigits : 1U << (cells[cell] - '1');
+            }
+            for (const Application& application : result.explanation) {
+                const auto* applied = std::get_if<RuleApplication>(&application);
+                if (applied != nullptr) {
+                    const Ladder::RuleNames::Subject subject =
+                        Ladder::RuleNames::SubjectOf(*applied);
+                    const std::string_view name = Ladder::RuleNames::NameOf(subject);
+                    const int shown = Bits::Count(subject.positions);
+                    // The digits of the region's decided cells, which don't count.
+                    unsigned taken = 0;
+                    for (const int cell : GridGeometry::kCellsOfRegion[applied->region]) {
+                        taken |= Bits::Count(candidates[cell]) == 1 ? candidates[cell] : 0U;
+                    }
+                    for (const int position : Bits::Indices(subject.positions)) {
+                        const int cell = GridGeometry::kCellsOfRegion[applied->region][position];
+                        const bool decided = Bits::Count(candidates[cell]) == 1;
+                        EXPECT_TRUE(name == "naked single"
+                                        ? decided || (candidates[cell] & ~taken) == subject.digits
+                                        : !decided)
+                            << name << " step " << applied->step;
+                    }
+                    if (subject.kind == Ladder::RuleNames::Kind::Naked ||
+                        subject.kind == Ladder::RuleNames::Kind::Hidden) {
+                        EXPECT_EQ(static_cast<std::size_t>(shown), sizes.at(name));
+                        EXPECT_EQ(Bits::Count(subject.digits), shown);
+                    }
+                }
+                const std::span<const CellRemoval> removals =
+                    applied != nullptr ? applied->Removals()
+                                       : std::span<const CellRemoval>(
+                                             std::get<Ladder::Step>(application).removals);
+                for (const CellRemoval& removal : removals) {
+                    candidates[removal.cell] &= ~removal.digits;
+                }
+            }
+        }
+    }
+    PuzzleSolver rules({.explanation = true});
+    const Analysis::PuzzleResult& sample =
+        rules.Solve(TestSupport::ToCells(TestSupport::kSamplePuzzle), nullptr);
+    std::string text;
+    ExplanationJson::AppendText(text, sample);
+    EXPECT_NE(
+        text.find(
+            "step 6    block 6    hidden single  r6c8 = 4                   removes {1,2,5,7} "
+            "from r6c8\n"),
+        std::string::npos);
 }
 
 // Replaying every application's removals, in order, on the loaded grid gives exactly the

@@ -45,7 +45,7 @@ Technique NamedIn(const std::string& line) {
 }
 
 // In each position, the family of the technique finds that technique's step first: its pattern
-// and what it removes, as the explanation tells them.
+// and what it removes, as the explanation tells them, and its rating on the scale.
 TEST(Ladder, FindsEveryTechniqueInItsPosition) {
     std::ifstream positions(NOVEM_TEST_DATA "/ladder-positions.txt");
     std::string expected;
@@ -55,6 +55,8 @@ TEST(Ladder, FindsEveryTechniqueInItsPosition) {
         if (expected.starts_with('#') || !std::getline(positions, candidates)) {
             continue;
         }
+        const std::string rating = expected.substr(0, expected.find(' '));
+        expected.erase(0, expected.find_first_not_of(' ', rating.size()));
         Grid_9x9 grid;
         SetCandidates(grid, candidates);
         const Technique technique = NamedIn(expected);
@@ -63,6 +65,7 @@ TEST(Ladder, FindsEveryTechniqueInItsPosition) {
         std::string line;
         Explanation::AppendLine(line, *step);
         EXPECT_EQ(line.substr(10), expected + "\n");
+        EXPECT_EQ(Difficulty::Text(Difficulty::Of(*step)), rating) << expected;
         ++found;
     }
     EXPECT_EQ(found, 24);

@@ -428,6 +428,10 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <translation>, am schwersten: %1</translation>
     </message>
     <message>
+        <source>, rated %1/%2/%3</source>
+        <translation>, bewertet mit %1/%2/%3</translation>
+    </message>
+    <message>
         <source>. No solution at all.</source>
         <translation>. Überhaupt keine Lösung.</translation>
     </message>

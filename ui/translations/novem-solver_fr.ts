@@ -428,6 +428,10 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <translation>, la plus difficile : %1</translation>
     </message>
     <message>
+        <source>, rated %1/%2/%3</source>
+        <translation>, note %1/%2/%3</translation>
+    </message>
+    <message>
         <source>. No solution at all.</source>
         <translation>. Aucune solution.</translation>
     </message>
