@@ -15,6 +15,7 @@
 #include "InputNames.h"
 #include "Io.h"
 #include "Messages.h"
+#include "Pace.h"
 #include "PuzzleSolver.h"
 #include "Report.h"
 #include "ResultWriter.h"
@@ -24,9 +25,9 @@ namespace Novem::Batch {
 
 namespace {
 
-// A chunk is as much work as a few milliseconds of solving; runs that write much per puzzle
-// take fewer, so that the chunks in flight stay small.
-std::size_t ChunkSize(const BatchOptions& options) {
+// The most puzzles a chunk takes, however fast they are: runs that write much per puzzle take
+// fewer, so that the chunks in flight stay small.
+std::size_t MostPerChunk(const BatchOptions& options) {
     return options.logFile.empty() && !options.explain ? 256 : 16;
 }
 
@@ -102,8 +103,11 @@ unsigned WorkerCount(unsigned jobs) {
 
 void Solve(const BatchOptions& options, const Streams& streams, const InputNames& names,
            ResultWriter& writer) {
+    Pace pace(MostPerChunk(options));
     const auto solve = [&](const Chunk& chunk, PuzzleSolver& solver, ChunkOutput& output) {
+        const auto start = std::chrono::steady_clock::now();
         SolveChunk(chunk, solver, options, names, output);
+        pace.Record(chunk.items.size(), std::chrono::steady_clock::now() - start);
     };
     const PuzzleSolver::Wanted wanted{.explanation = options.explain,
                                       .largestSubset = options.summary,
@@ -113,7 +117,7 @@ void Solve(const BatchOptions& options, const Streams& streams, const InputNames
     if (workers == 1) {
         PuzzleSolver solver(wanted);
         ChunkOutput output;
-        ChunkReader(ChunkSize(options), streams.in, [&](Chunk&& chunk) {
+        ChunkReader(pace, streams.in, [&](Chunk&& chunk) {
             solve(chunk, solver, output);
             writer.Write(output);
             return true;
@@ -122,7 +126,7 @@ void Solve(const BatchOptions& options, const Streams& streams, const InputNames
     }
     Workers pool(workers, wanted, solve,
                  [&writer](const ChunkOutput& output) { writer.Write(output); });
-    ChunkReader(ChunkSize(options), streams.in, [&pool](Chunk&& chunk) {
+    ChunkReader(pace, streams.in, [&pool](Chunk&& chunk) {
         return pool.Submit(std::move(chunk));
     }).Read(names.Files());
     pool.Finish();
@@ -169,10 +173,9 @@ int RunBatch(const BatchOptions& options, const Streams& streams) {
         return writer.Told() || !told ? 1 : 0;
     } catch (const WriteError& error) {
         progress.Clear();
-        // A reader that went away ends the run quietly, as it does for every GNU tool.
-        if (error.Error() != EPIPE) {
-            WriteAll(streams.err, error.what());
-        }
+        // Where SIGPIPE is ignored a reader that went away is a failed write like any other, and
+        // told as GNU tools tell it; otherwise the signal has ended the process before this.
+        WriteAll(streams.err, error.what());
         return 1;
     }
 }

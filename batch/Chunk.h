@@ -30,7 +30,7 @@ struct Chunk {
     std::vector<Item> items;
     // Which of the inputs, in the order they were named.
     std::size_t input = 0;
-    // How much of the inputs was read when the chunk was handed out.
+    // How much of the inputs lies before the end of the chunk's last line.
     std::uint64_t bytesRead = 0;
     // The input stalled: show the results at once rather than when the buffer is full.
     bool urgent = false;

@@ -51,7 +51,7 @@ bool ChunkReader::ReadFile(const std::string& name) {
     try {
         LineReader::Line line;
         while (running && reader.Next(line)) {
-            m_bytesRead = m_bytesBefore + reader.BytesRead();
+            m_bytesRead = m_bytesBefore + reader.BytesDone();
             running = AddLine(line);
         }
     } catch (const ReadError& error) {
@@ -95,6 +95,7 @@ bool ChunkReader::SubmitChunk(bool urgent) {
     const bool running = m_submit(std::move(m_chunk));
     m_chunk = Chunk{};
     m_chunk.input = input;
+    m_chunkSize = m_pace.ChunkSize();
     m_chunk.items.reserve(m_chunkSize);
     return running;
 }

@@ -8,18 +8,19 @@
 
 #include "Chunk.h"
 #include "LineReader.h"
+#include "Pace.h"
 
 namespace Novem::Batch {
 
-// Reads the inputs in order and hands out their lines in chunks of `chunkSize` items: puzzles,
-// and problems. Stops early when `submit` returns false.
+// Reads the inputs in order and hands out their lines in chunks of as many items as the pace
+// asks for: puzzles, and problems. Stops early when `submit` returns false.
 class ChunkReader {
 public:
     using Submit = std::function<bool(Chunk&&)>;
 
-    // "-" among the files stands for `standardInput`.
-    ChunkReader(std::size_t chunkSize, int standardInput, Submit submit)
-        : m_chunkSize(chunkSize), m_standardInput(standardInput), m_submit(std::move(submit)) {}
+    // "-" among the files stands for `standardInput`. The pace must outlive the reader.
+    ChunkReader(const Pace& pace, int standardInput, Submit submit)
+        : m_pace(pace), m_standardInput(standardInput), m_submit(std::move(submit)) {}
 
     void Read(const std::vector<std::string>& files);
 
@@ -30,7 +31,8 @@ private:
     bool Add(Chunk::Item&& item);
     bool SubmitChunk(bool urgent);
 
-    std::size_t m_chunkSize;
+    const Pace& m_pace;
+    std::size_t m_chunkSize = 1;
     int m_standardInput;
     Submit m_submit;
     Chunk m_chunk;

@@ -88,6 +88,7 @@ std::vector<int> PatternCells(const Ladder::Step& step) {
             in[cell] = true;
         }
     };
+    add(step.baseCells);
     add(step.fins);
     add(step.pincers);
     add(step.colours[0]);
@@ -97,6 +98,9 @@ std::vector<int> PatternCells(const Ladder::Step& step) {
     }
     for (const Ladder::Candidate& node : step.nodes) {
         in[node.cell] = true;
+    }
+    for (const Ladder::Branch& branch : step.branches) {
+        in[branch.assumption.cell] = true;
     }
     for (const int cell : {step.pivot, step.forcingCell}) {
         if (cell != -1) {

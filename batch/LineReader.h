@@ -42,6 +42,8 @@ public:
     bool Next(Line& line);
 
     std::uint64_t BytesRead() const { return m_bytesRead; }
+    // The bytes of the lines handed out so far, their line feeds included.
+    std::uint64_t BytesDone() const { return m_bytesRead - (m_end - m_begin); }
 
 private:
     // False at the end of the file.

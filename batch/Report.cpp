@@ -77,8 +77,9 @@ void AppendJson(std::string& out, std::string_view file, std::uint64_t line,
         out += ", \"levelName\": \"";
         out += Ladder::kLevelNames[static_cast<std::size_t>(result.rating->level)];
         out += "\", \"hardest\": ";
-        out += result.rating->hardest.empty() ? "null"
-                                              : "\"" + std::string(result.rating->hardest) + "\"";
+        out += '"';
+        out += result.rating->hardest.empty() ? "none" : result.rating->hardest;
+        out += '"';
         out += ", \"er\": " + Difficulty::Text(result.rating->er);
         out += ", \"ep\": " + Difficulty::Text(result.rating->ep);
         out += ", \"ed\": " + Difficulty::Text(result.rating->ed);

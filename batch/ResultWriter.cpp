@@ -15,8 +15,11 @@ void ResultWriter::Write(const ChunkOutput& output) {
     if (m_log != nullptr) {
         m_log->Append(output.log);
     }
-    if (output.urgent) {
+    constexpr auto kFlushEvery = std::chrono::milliseconds(20);
+    const auto now = std::chrono::steady_clock::now();
+    if (output.urgent || now - m_flushed >= kFlushEvery) {
         Flush();
+        m_flushed = now;
     }
     m_totals.Merge(output.summary);
     m_progress.Update(m_totals.Puzzles(), m_totals.Solved(), output.bytesRead);

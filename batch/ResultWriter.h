@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 #include "BatchOptions.h"
 #include "Chunk.h"
 #include "OutputFile.h"
@@ -9,8 +11,10 @@
 namespace Novem::Batch {
 
 // Writes the chunks' output in the order it is given, messages on standard error at their place
-// among the results, and keeps the totals of what was written. The first output that can't be
-// written throws WriteError.
+// among the results, and keeps the totals of what was written. Output goes out when the buffer is
+// full, when the input stalls, and at least every few milliseconds, so that a reader sees the
+// first results at once and a reader that has gone, or a full disk, ends the run at once. The
+// first output that can't be written throws WriteError.
 class ResultWriter {
 public:
     ResultWriter(const Streams& streams, OutputFile* log, Progress& progress)
@@ -38,6 +42,8 @@ private:
     Progress& m_progress;
     Summary m_totals;
     bool m_told = false;
+    // The first output goes out at once.
+    std::chrono::steady_clock::time_point m_flushed{};
 };
 
 }  // namespace Novem::Batch

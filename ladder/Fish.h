@@ -55,8 +55,16 @@ inline Step StepOf(Technique technique, int digit, const Lines& lines, unsigned 
                    unsigned cover, const CellMask& removed) {
     Step step{technique};
     step.digits = 1U << digit;
+    CellMask baseCells;
     for (const int line : Bits::Indices(base)) {
         step.base.push_back(lines.firstBase + line);
+        for (const int position : Bits::Indices(lines.positions[line])) {
+            baseCells |=
+                CellMask::Of(GridGeometry::kCellsOfRegion[lines.firstBase + line][position]);
+        }
+    }
+    for (const int cell : baseCells) {
+        step.baseCells.push_back(cell);
     }
     for (const int line : Bits::Indices(cover)) {
         step.cover.push_back(lines.firstCover + line);

@@ -55,9 +55,11 @@ struct Step {
     // The digits the pattern is about, bit d for digit d + 1.
     unsigned digits = 0;
 
-    // Fish: the base and cover regions, and the fins, cells of the digit outside the covers.
+    // Fish: the base and cover regions, the base's cells that hold the digit, and the fins,
+    // those of them outside the covers.
     std::vector<int> base;
     std::vector<int> cover;
+    std::vector<int> baseCells;
     std::vector<int> fins;
 
     // Wings: the pivot cell and the pincers.

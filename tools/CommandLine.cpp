@@ -114,8 +114,15 @@ bool ParseJobs(const char* text, unsigned& jobs) {
 bool ParseTechniques(const char* text, std::optional<Ladder::Families>& techniques) {
     Ladder::Families families = 0;
     std::string_view list(text);
+    const bool several = list.find(',') != std::string_view::npos;
     while (true) {
         const std::string_view name = list.substr(0, list.find(','));
+        if (several && (name == "all" || name == "basic")) {
+            WriteAll(2, Messages::Line({}, "invalid technique list " + Messages::Quote(text, true) +
+                                               ": " + std::string(name) +
+                                               " stands alone, not in a list"));
+            return false;
+        }
         const auto* known =
             std::find(Ladder::kFamilyNames.begin(), Ladder::kFamilyNames.end(), name);
         if (name == "all") {

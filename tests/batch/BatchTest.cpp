@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "batch/BatchRun.h"
+#include "batch/ChunkReader.h"
 #include "batch/Messages.h"
 #include "batch/OutputCheck.h"
+#include "batch/Pace.h"
 #include "batch/Progress.h"
 #include "support/Hash.h"
 #include "support/Puzzles.h"
@@ -124,6 +126,15 @@ TEST_F(RunBatchTest, TheLadderRatesWhatEachPuzzleNeeded) {
     Run({.techniques = all, .logFile = "ladder.log"}, kite);
     EXPECT_NE(ReadFile("ladder.log").find("************ XY-wing[16] ************\r\n"),
               std::string::npos);
+    // JSON says what the text says where nothing was needed, and a fish names its base's cells.
+    EXPECT_NE(Run({.json = true, .techniques = all}, kSolution).out.find("\"hardest\": \"none\""),
+              std::string::npos);
+    EXPECT_NE(
+        Run({.json = true, .explain = true, .techniques = Ladder::FamilyBit(Ladder::Family::Fish)},
+            "016400000200009000400000062070230100100000003003087040960000005000800007000006820")
+            .out.find("\"technique\": \"X-wing\", \"region\": null, \"cells\": [\"r2c2\", "
+                      "\"r2c8\", \"r5c2\", \"r5c8\"], \"digits\": [8], \"base\""),
+        std::string::npos);
     EXPECT_NE(Run({.summary = true, .techniques = all}, kite)
                   .err.find("  5 needs wings                          1  100.00 %\n"),
               std::string::npos);
@@ -383,6 +394,31 @@ TEST(Progress, ShowsByItselfOnATerminalOfItsOwn) {
     for (const int fd : {terminal, other, file}) {
         close(fd);
     }
+}
+
+// Chunks follow the pace: one puzzle first, then as many as a few milliseconds take, up to the
+// most; a slow chunk brings them back to one, and they grow again only as the pace proves fast.
+// Each chunk tells where its last line ends in the input, which the progress line shows as done.
+TEST_F(RunBatchTest, ChunksFollowThePaceAndTellWhereTheyEnd) {
+    std::string input;
+    for (int line = 0; line < 8; ++line) {
+        input += kSample + "\n";
+    }
+    WriteFile("puzzles.txt", input);
+    Pace pace(4);
+    using std::chrono::microseconds;
+    const std::chrono::steady_clock::duration paces[] = {microseconds(1), std::chrono::seconds(1),
+                                                         microseconds(1), microseconds(1),
+                                                         microseconds(1)};
+    std::vector<std::pair<std::size_t, std::uint64_t>> chunks;
+    ChunkReader(pace, -1, [&](Chunk&& chunk) {
+        pace.Record(chunk.items.size(), paces[chunks.size()]);
+        chunks.emplace_back(chunk.items.size(), chunk.bytesRead);
+        return true;
+    }).Read({"puzzles.txt"});
+    const std::uint64_t line = kSample.size() + 1;
+    EXPECT_EQ(chunks, (std::vector<std::pair<std::size_t, std::uint64_t>>{
+                          {1, line}, {4, 5 * line}, {1, 6 * line}, {1, 7 * line}, {1, 8 * line}}));
 }
 
 // The line shows once a run has lasted a second, at most four times a second, with how far and

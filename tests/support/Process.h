@@ -20,6 +20,8 @@ struct Finished {
     std::string err;
     // The most memory it held at once.
     long peakKilobytes;
+    // The processor time it took, user and system.
+    double cpuSeconds;
 };
 
 // Stands for a standard descriptor the program starts with closed.
@@ -63,7 +65,9 @@ inline Finished RunProgram(const std::vector<std::string>& arguments, const std:
     wait4(child, &status, 0, &usage);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
             out != -1 ? std::string() : ReadFile("stdout.txt"),
-            err != -1 ? std::string() : ReadFile("stderr.txt"), usage.ru_maxrss};
+            err != -1 ? std::string() : ReadFile("stderr.txt"), usage.ru_maxrss,
+            static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6};
 }
 
 }  // namespace Novem::TestSupport
