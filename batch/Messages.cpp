@@ -10,6 +10,8 @@ namespace Novem::Batch::Messages {
 
 namespace {
 
+std::string_view g_program = "novem-batch";
+
 // Characters a shell takes as they are, anywhere in a word.
 bool IsOrdinary(char character) {
     return (character >= 'a' && character <= 'z') || (character >= 'A' && character <= 'Z') ||
@@ -61,8 +63,16 @@ std::string Quote(std::string_view name, bool always) {
     return quoted.empty() ? "''" : quoted;
 }
 
+std::string_view Program() {
+    return g_program;
+}
+
+void SetProgram(std::string_view program) {
+    g_program = program;
+}
+
 std::string Line(const Subject& subject, std::string_view what, int error) {
-    std::string line(kProgram);
+    std::string line(Program());
     if (!subject.file.empty()) {
         line += ": ";
         line += Quote(subject.file);

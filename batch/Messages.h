@@ -4,10 +4,13 @@
 #include <string>
 #include <string_view>
 
-// How novem-batch tells the user what went wrong, the way GNU tools do.
+// How novem-batch and novem-generate tell the user what went wrong, the way GNU tools do.
 namespace Novem::Batch::Messages {
 
-inline constexpr std::string_view kProgram = "novem-batch";
+// The program's name in every message: "novem-batch" unless `main` names another before anything
+// else runs.
+std::string_view Program();
+void SetProgram(std::string_view program);
 
 // What a message is about: a file as the user named it, with a line of it, or a standard stream
 // named in words ("standard output"); either may be left empty.
@@ -23,7 +26,7 @@ struct Subject {
 // line that a shell can read back. `always` quotes ordinary names too, as for an option's value.
 std::string Quote(std::string_view name, bool always = false);
 
-// One line: "novem-batch: SUBJECT: WHAT: REASON", without the parts that are empty; the reason is
+// One line: "PROGRAM: SUBJECT: WHAT: REASON", without the parts that are empty; the reason is
 // the system's for the errno value `error`, none for 0.
 std::string Line(const Subject& subject, std::string_view what, int error = 0);
 

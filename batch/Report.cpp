@@ -11,15 +11,19 @@ namespace Novem::Batch::Report {
 
 namespace Difficulty = Ladder::Difficulty;
 
+void AppendRating(std::string& out, const Ladder::Rating& rating) {
+    std::string hardest(rating.hardest.empty() ? "none" : rating.hardest);
+    std::replace(hardest.begin(), hardest.end(), ' ', '-');
+    out += ' ' + std::to_string(static_cast<int>(rating.level)) + ' ' + hardest;
+    out += ' ' + Difficulty::Text(rating.er) + '/' + Difficulty::Text(rating.ep) + '/' +
+           Difficulty::Text(rating.ed);
+}
+
 void AppendPlain(std::string& out, const Analysis::PuzzleResult& result) {
     out += result.result;
     out += result.solved ? " solved" : " unsolved";
     if (result.rating) {
-        std::string hardest(result.rating->hardest.empty() ? "none" : result.rating->hardest);
-        std::replace(hardest.begin(), hardest.end(), ' ', '-');
-        out += ' ' + std::to_string(static_cast<int>(result.rating->level)) + ' ' + hardest;
-        out += ' ' + Difficulty::Text(result.rating->er) + '/' +
-               Difficulty::Text(result.rating->ep) + '/' + Difficulty::Text(result.rating->ed);
+        AppendRating(out, *result.rating);
     }
     if (result.solutions >= 0) {
         out += ' ';

@@ -14,6 +14,10 @@ namespace Novem::Batch::Report {
 // level (0 to 11), the hardest technique, its blanks as hyphens, "none" for none, and ER/EP/ED;
 // when solutions were counted, then their number, 2 standing for two or more, and with exactly one
 // the solution.
+// The rating fields of a result: the level, the hardest technique with its blanks as hyphens
+// ("none" for none) and ER/EP/ED, each after a blank.
+void AppendRating(std::string& out, const Ladder::Rating& rating);
+
 void AppendPlain(std::string& out, const Analysis::PuzzleResult& result);
 
 // A JSON string: quotes, backslashes and control characters escaped, and each byte that is not

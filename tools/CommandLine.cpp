@@ -15,7 +15,7 @@
 namespace Novem::Batch {
 
 const std::string kUsage =
-    "Usage: " + std::string(Messages::kProgram) +
+    "Usage: " + std::string(Messages::Program()) +
     " [OPTION]... [FILE]...\n"
     "Solve number-placement puzzles by pure deduction, one puzzle per line.\n"
     "\n"
@@ -152,7 +152,7 @@ bool ParseTechniques(const char* text, std::optional<Ladder::Families>& techniqu
 CommandLine ParseCommandLine(int argc, char* argv[]) {
     // getopt_long names the program after argv[0] in its messages; ours say "novem-batch".
     std::vector<char*> arguments(argv, argv + argc);
-    std::string program(Messages::kProgram);
+    std::string program(Messages::Program());
     arguments.front() = program.data();
     arguments.push_back(nullptr);
 

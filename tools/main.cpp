@@ -14,7 +14,7 @@ namespace {
 using namespace Novem::Batch;
 
 int UsageError() {
-    WriteAll(2, "Try '" + std::string(Messages::kProgram) + " --help' for more information.\n");
+    WriteAll(2, "Try '" + std::string(Messages::Program()) + " --help' for more information.\n");
     return 2;
 }
 
@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
         case CommandLine::Action::Help:
             return Print(kUsage);
         case CommandLine::Action::Version:
-            return Print(std::string(Messages::kProgram) + " (" + Product::kName + ") " +
+            return Print(std::string(Messages::Program()) + " (" + Product::kName + ") " +
                          Product::kVersion + "\n");
         case CommandLine::Action::Run:
             break;

@@ -254,5 +254,63 @@ TEST_F(NovemBatch, ServesGnuParallel) {
     EXPECT_EQ(spread.out, one.out);
 }
 
+using NovemGenerate = TestSupport::InTempDirectory;
+
+// The same seed gives the same puzzles with one worker, two or the default; the output is a
+// collection that novem-batch reads as it is and rates alike; JSON adds each puzzle's seed.
+TEST_F(NovemGenerate, GivesTheSameBytesBySeedForNovemBatchToRead) {
+    const TestSupport::Finished one =
+        TestSupport::RunProgram({NOVEM_GENERATE, "-n", "6", "--seed=7", "-j", "1"});
+    ASSERT_EQ(one.status, 0);
+    for (const char* jobs : {"--jobs=2", "--time"}) {
+        EXPECT_EQ(TestSupport::RunProgram({NOVEM_GENERATE, "--count=6", "--seed", "7", jobs}).out,
+                  one.out);
+    }
+    const TestSupport::Finished rated =
+        TestSupport::RunProgram({NOVEM_BATCH, "--techniques=all"}, one.out);
+    EXPECT_EQ(rated.status, 0);
+    EXPECT_EQ(rated.err, "");
+    std::size_t at = 0;
+    for (std::size_t next = 0; (next = rated.out.find('\n', at)) != std::string::npos;
+         at = next + 1) {
+        const std::string line = rated.out.substr(at, next - at);
+        EXPECT_NE(one.out.find(line.substr(line.find(" solved ") + 7)), std::string::npos) << line;
+    }
+    const std::string json = TestSupport::RunProgram({NOVEM_GENERATE, "--seed=8", "--json"}).out;
+    EXPECT_TRUE(json.starts_with("{\"file\": null, \"line\": 1, \"puzzle\": \"")) << json;
+    EXPECT_TRUE(json.ends_with(", \"seed\": 8}\n")) << json;
+}
+
+// What can't be read or met is a usage error, told on standard error, with nothing on standard
+// output; a write that fails ends the run with its reason.
+TEST_F(NovemGenerate, RefusesTargetsItCantMeet) {
+    const std::pair<std::string, std::string> errors[] = {
+        {"--level=99", "invalid level '99' (0 to 11, or L-M)"},
+        {"--count=-1", "invalid count '-1' (1 or more)"},
+        {"--symmetry=spiral",
+         "invalid symmetry 'spiral' (none, rotate180, rotate90, mirror, flip, diagonal or random)"},
+        {"--seed=abc", "invalid seed 'abc' (0 to 18446744073709551615)"},
+        {"--needs=magic",
+         "unknown technique 'magic' (as novem-batch names it, such as X-wing or "
+         "naked-pair)"},
+        {"--rating=5-4", "invalid rating range '5-4' (A-B with A at most B, such as 6.5-7.5)"},
+        {"--givens=16-20",
+         "invalid givens '16-20' (N-M from 17 to 81: no puzzle has fewer than 17)"},
+    };
+    for (const auto& [option, message] : errors) {
+        const TestSupport::Finished finished = TestSupport::RunProgram({NOVEM_GENERATE, option});
+        EXPECT_EQ(finished.status, 2) << option;
+        EXPECT_EQ(finished.out, "");
+        EXPECT_EQ(finished.err, "novem-generate: " + message +
+                                    "\nTry 'novem-generate --help' for more information.\n");
+    }
+    const int fd = open("/dev/full", O_WRONLY);
+    const TestSupport::Finished failed =
+        TestSupport::RunProgram({NOVEM_GENERATE, "--seed=1"}, "", fd);
+    close(fd);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err, "novem-generate: standard output: No space left on device\n");
+}
+
 }  // namespace
 }  // namespace Novem
