@@ -18,6 +18,7 @@
 #include "AppIcon.h"
 #include "CAboutDlg.h"
 #include "DialogUnits.h"
+#include "NewPuzzleDialog.h"
 #include "Product.h"
 #include "StepWindow.h"
 #include "Translations.h"
@@ -145,6 +146,7 @@ void CNovemSolverDlg::CreateActions() {
         addAction(action);
         return action;
     };
+    m_newPuzzle = add(tr("&New Puzzle..."), QKeySequence::New, &CNovemSolverDlg::OnNewPuzzle);
     m_pastePuzzle = add(tr("&Paste Puzzle"), QKeySequence::Paste, &CNovemSolverDlg::OnPastePuzzle);
     m_copyPuzzle = add(tr("&Copy Puzzle"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                        &CNovemSolverDlg::OnCopyPuzzle);
@@ -206,6 +208,12 @@ void CNovemSolverDlg::OnClearGrid() {
 void CNovemSolverDlg::FocusCell(int index) {
     WindowSystem::SetFocus(&m_cells[index]);
     m_cells[index].SetSel(0, 0xFFFF);
+}
+
+void CNovemSolverDlg::OnNewPuzzle() {
+    if (const std::optional<Novem::PuzzleText::Cells> puzzle = NewPuzzleDialog::Ask(this)) {
+        FillFrom(QString::fromLatin1(puzzle->data(), static_cast<qsizetype>(puzzle->size())));
+    }
 }
 
 void CNovemSolverDlg::OnPastePuzzle() {
@@ -371,7 +379,7 @@ void CNovemSolverDlg::contextMenuEvent(QContextMenuEvent* event) {
     // The window manager keeps the window menu to itself, so its items come here instead.
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addActions({m_pastePuzzle, m_copyPuzzle});
+    menu->addActions({m_newPuzzle, m_pastePuzzle, m_copyPuzzle});
     menu->addSeparator();
     menu->addActions({m_showSolution, m_stepByStep});
     menu->addSeparator();

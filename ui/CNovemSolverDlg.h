@@ -50,6 +50,7 @@ private:
     void OnClearGrid();
     void FocusCell(int index);
     // A puzzle in the clipboard fills the grid; anything else beeps and says why.
+    void OnNewPuzzle();
     void OnPastePuzzle();
     void FillFrom(const QString& text);
     // "Step by Step" on the puzzle the cells hold.
@@ -81,6 +82,7 @@ private:
     QAction* m_copyPuzzle = nullptr;
     QAction* m_showSolution = nullptr;
     QAction* m_stepByStep = nullptr;
+    QAction* m_newPuzzle = nullptr;
     // Made when first asked for.
     StepWindow* m_stepWindow = nullptr;
     QAction* m_help = nullptr;

@@ -22,6 +22,7 @@
 
 #include "GridPainter.h"
 #include "GridView.h"
+#include "NewPuzzleDialog.h"
 #include "WindowSystem.h"
 #include "explanation/Explanation.h"
 #include "explanation/Names.h"
@@ -143,6 +144,7 @@ void StepWindow::CreateActions() {
         return action;
     };
     QMenu* puzzle = menuBar()->addMenu(tr("&Puzzle"));
+    add(puzzle, tr("&New Puzzle..."), {QKeySequence::New}, &StepWindow::OnNewPuzzle);
     add(puzzle, tr("&Open Puzzle..."), {QKeySequence::Open}, &StepWindow::OnOpen);
     add(puzzle, tr("&Save Puzzle..."), {QKeySequence::Save}, &StepWindow::OnSave);
     m_previousPuzzle = add(puzzle, tr("P&revious Puzzle"), {QKeySequence(Qt::ALT | Qt::Key_Left)},
@@ -284,6 +286,14 @@ void StepWindow::OnRedo() {
     m_model.Redo();
     m_told.clear();
     Refresh();
+}
+
+void StepWindow::OnNewPuzzle() {
+    if (const std::optional<Novem::PuzzleText::Cells> puzzle = NewPuzzleDialog::Ask(this)) {
+        m_puzzles = {*puzzle};
+        m_puzzle = 0;
+        SetPuzzle(*puzzle);
+    }
 }
 
 void StepWindow::OnOpen() {

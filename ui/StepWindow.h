@@ -48,6 +48,7 @@ private:
     void OnShowSolution();
     void OnUndo();
     void OnRedo();
+    void OnNewPuzzle();
     void OnOpen();
     void OnSave();
     void OnOtherPuzzle(int offset);

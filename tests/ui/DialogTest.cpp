@@ -338,9 +338,9 @@ void DialogTest::theMenuKeysAndHelpOpenWhatTheySay() {
         items << action->text();
     }
     QCOMPARE(items,
-             QStringList({"&Paste Puzzle", "&Copy Puzzle", "", "Show S&olution", "S&tep by Step",
-                          "", "&Help", "&About NovemSolver...", "", "&Close"}));
-    menu->actions()[7]->trigger();
+             QStringList({"&New Puzzle...", "&Paste Puzzle", "&Copy Puzzle", "", "Show S&olution",
+                          "S&tep by Step", "", "&Help", "&About NovemSolver...", "", "&Close"}));
+    menu->actions()[8]->trigger();
     menu->close();
     QCOMPARE(m_modals, QStringList{"About NovemSolver | (icon) | NovemSolver Version 1.0 | " +
                                    QString::fromUtf8(Product::kMakersNotice)});

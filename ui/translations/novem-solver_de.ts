@@ -112,6 +112,10 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <source>S&amp;tep by Step</source>
         <translation>Schri&amp;tt für Schritt</translation>
     </message>
+    <message>
+        <source>&amp;New Puzzle...</source>
+        <translation>&amp;Neues Rätsel...</translation>
+    </message>
 </context>
 <context>
     <name>GridView</name>
@@ -177,6 +181,48 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>beyond these techniques</source>
         <translation>jenseits dieser Techniken</translation>
+    </message>
+</context>
+<context>
+    <name>NewPuzzleDialog</name>
+    <message>
+        <source>&amp;Make</source>
+        <translation>&amp;Erzeugen</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Neues Rätsel</translation>
+    </message>
+    <message>
+        <source>Any level</source>
+        <translation>Jede Stufe</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Any technique</source>
+        <translation>Jede Technik</translation>
+    </message>
+    <message>
+        <source>&amp;Level:</source>
+        <translation>&amp;Stufe:</translation>
+    </message>
+    <message>
+        <source>&amp;Technique to practise:</source>
+        <translation>&amp;Technik zum Üben:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tried %n puzzle(s)...</source>
+        <translation>
+            <numerusform>%n Rätsel versucht...</numerusform>
+            <numerusform>%n Rätsel versucht...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Making a puzzle...</source>
+        <translation>Ein Rätsel wird erzeugt...</translation>
     </message>
 </context>
 <context>
@@ -442,6 +488,10 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>. More than one solution.</source>
         <translation>. Mehr als eine Lösung.</translation>
+    </message>
+    <message>
+        <source>&amp;New Puzzle...</source>
+        <translation>&amp;Neues Rätsel...</translation>
     </message>
 </context>
 </TS>

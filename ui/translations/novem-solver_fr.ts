@@ -94,23 +94,27 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     </message>
     <message>
         <source>%1 cells: a puzzle has 81.</source>
-        <translation>%1 cases : une grille en a 81.</translation>
+        <translation>%1 cases&#xa0;: une grille en a 81.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no cell: cells are 1 to 9, and 0 or . for an empty one.</source>
-        <translation>« %1 » n’est pas une case : les cases sont 1 à 9, et 0 ou . pour une case vide.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une case&#xa0;: les cases sont 1 à 9, et 0 ou . pour une case vide.</translation>
     </message>
     <message>
         <source>%1 lines: a puzzle is one line of 81 cells, or 9 lines of 9.</source>
-        <translation>%1 lignes : une grille est une ligne de 81 cases, ou 9 lignes de 9.</translation>
+        <translation>%1 lignes&#xa0;: une grille est une ligne de 81 cases, ou 9 lignes de 9.</translation>
     </message>
     <message>
         <source>Line %1 has %2 cells: each of the 9 lines has 9.</source>
-        <translation>La ligne %1 a %2 cases : chacune des 9 lignes en a 9.</translation>
+        <translation>La ligne %1 a %2 cases&#xa0;: chacune des 9 lignes en a 9.</translation>
     </message>
     <message>
         <source>S&amp;tep by Step</source>
         <translation>Pas à pa&amp;s</translation>
+    </message>
+    <message>
+        <source>&amp;New Puzzle...</source>
+        <translation>&amp;Nouvelle grille...</translation>
     </message>
 </context>
 <context>
@@ -177,6 +181,48 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source>beyond these techniques</source>
         <translation>au-delà de ces techniques</translation>
+    </message>
+</context>
+<context>
+    <name>NewPuzzleDialog</name>
+    <message>
+        <source>&amp;Make</source>
+        <translation>&amp;Créer</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Nouvelle grille</translation>
+    </message>
+    <message>
+        <source>Any level</source>
+        <translation>Tout niveau</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Any technique</source>
+        <translation>Toute technique</translation>
+    </message>
+    <message>
+        <source>&amp;Level:</source>
+        <translation>&amp;Niveau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Technique to practise:</source>
+        <translation>&amp;Technique à pratiquer&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tried %n puzzle(s)...</source>
+        <translation>
+            <numerusform>%n grille essayée...</numerusform>
+            <numerusform>%n grilles essayées...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Making a puzzle...</source>
+        <translation>Création d’une grille...</translation>
     </message>
 </context>
 <context>
@@ -338,23 +384,23 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     </message>
     <message>
         <source>No hint: the ladder has no next step from this grid.</source>
-        <translation>Pas d’indice : l’échelle n’a pas d’étape suivante depuis cette grille.</translation>
+        <translation>Pas d’indice&#xa0;: l’échelle n’a pas d’étape suivante depuis cette grille.</translation>
     </message>
     <message>
         <source>Applied: %1</source>
-        <translation>Appliqué : %1</translation>
+        <translation>Appliqué&#xa0;: %1</translation>
     </message>
     <message>
         <source>Hint: a %1, where the grid is marked.</source>
-        <translation>Indice : un %1, là où la grille est marquée.</translation>
+        <translation>Indice&#xa0;: un %1, là où la grille est marquée.</translation>
     </message>
     <message>
         <source>Hint: a %1 on the marked cells.</source>
-        <translation>Indice : un %1 sur les cases marquées.</translation>
+        <translation>Indice&#xa0;: un %1 sur les cases marquées.</translation>
     </message>
     <message>
         <source>Hint: %1</source>
-        <translation>Indice : %1</translation>
+        <translation>Indice&#xa0;: %1</translation>
     </message>
     <message>
         <source>The search is not done yet.</source>
@@ -362,15 +408,15 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     </message>
     <message>
         <source>The solution is shown: Undo takes it back.</source>
-        <translation>La solution est affichée : Annuler la retire.</translation>
+        <translation>La solution est affichée&#xa0;: Annuler la retire.</translation>
     </message>
     <message>
         <source>The grid has no solution at all, so there is none to show.</source>
-        <translation>La grille n’a aucune solution : il n’y en a donc aucune à afficher.</translation>
+        <translation>La grille n’a aucune solution&#xa0;: il n’y en a donc aucune à afficher.</translation>
     </message>
     <message>
         <source>The grid has more than one solution, so there is no one solution to show.</source>
-        <translation>La grille a plus d’une solution : il n’y en a donc pas une seule à afficher.</translation>
+        <translation>La grille a plus d’une solution&#xa0;: il n’y en a donc pas une seule à afficher.</translation>
     </message>
     <message>
         <source>Open Puzzle</source>
@@ -390,7 +436,7 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     </message>
     <message>
         <source>Could not save to %1: %2</source>
-        <translation>Impossible d’enregistrer dans %1 : %2</translation>
+        <translation>Impossible d’enregistrer dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The picture is in the clipboard.</source>
@@ -419,17 +465,17 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message numerus="yes">
         <source>%n step(s), level %1: %2</source>
         <translation>
-            <numerusform>%n étape, niveau %1 : %2</numerusform>
-            <numerusform>%n étapes, niveau %1 : %2</numerusform>
+            <numerusform>%n étape, niveau %1&#xa0;: %2</numerusform>
+            <numerusform>%n étapes, niveau %1&#xa0;: %2</numerusform>
         </translation>
     </message>
     <message>
         <source>, hardest: %1</source>
-        <translation>, la plus difficile : %1</translation>
+        <translation>, la plus difficile&#xa0;: %1</translation>
     </message>
     <message>
         <source>, rated %1/%2/%3</source>
-        <translation>, note %1/%2/%3</translation>
+        <translation>, note&#xa0;%1/%2/%3</translation>
     </message>
     <message>
         <source>. No solution at all.</source>
@@ -442,6 +488,10 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source>. More than one solution.</source>
         <translation>. Plus d’une solution.</translation>
+    </message>
+    <message>
+        <source>&amp;New Puzzle...</source>
+        <translation>&amp;Nouvelle grille...</translation>
     </message>
 </context>
 </TS>
