@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <tuple>
 
 #include "analysis/Analyser.h"
 #include "generate/Generator.h"
@@ -41,6 +42,22 @@ TEST(Generator, MakesMinimalPuzzlesOfOneSolutionBySeed) {
             }
         }
     }
+}
+
+// Each symmetry's images of a cell, r1c2 and the centre: the centre is its own image, and a
+// quarter turn takes r1c2 round the four sides.
+TEST(Symmetry, MapsACellToItsImages) {
+    const std::tuple<Symmetry, int, Orbit> cases[] = {
+        {Symmetry::None, 1, {1, -1, -1, -1}},       {Symmetry::Rotate180, 1, {1, 79, -1, -1}},
+        {Symmetry::Rotate90, 1, {1, 17, 63, 79}},   {Symmetry::Mirror, 1, {1, 7, -1, -1}},
+        {Symmetry::Flip, 1, {1, 73, -1, -1}},       {Symmetry::Diagonal, 1, {1, 9, -1, -1}},
+        {Symmetry::Rotate90, 40, {40, -1, -1, -1}},
+    };
+    for (const auto& [symmetry, cell, orbit] : cases) {
+        EXPECT_EQ(OrbitOf(symmetry, cell), orbit) << kSymmetryNames[static_cast<int>(symmetry)];
+    }
+    EXPECT_EQ(SymmetryNamed("rotate90"), Symmetry::Rotate90);
+    EXPECT_EQ(SymmetryNamed("spiral"), std::nullopt);
 }
 
 // Every symmetry holds: a cell and its images are given together or not at all.

@@ -10,6 +10,7 @@
 #include "ladder/Difficulty.h"
 #include "ladder/Families.h"
 #include "ladder/LadderSolver.h"
+#include "ladder/RuleNames.h"
 #include "model/Grid_9x9.h"
 #include "model/PuzzleText.h"
 #include "support/Puzzles.h"
@@ -69,6 +70,71 @@ TEST(Ladder, FindsEveryTechniqueInItsPosition) {
         ++found;
     }
     EXPECT_EQ(found, 24);
+}
+
+// An application is named by what it does on the open cells: decided cells and their digits
+// don't count. Row 1 and block 1, positions as bits of their cells.
+TEST(Ladder, NamesAnApplicationByItsOpenCells) {
+    using Kind = RuleNames::Kind;
+    using Rule = RuleApplication::Rule;
+    struct Case {
+        const char* what;
+        RuleApplication applied;
+        RuleNames::Subject subject;
+        std::string_view name;
+    };
+    const auto apply = [](Rule rule, int region, int crossing, unsigned positions, unsigned digits,
+                          unsigned decided, unsigned decidedDigits) {
+        RuleApplication applied{rule, 1, region, crossing, positions, digits};
+        applied.decided = decided;
+        applied.decidedDigits = decidedDigits;
+        return applied;
+    };
+    const Case cases[] = {
+        {"a given spreads",
+         apply(Rule::Internal, 9, -1, 0b1, 0b1, 0b1, 0b1),
+         {Kind::NakedSingle, 1, 0b1, 0b1},
+         "naked single"},
+        {"eight cells leave one digit",
+         apply(Rule::Internal, 9, -1, 0x1FE, 0x1F7, 0, 0),
+         {Kind::HiddenSingle, 1, 0b1, 0b1000},
+         "hidden single"},
+        {"a hidden triple holding two givens",
+         apply(Rule::Internal, 9, -1, 0x1F8, 0x1D3, 0b011, 0b100100),
+         {Kind::HiddenSingle, 1, 0b100, 0b1000},
+         "hidden single"},
+        {"a naked quad with a decided cell",
+         apply(Rule::Internal, 9, -1, 0b1111, 0x107, 0b0001, 0x100),
+         {Kind::Naked, 3, 0b1110, 0b111},
+         "naked triple"},
+        {"five open cells are a hidden quad",
+         apply(Rule::Internal, 9, -1, 0x1F0, 0x1F0, 0, 0),
+         {Kind::Hidden, 4, 0b1111, 0b1111},
+         "hidden quad"},
+        {"a given's digit leaves the row",
+         apply(Rule::External, 0, 9, 0b1, 0b1, 0b1, 0b1),
+         {Kind::NakedSingle, 1, 0b1, 0b1},
+         "naked single"},
+        {"two open places point",
+         apply(Rule::External, 0, 9, 0b11, 0b1, 0, 0),
+         {Kind::Pointing, 2, 0b11, 0b1},
+         "pointing"},
+        {"two open places claim",
+         apply(Rule::External, 9, 0, 0b11, 0b1, 0, 0),
+         {Kind::Claiming, 2, 0b11, 0b1},
+         "claiming"},
+        {"one open place beside a decided one",
+         apply(Rule::External, 9, 18, 0b11, 0b1, 0b01, 0b10),
+         {Kind::HiddenSingle, 1, 0b10, 0b1},
+         "hidden single"},
+    };
+    for (const Case& c : cases) {
+        const RuleNames::Subject subject = RuleNames::SubjectOf(c.applied);
+        EXPECT_EQ(std::tuple(subject.kind, subject.size, subject.positions, subject.digits),
+                  std::tuple(c.subject.kind, c.subject.size, c.subject.positions, c.subject.digits))
+            << c.what;
+        EXPECT_EQ(RuleNames::NameOf(subject), c.name) << c.what;
+    }
 }
 
 // Without families the two rules run in their own order: the sample's counters and steps stay.

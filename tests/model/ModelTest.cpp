@@ -3,8 +3,10 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "model/Bits.h"
 #include "model/GridUpdateListener.h"
 #include "model/Grid_9x9.h"
 #include "model/PuzzleText.h"
@@ -88,4 +90,27 @@ TEST(CellSets, PickCellsInGridOrderAndOnlyRegionsLinkBack) {
 }
 
 }  // namespace
+// The subsets of a given size come in ascending order of their masks, each once, and none when
+// the set is too small.
+TEST(Bits, VisitsTheSubsetsOfASizeInAscendingOrder) {
+    const std::tuple<unsigned, int, std::vector<unsigned>> cases[] = {
+        {0b10110U, 2, {0b00110U, 0b10010U, 0b10100U}},
+        {0b10110U, 3, {0b10110U}},
+        {0b10110U, 4, {}},
+        {0b1U, 1, {0b1U}},
+        {0U, 1, {}},
+    };
+    for (const auto& [set, size, expected] : cases) {
+        std::vector<unsigned> seen;
+        Bits::ForEachSubsetOfSize(set, size, [&](unsigned subset) {
+            seen.push_back(subset);
+            return false;
+        });
+        EXPECT_EQ(seen, expected) << set << " " << size;
+    }
+    int visited = 0;
+    EXPECT_TRUE(Bits::ForEachSubsetOfSize(0x1FFU, 4, [&](unsigned) { return ++visited == 5; }));
+    EXPECT_EQ(visited, 5);
+}
+
 }  // namespace Novem
