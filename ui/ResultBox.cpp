@@ -48,7 +48,8 @@ protected:
     QMimeData* createMimeDataFromSelection() const override {
         const QTextCursor selection = textCursor();
         auto* data = new QMimeData;
-        data->setText(Lines(RowOf(selection.selectionStart()), RowOf(selection.selectionEnd())));
+        data->setText(Lines(RowOf(selection.selectionStart(), 0),
+                            RowOf(selection.selectionEnd(), static_cast<int>(m_lines.size()) - 1)));
         return data;
     }
 
@@ -62,11 +63,12 @@ protected:
     }
 
 private:
-    int RowOf(int position) const {
+    // A place outside the table, before or after it, stands for `outside`.
+    int RowOf(int position, int outside) const {
         QTextCursor cursor(document());
         cursor.setPosition(position);
         const QTextTable* table = cursor.currentTable();
-        return table != nullptr ? table->cellAt(cursor).row() : 0;
+        return table != nullptr ? table->cellAt(cursor).row() : outside;
     }
 
     QString Lines(int first, int last) const {

@@ -555,6 +555,11 @@ void DialogTest::theResultBoxCopiesWholeLines() {
     view->setTextCursor(cursor);
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Rules\t: 2"));
+    // Select all, as Ctrl+A or a drag past the end does: every line.
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral("Solved\n\nUpdates\t\t: 4\nRules\t: 2"));
 }
 
 void DialogTest::aPasteThatIsNoPuzzleSaysWhy_data() {
