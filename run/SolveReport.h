@@ -23,17 +23,18 @@ inline constexpr std::string_view kCannotOpenLog =
 inline constexpr std::string_view kCannotWriteLog = Translatable(
     "SolveCommand", "Could not write all of NovemSolver.txt: the run log is incomplete...");
 
-// What the search says of a grid the rules leave unsolved.
+// What the search says of a grid the rules leave unsolved, told as what follows the specified
+// line, never against it.
 inline constexpr std::string_view kNoSolution = Translatable(
-    "SolveCommand", "The grid has no solution at all: its digits contradict each other.");
+    "SolveCommand", "An exact search finds no solution at all: the digits contradict each other.");
 inline constexpr std::string_view kOneSolution =
     Translatable("SolveCommand",
-                 "The grid has exactly one solution, but the rules leave %1 cells open. "
-                 "\"Show Solution\" in the menu fills them in.");
+                 "The rules stop here, with %1 cells open; an exact search finds exactly one "
+                 "solution. \"Show Solution\" in the menu fills them in.");
 inline constexpr std::string_view kSeveralSolutions =
     Translatable("SolveCommand",
-                 "The grid has more than one solution, so no reasoning can decide it: it is "
-                 "not a proper puzzle.");
+                 "The rules stop here; an exact search finds more than one solution, so no "
+                 "reasoning can decide the grid: it is not a proper puzzle.");
 inline constexpr std::string_view kShowSolution = Translatable("SolveCommand", "Show Solution");
 inline constexpr std::string_view kNothingToShow =
     Translatable("SolveCommand", "The grid has no solution at all, so there is none to show.");

@@ -401,13 +401,15 @@ void DialogTest::whereTheRulesStopTheBoxSaysWhatTheSearchFinds_data() {
     QTest::addColumn<QString>("paragraph");
     QTest::newRow("one solution")
         << QString::fromLatin1(Novem::TestSupport::kSeventeen)
-        << "The grid has exactly one solution, but the rules leave 32 cells open. \"Show "
-           "Solution\" in the menu fills them in.";
+        << "The rules stop here, with 32 cells open; an exact search finds exactly one solution. "
+           "\"Show Solution\" in the menu fills them in.";
     QTest::newRow("none") << "55" + QString(79, u'.')
-                          << "The grid has no solution at all: its digits contradict each other.";
-    QTest::newRow("several") << kEmpty
-                             << "The grid has more than one solution, so no reasoning can decide "
-                                "it: it is not a proper puzzle.";
+                          << "An exact search finds no solution at all: the digits contradict each "
+                             "other.";
+    QTest::newRow("several")
+        << kEmpty
+        << "The rules stop here; an exact search finds more than one solution, "
+           "so no reasoning can decide the grid: it is not a proper puzzle.";
     QTest::newRow("solved") << kSample << QString();
 }
 

@@ -268,16 +268,16 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <translation>NovemSolver.txt konnte nicht vollständig geschrieben werden: Das Protokoll ist unvollständig …</translation>
     </message>
     <message>
-        <source>The grid has no solution at all: its digits contradict each other.</source>
-        <translation>Das Rätsel hat überhaupt keine Lösung: Seine Ziffern widersprechen einander.</translation>
+        <source>An exact search finds no solution at all: the digits contradict each other.</source>
+        <translation>Eine vollständige Suche findet überhaupt keine Lösung: Die Ziffern widersprechen einander.</translation>
     </message>
     <message>
-        <source>The grid has exactly one solution, but the rules leave %1 cells open. &quot;Show Solution&quot; in the menu fills them in.</source>
-        <translation>Das Rätsel hat genau eine Lösung, doch die Regeln lassen %1 Felder offen. „Lösung zeigen“ im Menü füllt sie aus.</translation>
+        <source>The rules stop here, with %1 cells open; an exact search finds exactly one solution. &quot;Show Solution&quot; in the menu fills them in.</source>
+        <translation>Die Regeln enden hier, %1 Felder bleiben offen; eine vollständige Suche findet genau eine Lösung. „Lösung zeigen“ im Menü füllt sie aus.</translation>
     </message>
     <message>
-        <source>The grid has more than one solution, so no reasoning can decide it: it is not a proper puzzle.</source>
-        <translation>Das Rätsel hat mehr als eine Lösung, also kann keine Überlegung es entscheiden: Es ist kein eindeutiges Rätsel.</translation>
+        <source>The rules stop here; an exact search finds more than one solution, so no reasoning can decide the grid: it is not a proper puzzle.</source>
+        <translation>Die Regeln enden hier; eine vollständige Suche findet mehr als eine Lösung, also kann keine Überlegung das Rätsel entscheiden: Es ist kein eindeutiges Rätsel.</translation>
     </message>
     <message>
         <source>Show Solution</source>

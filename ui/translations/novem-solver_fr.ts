@@ -268,16 +268,16 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <translation>Impossible d’écrire NovemSolver.txt en entier&#xa0;: le journal est incomplet…</translation>
     </message>
     <message>
-        <source>The grid has no solution at all: its digits contradict each other.</source>
-        <translation>La grille n’a aucune solution&#xa0;: ses chiffres se contredisent.</translation>
+        <source>An exact search finds no solution at all: the digits contradict each other.</source>
+        <translation>Une recherche exhaustive ne trouve aucune solution&#xa0;: les chiffres se contredisent.</translation>
     </message>
     <message>
-        <source>The grid has exactly one solution, but the rules leave %1 cells open. &quot;Show Solution&quot; in the menu fills them in.</source>
-        <translation>La grille a exactement une solution, mais les règles laissent %1 cases ouvertes. «&#xa0;Afficher la solution&#xa0;» dans le menu les remplit.</translation>
+        <source>The rules stop here, with %1 cells open; an exact search finds exactly one solution. &quot;Show Solution&quot; in the menu fills them in.</source>
+        <translation>Les règles s’arrêtent ici, %1 cases restent ouvertes&#xa0;; une recherche exhaustive trouve exactement une solution. «&#xa0;Afficher la solution&#xa0;» dans le menu les remplit.</translation>
     </message>
     <message>
-        <source>The grid has more than one solution, so no reasoning can decide it: it is not a proper puzzle.</source>
-        <translation>La grille a plus d’une solution&#xa0;: aucun raisonnement ne peut la trancher, ce n’est pas une vraie grille.</translation>
+        <source>The rules stop here; an exact search finds more than one solution, so no reasoning can decide the grid: it is not a proper puzzle.</source>
+        <translation>Les règles s’arrêtent ici&#xa0;; une recherche exhaustive trouve plus d’une solution, aucun raisonnement ne peut donc trancher la grille&#xa0;: ce n’est pas une vraie grille.</translation>
     </message>
     <message>
         <source>Show Solution</source>
