@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -152,7 +153,11 @@ void StepWindow::CreateActions() {
     m_nextPuzzle = add(puzzle, tr("Ne&xt Puzzle"), {QKeySequence(Qt::ALT | Qt::Key_Right)},
                        [this] { OnOtherPuzzle(1); });
     puzzle->addSeparator();
-    add(puzzle, tr("&Copy Picture"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+    add(puzzle, tr("&Paste Puzzle"), {QKeySequence::Paste}, &StepWindow::OnPastePuzzle);
+    // As in the dialog: Ctrl+Shift+C copies the puzzle, and the picture has keys of its own.
+    add(puzzle, tr("Copy P&uzzle"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        &StepWindow::OnCopyPuzzle);
+    add(puzzle, tr("&Copy Picture"), {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C)},
         &StepWindow::OnCopyPicture);
     add(puzzle, tr("Save P&icture..."), {}, &StepWindow::OnSavePicture);
     puzzle->addSeparator();
@@ -337,10 +342,46 @@ QImage StepWindow::Picture() const {
     return picture;
 }
 
+void StepWindow::OnPastePuzzle() {
+    if (!OpenText(QApplication::clipboard()->text())) {
+        m_told = tr("The clipboard holds no puzzle.");
+        Refresh();
+    }
+}
+
+// The grid as it stands, as Save Puzzle writes it.
+void StepWindow::OnCopyPuzzle() {
+    QApplication::clipboard()->setText(GridLine(m_model.Shown().candidates));
+    m_told = tr("The puzzle is in the clipboard.");
+    Refresh();
+}
+
+// As a bitmap, as SVG for a program that scales it, and as the grid's line for one that reads
+// text.
 void StepWindow::OnCopyPicture() {
-    QApplication::clipboard()->setImage(Picture());
+    auto* data = new QMimeData;
+    data->setImageData(Picture());
+    data->setData(QStringLiteral("image/svg+xml"), Svg());
+    data->setText(GridLine(m_model.Shown().candidates));
+    QApplication::clipboard()->setMimeData(data);
     m_told = tr("The picture is in the clipboard.");
     Refresh();
+}
+
+QByteArray StepWindow::Svg() const {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(720, 720));
+    svg.setViewBox(QRect(0, 0, 720, 720));
+    svg.setTitle(windowTitle());
+    QPainter painter;
+    if (painter.begin(&svg)) {
+        GridPainter::Paint(painter, QRectF(0, 0, 720, 720), m_model.Shown());
+        painter.end();
+    }
+    return buffer.data();
 }
 
 void StepWindow::OnSavePicture() {
@@ -351,17 +392,9 @@ void StepWindow::OnSavePicture() {
     }
     bool saved = false;
     if (name.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        QSvgGenerator svg;
-        svg.setFileName(name);
-        svg.setSize(QSize(720, 720));
-        svg.setViewBox(QRect(0, 0, 720, 720));
-        svg.setTitle(windowTitle());
-        QPainter painter;
-        saved = painter.begin(&svg);
-        if (saved) {
-            GridPainter::Paint(painter, QRectF(0, 0, 720, 720), m_model.Shown());
-            saved = painter.end();
-        }
+        QFile file(name);
+        const QByteArray svg = Svg();
+        saved = file.open(QIODevice::WriteOnly) && file.write(svg) == svg.size();
     } else {
         saved = Picture().save(name, "PNG");
     }

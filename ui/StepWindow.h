@@ -52,12 +52,15 @@ private:
     void OnOpen();
     void OnSave();
     void OnOtherPuzzle(int offset);
+    void OnPastePuzzle();
+    void OnCopyPuzzle();
     void OnCopyPicture();
     void OnSavePicture();
     // The grid, the list's selection, what may be done now and the status line, after a change.
     void Refresh();
     QString Status() const;
     QImage Picture() const;
+    QByteArray Svg() const;
 
     StepModel m_model;
     StepSolver m_solver{this};

@@ -536,6 +536,18 @@ void DialogTest::stepByStepOpensSavesAndDrawsPuzzles() {
     QApplication::sendEvent(&window, &drop);
     auto* list = window.findChild<QListWidget*>(QStringLiteral("steps"));
     QTRY_COMPARE(list->count(), 166);
+
+    // The keys the dialog has: Ctrl+V pastes a puzzle, Ctrl+Shift+C copies it; the picture goes
+    // to the clipboard as a bitmap, as SVG and as the grid's line.
+    QApplication::clipboard()->setText(kSolution);
+    trigger(QStringLiteral("&Paste Puzzle"));
+    trigger(QStringLiteral("Copy P&uzzle"));
+    QCOMPARE(QApplication::clipboard()->text(), kSolution);
+    trigger(QStringLiteral("&Copy Picture"));
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    QVERIFY(copied->hasImage());
+    QVERIFY(copied->data(QStringLiteral("image/svg+xml")).contains("<svg"));
+    QCOMPARE(copied->text(), kSolution);
 }
 
 // A copy of the box with nothing selected takes its whole text; of a selection, the whole lines

@@ -493,5 +493,21 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <source>&amp;New Puzzle...</source>
         <translation>&amp;Neues Rätsel...</translation>
     </message>
+    <message>
+        <source>&amp;Paste Puzzle</source>
+        <translation>Rätsel &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>Copy P&amp;uzzle</source>
+        <translation>Rätsel k&amp;opieren</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle.</source>
+        <translation>Die Zwischenablage enthält kein Rätsel.</translation>
+    </message>
+    <message>
+        <source>The puzzle is in the clipboard.</source>
+        <translation>Das Rätsel ist in der Zwischenablage.</translation>
+    </message>
 </context>
 </TS>

@@ -493,5 +493,21 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <source>&amp;New Puzzle...</source>
         <translation>&amp;Nouvelle grille...</translation>
     </message>
+    <message>
+        <source>&amp;Paste Puzzle</source>
+        <translation>&amp;Coller la grille</translation>
+    </message>
+    <message>
+        <source>Copy P&amp;uzzle</source>
+        <translation>Copier la &amp;grille</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle.</source>
+        <translation>Le presse-papiers ne contient aucune grille.</translation>
+    </message>
+    <message>
+        <source>The puzzle is in the clipboard.</source>
+        <translation>La grille est dans le presse-papiers.</translation>
+    </message>
 </context>
 </TS>
