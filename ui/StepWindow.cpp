@@ -44,6 +44,20 @@ QString Line(const Novem::Application& application) {
     return QString::fromStdString(line);
 }
 
+// A hint as the list tells it: the list's line for the same application, with its step number;
+// without a number where the user's grid has left the list's path, as its own run counts apart.
+QString HintLine(const Novem::Application& hint, const std::vector<StepModel::Entry>& entries) {
+    constexpr qsizetype kStepColumn = 10;
+    const QString line = Line(hint);
+    for (const StepModel::Entry& entry : entries) {
+        const QString listed = Line(entry.application);
+        if (listed.mid(kStepColumn) == line.mid(kStepColumn)) {
+            return listed;
+        }
+    }
+    return line.mid(kStepColumn);
+}
+
 // The grid the user works on as a line of cells, '.' for an open one.
 QString GridLine(const StepModel::Candidates& candidates) {
     QString line;
@@ -100,7 +114,7 @@ void StepWindow::CreateLayout() {
         m_model.Last();
         Refresh();
     });
-    button(commands, tr("&Hint"), &StepWindow::OnHint);
+    button(commands, tr("&Hint"), &StepWindow::OnHint)->setObjectName(QStringLiteral("hint"));
     button(commands, tr("My &Grid"), [this] {
         m_model.Select(-1);
         Refresh();
@@ -243,7 +257,7 @@ void StepWindow::OnHint() {
     if (!m_model.Hint()) {
         m_told = tr("No hint: the ladder has no next step from this grid.");
     } else if (before == StepModel::HintLevel::Removals) {
-        m_told = tr("Applied: %1").arg(Line(*applying));
+        m_told = tr("Applied: %1").arg(HintLine(*applying, m_model.Entries()));
     } else {
         const Novem::Application& hint = *m_model.CurrentHint();
         const QString technique =
@@ -257,7 +271,7 @@ void StepWindow::OnHint() {
                 m_told = tr("Hint: a %1 on the marked cells.").arg(technique);
                 break;
             default:
-                m_told = tr("Hint: %1").arg(Line(hint));
+                m_told = tr("Hint: %1").arg(HintLine(hint, m_model.Entries()));
                 break;
         }
     }

@@ -548,6 +548,18 @@ void DialogTest::stepByStepOpensSavesAndDrawsPuzzles() {
     QVERIFY(copied->hasImage());
     QVERIFY(copied->data(QStringLiteral("image/svg+xml")).contains("<svg"));
     QCOMPARE(copied->text(), kSolution);
+
+    // A hint, told in full at its third press, is the list's own line, step number and all.
+    QApplication::clipboard()->setText(kSample);
+    trigger(QStringLiteral("&Paste Puzzle"));
+    QTRY_COMPARE(list->count(), 166);
+    auto* hintButton = window.findChild<QPushButton*>(QStringLiteral("hint"));
+    for (int press = 0; press < 3; ++press) {
+        hintButton->click();
+    }
+    const QString hint = window.findChild<QLabel*>(QStringLiteral("status"))->text();
+    QVERIFY2(hint.startsWith(QStringLiteral("Hint: step ")), qPrintable(hint));
+    QVERIFY2(!list->findItems(hint.mid(6), Qt::MatchExactly).isEmpty(), qPrintable(hint));
 }
 
 // A copy of the box with nothing selected takes its whole text; of a selection, the whole lines
