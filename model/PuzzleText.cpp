@@ -119,21 +119,23 @@ TextProblem ParseText(std::string_view text, Cells& cells) {
     return {};
 }
 
-std::vector<Cells> ParsePuzzles(std::string_view text) {
+Puzzles ParsePuzzles(std::string_view text) {
     Cells cells{};
     if (ParseText(text, cells).kind == TextProblem::Kind::None) {
-        return {cells};
+        return {{cells}, {}};
     }
-    std::vector<Cells> puzzles;
-    while (!text.empty()) {
+    Puzzles read;
+    for (std::uint64_t number = 1; !text.empty(); ++number) {
         const std::size_t end = text.find('\n');
-        const ParsedLine parsed = ParseLine(text.substr(0, end));
+        ParsedLine parsed = ParseLine(text.substr(0, end));
         if (parsed.kind == ParsedLine::Kind::Puzzle) {
-            puzzles.push_back(parsed.cells);
+            read.puzzles.push_back(parsed.cells);
+        } else if (parsed.kind == ParsedLine::Kind::Invalid) {
+            read.problems.emplace_back(number, std::move(parsed.error));
         }
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     }
-    return puzzles;
+    return read;
 }
 
 void Load(const Cells& cells, Grid_9x9& grid) {

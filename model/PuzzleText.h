@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "GridGeometry.h"
@@ -50,8 +52,13 @@ struct TextProblem {
 TextProblem ParseText(std::string_view text, Cells& cells);
 
 // The puzzles of a file: the one that ParseText reads in it, or else every line that ParseLine
-// reads as a puzzle, the way novem-batch reads a file.
-std::vector<Cells> ParsePuzzles(std::string_view text);
+// reads as a puzzle, the way novem-batch reads a file; and every line that is none, by its
+// number from 1, with what is wrong with it.
+struct Puzzles {
+    std::vector<Cells> puzzles;
+    std::vector<std::pair<std::uint64_t, std::string>> problems;
+};
+Puzzles ParsePuzzles(std::string_view text);
 
 // Gives every cell with a digit that digit as its only candidate, and every other cell all nine.
 void Load(const Cells& cells, Grid_9x9& grid);

@@ -1,5 +1,7 @@
 #include "StepWindow.h"
 
+#include <malloc.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
@@ -7,6 +9,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -212,15 +215,34 @@ void StepWindow::SetPuzzle(const Novem::PuzzleText::Cells& puzzle) {
     Refresh();
 }
 
-bool StepWindow::OpenText(const QString& text) {
-    std::vector<Novem::PuzzleText::Cells> puzzles =
-        Novem::PuzzleText::ParsePuzzles(text.toStdString());
-    if (puzzles.empty()) {
+bool StepWindow::OpenText(const QString& text, const QString& source, const QString& nothing) {
+    Novem::PuzzleText::Puzzles read = Novem::PuzzleText::ParsePuzzles(text.toStdString());
+    constexpr std::size_t kTold = 3;
+    const QString name = QFileInfo(source).fileName();
+    QStringList problems;
+    for (std::size_t index = 0; index < std::min(kTold, read.problems.size()); ++index) {
+        const auto& [line, what] = read.problems[index];
+        problems << (name.isEmpty() ? tr("line %1").arg(line)
+                                    : QStringLiteral("%1:%2").arg(name).arg(line)) +
+                        QStringLiteral(": ") + QString::fromStdString(what);
+    }
+    if (read.problems.size() > kTold) {
+        problems << tr("%n more", nullptr, static_cast<int>(read.problems.size() - kTold));
+    }
+    if (read.puzzles.empty()) {
+        m_told =
+            problems.isEmpty() ? nothing : nothing + u' ' + problems.join(QStringLiteral("; "));
+        Refresh();
         return false;
     }
-    m_puzzles = std::move(puzzles);
+    m_puzzles = std::move(read.puzzles);
     m_puzzle = 0;
+    setWindowTitle(name.isEmpty() ? tr("Step by Step") : tr("Step by Step: %1").arg(name));
     SetPuzzle(m_puzzles.front());
+    if (!problems.isEmpty()) {
+        m_told = tr("Not puzzles: %1").arg(problems.join(QStringLiteral("; ")));
+        Refresh();
+    }
     return true;
 }
 
@@ -321,10 +343,12 @@ void StepWindow::OnOpen() {
         return;
     }
     QFile file(name);
-    if (!file.open(QIODevice::ReadOnly) || !OpenText(QString::fromUtf8(file.readAll()))) {
-        m_told = tr("%1 holds no puzzle.").arg(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_told = tr("Could not open %1: %2").arg(name, file.errorString());
         Refresh();
+        return;
     }
+    OpenText(QString::fromUtf8(file.readAll()), name, tr("%1 holds no puzzle.").arg(name));
 }
 
 void StepWindow::OnSave() {
@@ -357,10 +381,7 @@ QImage StepWindow::Picture() const {
 }
 
 void StepWindow::OnPastePuzzle() {
-    if (!OpenText(QApplication::clipboard()->text())) {
-        m_told = tr("The clipboard holds no puzzle.");
-        Refresh();
-    }
+    OpenText(QApplication::clipboard()->text(), QString(), tr("The clipboard holds no puzzle."));
 }
 
 // The grid as it stands, as Save Puzzle writes it.
@@ -416,6 +437,17 @@ void StepWindow::OnSavePicture() {
     Refresh();
 }
 
+void StepWindow::closeEvent(QCloseEvent* event) {
+    m_solver.Stop();
+    std::vector<Novem::PuzzleText::Cells>().swap(m_puzzles);
+    m_puzzle = 0;
+    m_model = StepModel();
+    m_steps->clear();
+    // The allocator keeps freed memory for the process unless asked to return it.
+    malloc_trim(0);
+    QMainWindow::closeEvent(event);
+}
+
 void StepWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls() || event->mimeData()->hasText()) {
         event->acceptProposedAction();
@@ -429,11 +461,11 @@ void StepWindow::dropEvent(QDropEvent* event) {
         QFile file(data->urls().front().toLocalFile());
         text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
-    if (OpenText(text)) {
+    const QString source = data->hasUrls() && data->urls().front().isLocalFile()
+                               ? data->urls().front().toLocalFile()
+                               : QString();
+    if (OpenText(text, source, tr("What was dropped holds no puzzle."))) {
         event->acceptProposedAction();
-    } else {
-        m_told = tr("What was dropped holds no puzzle.");
-        Refresh();
     }
 }
 
@@ -463,11 +495,13 @@ QString StepWindow::Status() const {
     }
     const Novem::Ladder::Rating& rating = m_model.Rating();
     const auto level = static_cast<std::size_t>(rating.level);
-    QString status =
-        tr("%n step(s), level %1: %2", nullptr, static_cast<int>(m_model.Entries().size()))
-            .arg(level)
-            .arg(QCoreApplication::translate(
-                "Ladder", std::string(Novem::Ladder::kLevelNames[level]).c_str()));
+    QString status = m_puzzles.size() > 1
+                         ? tr("Puzzle %1 of %2: ").arg(m_puzzle + 1).arg(m_puzzles.size())
+                         : QString();
+    status += tr("%n step(s), level %1: %2", nullptr, static_cast<int>(m_model.Entries().size()))
+                  .arg(level)
+                  .arg(QCoreApplication::translate(
+                      "Ladder", std::string(Novem::Ladder::kLevelNames[level]).c_str()));
     if (!rating.hardest.empty()) {
         status += tr(", hardest: %1")
                       .arg(QString::fromUtf8(rating.hardest.data(),

@@ -8,6 +8,7 @@
 
 class GridView;
 class QAction;
+class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
 class QLabel;
@@ -29,10 +30,14 @@ public:
     // Starts on the puzzle, working out its steps off the interface's thread.
     void SetPuzzle(const Novem::PuzzleText::Cells& puzzle);
 
-    // Opens the puzzles of a text: one, or many, from a file's content or a drop.
-    bool OpenText(const QString& text);
+    // Opens the puzzles of a text: one, or many, from a file named `source`, a paste or a drop
+    // (then `source` is empty). Lines that are no puzzle are told by their number, as
+    // novem-batch tells them; where none is a puzzle, after `nothing`, and false comes back.
+    bool OpenText(const QString& text, const QString& source, const QString& nothing);
 
 protected:
+    // Gives back what a file of many puzzles took: the window is kept for the next opening.
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 

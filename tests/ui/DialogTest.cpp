@@ -500,7 +500,7 @@ void DialogTest::stepByStepOpensSavesAndDrawsPuzzles() {
     window.show();
     QFile file(QStringLiteral("two.txt"));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(kSample.toLatin1() + "\n# a comment\n" + kSolution.toLatin1() + "\n");
+    file.write(kSample.toLatin1() + "\n# a comment\n" + kSolution.toLatin1() + "\n123\n");
     file.close();
     QStringList answers{QStringLiteral("two.txt"), QStringLiteral("saved.txt"),
                         QStringLiteral("grid.png"), QStringLiteral("grid.svg")};
@@ -515,7 +515,14 @@ void DialogTest::stepByStepOpensSavesAndDrawsPuzzles() {
         QFAIL(qPrintable("no action " + text));
     };
     trigger(QStringLiteral("&Open Puzzle..."));
+    // A line that is no puzzle is told as novem-batch tells it; the title names the file, and the
+    // status line which of its puzzles is shown.
+    const auto* status = window.findChild<QLabel*>(QStringLiteral("status"));
+    QCOMPARE(status->text(), QStringLiteral("Not puzzles: two.txt:4: expected 81 cells, found 3"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Step by Step: two.txt"));
     trigger(QStringLiteral("Ne&xt Puzzle"));
+    QTRY_VERIFY2(status->text().startsWith(QStringLiteral("Puzzle 2 of 2: ")),
+                 qPrintable(status->text()));
     trigger(QStringLiteral("&Save Puzzle..."));
     QFile saved(QStringLiteral("saved.txt"));
     QVERIFY(saved.open(QIODevice::ReadOnly));

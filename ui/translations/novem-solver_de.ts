@@ -509,5 +509,32 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <source>The puzzle is in the clipboard.</source>
         <translation>Das Rätsel ist in der Zwischenablage.</translation>
     </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n weitere</numerusform>
+            <numerusform>%n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Step by Step: %1</source>
+        <translation>Schritt für Schritt: %1</translation>
+    </message>
+    <message>
+        <source>Not puzzles: %1</source>
+        <translation>Keine Rätsel: %1</translation>
+    </message>
+    <message>
+        <source>Could not open %1: %2</source>
+        <translation>%1 ließ sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>Puzzle %1 of %2: </source>
+        <translation>Rätsel %1 von %2: </translation>
+    </message>
 </context>
 </TS>

@@ -509,5 +509,32 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <source>The puzzle is in the clipboard.</source>
         <translation>La grille est dans le presse-papiers.</translation>
     </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n de plus</numerusform>
+            <numerusform>%n de plus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Step by Step: %1</source>
+        <translation>Pas à pas&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Not puzzles: %1</source>
+        <translation>Pas des grilles&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Could not open %1: %2</source>
+        <translation>Impossible d’ouvrir %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Puzzle %1 of %2: </source>
+        <translation>Grille %1 sur %2&#xa0;: </translation>
+    </message>
 </context>
 </TS>
