@@ -158,6 +158,40 @@ void StepModel::Enter(int cell, int digit) {
     Change(work);
 }
 
+StepModel::Mistake StepModel::Check() const {
+    // The digits of the grid are its givens and the user's entries; a cell whose pencil marks are
+    // down to one is no digit yet.
+    const auto decided = [&](int cell) {
+        return (m_givens[cell] != '.' || m_work.entered[cell]) &&
+               Novem::Bits::Count(m_work.candidates[cell]) == 1;
+    };
+    for (int region = 0; region < Novem::GridGeometry::kRegions; ++region) {
+        const auto& cells = Novem::GridGeometry::kCellsOfRegion[region];
+        for (std::size_t first = 0; first < cells.size(); ++first) {
+            for (std::size_t second = first + 1; second < cells.size(); ++second) {
+                if (decided(cells[first]) && decided(cells[second]) &&
+                    m_work.candidates[cells[first]] == m_work.candidates[cells[second]]) {
+                    return {Mistake::Kind::Clash, cells[first], cells[second]};
+                }
+            }
+        }
+    }
+    if (m_solutions == 1) {
+        for (int cell = 0; cell < kCells; ++cell) {
+            if (m_work.entered[cell] && m_work.candidates[cell] != 1U << (m_solution[cell] - '1')) {
+                return {Mistake::Kind::Wrong, cell};
+            }
+        }
+    }
+    if (m_solutions == 0) {
+        return {Mistake::Kind::NoSolution};
+    }
+    if (m_solutions >= 2) {
+        return {Mistake::Kind::SeveralSolutions};
+    }
+    return {};
+}
+
 bool StepModel::Hint() {
     if (m_hintLevel == HintLevel::None) {
         m_hint = FirstApplication(m_work.candidates);

@@ -70,6 +70,18 @@ public:
     // or cleared with 0, which gets the cell's pencil marks back from its given and entered
     // peers (undo restores exactly what was); and hints.
     void Enter(int cell, int digit);
+    // What a hint tells before any technique: two cells of a region that hold the same digit,
+    // then a digit the user entered that the solution doesn't have, then a grid without exactly
+    // one solution; None when there is nothing of the kind.
+    struct Mistake {
+        enum class Kind { None, Clash, Wrong, NoSolution, SeveralSolutions };
+        Kind kind = Kind::None;
+        int cell = -1;
+        // A clash's second cell.
+        int other = -1;
+    };
+    Mistake Check() const;
+
     // Tells one more of the next step from the user's grid, and applies it when all is told.
     // False when there is no next step: the grid is solved, contradicted, or beyond the ladder.
     bool Hint();

@@ -272,8 +272,34 @@ void StepWindow::OnEntered(int cell, int digit) {
 }
 
 // Each press tells more of the next step, the last applies it.
+// A mistake comes before any technique, with its cells in words for a screen reader too.
+QString StepWindow::MistakeText(const StepModel::Mistake& mistake) const {
+    using Kind = StepModel::Mistake::Kind;
+    const auto cell = [](int at) { return QString::fromStdString(Novem::Names::Cell(at)); };
+    switch (mistake.kind) {
+        case Kind::Clash:
+            return tr("Hint: %1 and %2 hold the same digit, so the grid has no solution.")
+                .arg(cell(mistake.cell), cell(mistake.other));
+        case Kind::Wrong:
+            return tr("Hint: the digit in %1 is not the solution's.").arg(cell(mistake.cell));
+        case Kind::NoSolution:
+            return tr("Hint: the grid has no solution at all.");
+        case Kind::SeveralSolutions:
+            return tr("Hint: the grid has more than one solution, so no step can decide it.");
+        case Kind::None:
+            break;
+    }
+    return {};
+}
+
 void StepWindow::OnHint() {
     m_model.Select(-1);
+    if (const StepModel::Mistake mistake = m_model.Check();
+        mistake.kind != StepModel::Mistake::Kind::None) {
+        m_told = MistakeText(mistake);
+        Refresh();
+        return;
+    }
     const StepModel::HintLevel before = m_model.ShownHint();
     const std::optional<Novem::Application> applying = m_model.CurrentHint();
     if (!m_model.Hint()) {
@@ -498,6 +524,13 @@ QString StepWindow::Status() const {
     QString status = m_puzzles.size() > 1
                          ? tr("Puzzle %1 of %2: ").arg(m_puzzle + 1).arg(m_puzzles.size())
                          : QString();
+    // A level says how hard one solution is to reach: a grid without exactly one has none.
+    if (m_model.Solutions() == 0) {
+        return status + tr("No solution at all, so no level.");
+    }
+    if (m_model.Solutions() >= 2) {
+        return status + tr("More than one solution, so no level.");
+    }
     status += tr("%n step(s), level %1: %2", nullptr, static_cast<int>(m_model.Entries().size()))
                   .arg(level)
                   .arg(QCoreApplication::translate(
@@ -511,12 +544,5 @@ QString StepWindow::Status() const {
         };
         status += tr(", rated %1/%2/%3").arg(text(rating.er), text(rating.ep), text(rating.ed));
     }
-    switch (m_model.Solutions()) {
-        case 0:
-            return status + tr(". No solution at all.");
-        case 1:
-            return status + tr(". Exactly one solution.");
-        default:
-            return status + tr(". More than one solution.");
-    }
+    return status + tr(". Exactly one solution.");
 }

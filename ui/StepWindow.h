@@ -64,6 +64,7 @@ private:
     // The grid, the list's selection, what may be done now and the status line, after a change.
     void Refresh();
     QString Status() const;
+    QString MistakeText(const StepModel::Mistake& mistake) const;
     QImage Picture() const;
     QByteArray Svg() const;
 

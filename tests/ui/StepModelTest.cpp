@@ -11,12 +11,12 @@ using Novem::GridGeometry::CellAt;
 // The model on a puzzle whose steps and search are done, as the window gets them.
 class StepModelTest : public testing::Test {
 protected:
-    void Open(std::string_view puzzle) {
+    void Open(std::string_view puzzle, int solutions = 1) {
         const Novem::PuzzleText::Cells cells = Novem::TestSupport::ToCells(puzzle);
         m_model.SetPuzzle(cells);
         const Novem::Analysis::PuzzleResult result = SolveStepByStep(
             cells, [&](StepModel::Entry entry) { m_model.AddEntry(std::move(entry)); });
-        EXPECT_EQ(result.solutions, 1);
+        EXPECT_EQ(result.solutions, solutions);
         m_model.Finish(*result.rating, result.solved, result.solutions, result.solution);
     }
 
@@ -102,6 +102,32 @@ TEST_F(StepModelTest, ShowSolutionFillsTheGridAndLeavesNoHint) {
     EXPECT_FALSE(m_model.Hint());
     m_model.Finish(m_model.Rating(), true, 2, {});
     EXPECT_FALSE(m_model.ShowSolution());
+}
+
+// A hint checks the grid first: two equal digits in a region, then a digit the user entered that
+// the solution doesn't have, then a grid without exactly one solution.
+TEST_F(StepModelTest, AHintPointsOutMistakesBeforeAnyTechnique) {
+    using Kind = StepModel::Mistake::Kind;
+    Open(Novem::TestSupport::kSamplePuzzle);
+    EXPECT_EQ(m_model.Check().kind, Kind::None);
+    const int cell = CellAt(0, 3);
+    const int right = m_solution[cell] - '1';
+    const int wrong = Novem::Bits::Lowest(Shown(cell) & ~(1U << right));
+    m_model.Enter(cell, wrong + 1);
+    EXPECT_EQ(m_model.Check().kind, Kind::Wrong);
+    EXPECT_EQ(m_model.Check().cell, cell);
+    m_model.Enter(cell, right + 1);
+    EXPECT_EQ(m_model.Check().kind, Kind::None);
+
+    StepModel clash;
+    m_model = clash;
+    Open("55" + std::string(79, '.'), 0);
+    EXPECT_EQ(m_model.Check().kind, Kind::Clash);
+    EXPECT_EQ(std::pair(m_model.Check().cell, m_model.Check().other), std::pair(0, 1));
+
+    m_model = StepModel();
+    Open(std::string(81, '.'), 2);
+    EXPECT_EQ(m_model.Check().kind, Kind::SeveralSolutions);
 }
 
 }  // namespace

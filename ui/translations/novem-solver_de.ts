@@ -478,16 +478,8 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <translation>, bewertet mit %1/%2/%3</translation>
     </message>
     <message>
-        <source>. No solution at all.</source>
-        <translation>. Überhaupt keine Lösung.</translation>
-    </message>
-    <message>
         <source>. Exactly one solution.</source>
         <translation>. Genau eine Lösung.</translation>
-    </message>
-    <message>
-        <source>. More than one solution.</source>
-        <translation>. Mehr als eine Lösung.</translation>
     </message>
     <message>
         <source>&amp;New Puzzle...</source>
@@ -535,6 +527,30 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>Puzzle %1 of %2: </source>
         <translation>Rätsel %1 von %2: </translation>
+    </message>
+    <message>
+        <source>Hint: %1 and %2 hold the same digit, so the grid has no solution.</source>
+        <translation>Tipp: %1 und %2 enthalten dieselbe Ziffer, also hat das Rätsel keine Lösung.</translation>
+    </message>
+    <message>
+        <source>Hint: the digit in %1 is not the solution&apos;s.</source>
+        <translation>Tipp: Die Ziffer in %1 ist nicht die der Lösung.</translation>
+    </message>
+    <message>
+        <source>Hint: the grid has no solution at all.</source>
+        <translation>Tipp: Das Rätsel hat überhaupt keine Lösung.</translation>
+    </message>
+    <message>
+        <source>Hint: the grid has more than one solution, so no step can decide it.</source>
+        <translation>Tipp: Das Rätsel hat mehr als eine Lösung, also kann kein Schritt es entscheiden.</translation>
+    </message>
+    <message>
+        <source>No solution at all, so no level.</source>
+        <translation>Überhaupt keine Lösung, also keine Stufe.</translation>
+    </message>
+    <message>
+        <source>More than one solution, so no level.</source>
+        <translation>Mehr als eine Lösung, also keine Stufe.</translation>
     </message>
 </context>
 </TS>

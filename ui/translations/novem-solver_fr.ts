@@ -478,16 +478,8 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <translation>, note&#xa0;%1/%2/%3</translation>
     </message>
     <message>
-        <source>. No solution at all.</source>
-        <translation>. Aucune solution.</translation>
-    </message>
-    <message>
         <source>. Exactly one solution.</source>
         <translation>. Exactement une solution.</translation>
-    </message>
-    <message>
-        <source>. More than one solution.</source>
-        <translation>. Plus d’une solution.</translation>
     </message>
     <message>
         <source>&amp;New Puzzle...</source>
@@ -535,6 +527,30 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source>Puzzle %1 of %2: </source>
         <translation>Grille %1 sur %2&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Hint: %1 and %2 hold the same digit, so the grid has no solution.</source>
+        <translation>Indice&#xa0;: %1 et %2 contiennent le même chiffre, la grille n’a donc aucune solution.</translation>
+    </message>
+    <message>
+        <source>Hint: the digit in %1 is not the solution&apos;s.</source>
+        <translation>Indice&#xa0;: le chiffre de %1 n’est pas celui de la solution.</translation>
+    </message>
+    <message>
+        <source>Hint: the grid has no solution at all.</source>
+        <translation>Indice&#xa0;: la grille n’a aucune solution.</translation>
+    </message>
+    <message>
+        <source>Hint: the grid has more than one solution, so no step can decide it.</source>
+        <translation>Indice&#xa0;: la grille a plus d’une solution, aucune étape ne peut donc la trancher.</translation>
+    </message>
+    <message>
+        <source>No solution at all, so no level.</source>
+        <translation>Aucune solution, donc pas de niveau.</translation>
+    </message>
+    <message>
+        <source>More than one solution, so no level.</source>
+        <translation>Plus d’une solution, donc pas de niveau.</translation>
     </message>
 </context>
 </TS>
