@@ -22,6 +22,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QSvgGenerator>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "GridPainter.h"
@@ -127,7 +128,14 @@ void StepWindow::CreateLayout() {
     auto* side = new QWidget(this);
     auto* sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(0, 0, 0, 0);
-    sideLayout->addWidget(m_steps);
+    sideLayout->addWidget(m_steps, 1);
+    // The selected step, or the hint, in full: a forcing chain's line is longer than any list.
+    m_detail = new QTextBrowser(this);
+    m_detail->setObjectName(QStringLiteral("detail"));
+    m_detail->setAccessibleName(tr("Step in full"));
+    m_detail->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_detail->setMaximumHeight(7 * m_detail->fontMetrics().lineSpacing());
+    sideLayout->addWidget(m_detail);
     sideLayout->addLayout(navigation);
     sideLayout->addLayout(commands);
     auto* splitter = new QSplitter(this);
@@ -504,6 +512,9 @@ void StepWindow::Refresh() {
         m_steps->scrollToItem(m_steps->item(selected));
     }
     m_grid->Show(m_model.Shown());
+    m_detail->setPlainText(
+        selected >= 0 ? Line(m_model.Entries()[static_cast<std::size_t>(selected)].application)
+                      : m_told);
     m_undo->setEnabled(m_model.CanUndo());
     m_redo->setEnabled(m_model.CanRedo());
     m_previousPuzzle->setEnabled(m_puzzle > 0);

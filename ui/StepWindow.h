@@ -14,6 +14,7 @@ class QDropEvent;
 class QLabel;
 class QListWidget;
 class QProgressBar;
+class QTextBrowser;
 
 // "Step by Step": how a puzzle is solved. Its grid shows every open cell's candidates; the list
 // holds every step of the ladder in the words of novem-batch --explain, and a selected step is
@@ -73,6 +74,7 @@ private:
     GridView* m_grid = nullptr;
     QListWidget* m_steps = nullptr;
     QLabel* m_status = nullptr;
+    QTextBrowser* m_detail = nullptr;
     QProgressBar* m_busy = nullptr;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;

@@ -567,6 +567,11 @@ void DialogTest::stepByStepOpensSavesAndDrawsPuzzles() {
     const QString hint = window.findChild<QLabel*>(QStringLiteral("status"))->text();
     QVERIFY2(hint.startsWith(QStringLiteral("Hint: step ")), qPrintable(hint));
     QVERIFY2(!list->findItems(hint.mid(6), Qt::MatchExactly).isEmpty(), qPrintable(hint));
+    // The pane under the list tells the hint, and the selected step, in full.
+    const auto* detail = window.findChild<QTextBrowser*>(QStringLiteral("detail"));
+    QCOMPARE(detail->toPlainText(), hint);
+    list->setCurrentRow(5);
+    QCOMPARE(detail->toPlainText(), list->item(5)->text());
 }
 
 // A copy of the box with nothing selected takes its whole text; of a selection, the whole lines

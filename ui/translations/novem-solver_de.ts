@@ -552,5 +552,9 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <source>More than one solution, so no level.</source>
         <translation>Mehr als eine Lösung, also keine Stufe.</translation>
     </message>
+    <message>
+        <source>Step in full</source>
+        <translation>Schritt vollständig</translation>
+    </message>
 </context>
 </TS>

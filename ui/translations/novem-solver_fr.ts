@@ -552,5 +552,9 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <source>More than one solution, so no level.</source>
         <translation>Plus d’une solution, donc pas de niveau.</translation>
     </message>
+    <message>
+        <source>Step in full</source>
+        <translation>Étape en entier</translation>
+    </message>
 </context>
 </TS>
