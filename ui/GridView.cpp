@@ -12,9 +12,16 @@ namespace {
 using Novem::GridGeometry::kCells;
 using Novem::GridGeometry::kSize;
 
-QString Content(unsigned candidates) {
+// What a screen reader says of a cell beside its place: its digit and whose it is (a given, the
+// user's, one the user got wrong, or one the steps decided), or its candidates.
+QString Content(const StepModel::View& view, int cell) {
+    const unsigned candidates = view.candidates[cell];
     if (Novem::Bits::Count(candidates) == 1) {
-        return QString::number(Novem::Bits::Lowest(candidates) + 1);
+        const QString digit = QString::number(Novem::Bits::Lowest(candidates) + 1);
+        return view.wrong[cell]     ? GridView::tr("%1, entered, not the solution's").arg(digit)
+               : view.given[cell]   ? GridView::tr("%1, given").arg(digit)
+               : view.entered[cell] ? GridView::tr("%1, entered").arg(digit)
+                                    : GridView::tr("%1, solved").arg(digit);
     }
     QStringList digits;
     for (const int digit : Novem::Bits::Indices(candidates)) {
@@ -46,7 +53,7 @@ GridView::GridView(QWidget* parent) : QWidget(parent) {
 void GridView::Show(const StepModel::View& view) {
     m_view = view;
     for (int cell = 0; cell < kCells; ++cell) {
-        m_cells[cell]->setAccessibleDescription(Content(view.candidates[cell]));
+        m_cells[cell]->setAccessibleDescription(Content(view, cell));
     }
     update();
 }

@@ -490,8 +490,15 @@ void DialogTest::stepByStepListsWhatNovemBatchExplains() {
     }
     QWidget* grid = window->findChild<GridView*>();
     QCOMPARE(QAccessible::queryAccessibleInterface(grid)->childCount(), 81);
-    QCOMPARE(window->findChild<QWidget*>(QStringLiteral("gridCell0"))->accessibleDescription(),
-             QStringLiteral("8"));
+    // A cell tells a screen reader whose digit it holds, or its candidates.
+    const auto described = [&](int cell) {
+        return window->findChild<QWidget*>(QStringLiteral("gridCell%1").arg(cell))
+            ->accessibleDescription();
+    };
+    QCOMPARE(described(0), QStringLiteral("8, given"));
+    QCOMPARE(described(3), QStringLiteral("2, solved"));
+    QTest::keyClick(list, Qt::Key_Home);
+    QCOMPARE(described(3), QStringLiteral("candidates 1 2 3 4 5 6 7 8 9"));
 }
 
 // Puzzles come from files of many and from drops; the grid goes out as a line and as pictures.

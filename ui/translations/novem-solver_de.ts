@@ -131,6 +131,22 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <source>Row %1, column %2</source>
         <translation>Zeile %1, Spalte %2</translation>
     </message>
+    <message>
+        <source>%1, entered, not the solution&apos;s</source>
+        <translation>%1, eingegeben, nicht die der Lösung</translation>
+    </message>
+    <message>
+        <source>%1, given</source>
+        <translation>%1, vorgegeben</translation>
+    </message>
+    <message>
+        <source>%1, entered</source>
+        <translation>%1, eingegeben</translation>
+    </message>
+    <message>
+        <source>%1, solved</source>
+        <translation>%1, gelöst</translation>
+    </message>
 </context>
 <context>
     <name>Ladder</name>

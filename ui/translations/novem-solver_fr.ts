@@ -131,6 +131,22 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <source>Row %1, column %2</source>
         <translation>Ligne %1, colonne %2</translation>
     </message>
+    <message>
+        <source>%1, entered, not the solution&apos;s</source>
+        <translation>%1, saisi, pas celui de la solution</translation>
+    </message>
+    <message>
+        <source>%1, given</source>
+        <translation>%1, donné</translation>
+    </message>
+    <message>
+        <source>%1, entered</source>
+        <translation>%1, saisi</translation>
+    </message>
+    <message>
+        <source>%1, solved</source>
+        <translation>%1, résolu</translation>
+    </message>
 </context>
 <context>
     <name>Ladder</name>
