@@ -67,10 +67,13 @@ constexpr Subject SubjectOf(const RuleApplication& applied) {
 }
 
 constexpr std::string_view NameOf(const Subject& subject) {
-    constexpr std::array<std::string_view, 5> kNaked = {"", "naked single", "naked pair",
-                                                        "naked triple", "naked quad"};
-    constexpr std::array<std::string_view, 5> kHidden = {"", "hidden single", "hidden pair",
-                                                         "hidden triple", "hidden quad"};
+    // The desktop shows them in the user's language.
+    constexpr std::array<std::string_view, 5> kNaked = {
+        "", Translatable("Technique", "naked single"), Translatable("Technique", "naked pair"),
+        Translatable("Technique", "naked triple"), Translatable("Technique", "naked quad")};
+    constexpr std::array<std::string_view, 5> kHidden = {
+        "", Translatable("Technique", "hidden single"), Translatable("Technique", "hidden pair"),
+        Translatable("Technique", "hidden triple"), Translatable("Technique", "hidden quad")};
     const auto size = static_cast<std::size_t>(subject.size);
     switch (subject.kind) {
         case Kind::NakedSingle:
@@ -82,9 +85,9 @@ constexpr std::string_view NameOf(const Subject& subject) {
         case Kind::Hidden:
             return size < kHidden.size() ? kHidden[size] : "hidden subset";
         case Kind::Pointing:
-            return "pointing";
+            return Translatable("Technique", "pointing");
         case Kind::Claiming:
-            return "claiming";
+            return Translatable("Technique", "claiming");
     }
     return {};
 }

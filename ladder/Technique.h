@@ -67,7 +67,7 @@ inline constexpr int kTechniques = 26;
 enum class Length { None, Nodes, Cells, Implications };
 
 struct TechniqueInfo {
-    // As solvers call it.
+    // As solvers call it; the desktop shows it in the user's language.
     std::string_view name;
     Family family;
     // On the rating scale, in tenths: the base, and what the length bonus counts.
@@ -76,32 +76,32 @@ struct TechniqueInfo {
 };
 
 inline constexpr std::array<TechniqueInfo, kTechniques> kTechniqueInfo = {{
-    {"X-wing", Family::Fish, 32, Length::None},
-    {"swordfish", Family::Fish, 38, Length::None},
-    {"jellyfish", Family::Fish, 52, Length::None},
-    {"skyscraper", Family::SingleDigit, 66, Length::Nodes},
-    {"two-string kite", Family::SingleDigit, 66, Length::Nodes},
-    {"turbot fish", Family::SingleDigit, 66, Length::Nodes},
-    {"XY-wing", Family::Wings, 42, Length::None},
-    {"XYZ-wing", Family::Wings, 44, Length::None},
-    {"W-wing", Family::Wings, 70, Length::Nodes},
-    {"colour trap", Family::Colouring, 66, Length::Cells},
-    {"colour wrap", Family::Colouring, 66, Length::Cells},
-    {"X-chain", Family::Chains, 66, Length::Nodes},
-    {"XY-chain", Family::Chains, 70, Length::Nodes},
-    {"alternating inference chain", Family::Chains, 70, Length::Nodes},
-    {"continuous nice loop", Family::Chains, 70, Length::Nodes},
-    {"discontinuous nice loop", Family::Chains, 70, Length::Nodes},
-    {"finned X-wing", Family::FinnedFish, 66, Length::Cells},
-    {"finned swordfish", Family::FinnedFish, 66, Length::Cells},
-    {"finned jellyfish", Family::FinnedFish, 66, Length::Cells},
-    {"sashimi X-wing", Family::FinnedFish, 66, Length::Cells},
-    {"sashimi swordfish", Family::FinnedFish, 66, Length::Cells},
-    {"sashimi jellyfish", Family::FinnedFish, 66, Length::Cells},
-    {"ALS-XZ", Family::AlmostLockedSets, 80, Length::Cells},
-    {"ALS-XY-wing", Family::AlmostLockedSets, 80, Length::Cells},
-    {"cell forcing chain", Family::Forcing, 80, Length::Implications},
-    {"region forcing chain", Family::Forcing, 80, Length::Implications},
+    {Translatable("Technique", "X-wing"), Family::Fish, 32, Length::None},
+    {Translatable("Technique", "swordfish"), Family::Fish, 38, Length::None},
+    {Translatable("Technique", "jellyfish"), Family::Fish, 52, Length::None},
+    {Translatable("Technique", "skyscraper"), Family::SingleDigit, 66, Length::Nodes},
+    {Translatable("Technique", "two-string kite"), Family::SingleDigit, 66, Length::Nodes},
+    {Translatable("Technique", "turbot fish"), Family::SingleDigit, 66, Length::Nodes},
+    {Translatable("Technique", "XY-wing"), Family::Wings, 42, Length::None},
+    {Translatable("Technique", "XYZ-wing"), Family::Wings, 44, Length::None},
+    {Translatable("Technique", "W-wing"), Family::Wings, 70, Length::Nodes},
+    {Translatable("Technique", "colour trap"), Family::Colouring, 66, Length::Cells},
+    {Translatable("Technique", "colour wrap"), Family::Colouring, 66, Length::Cells},
+    {Translatable("Technique", "X-chain"), Family::Chains, 66, Length::Nodes},
+    {Translatable("Technique", "XY-chain"), Family::Chains, 70, Length::Nodes},
+    {Translatable("Technique", "alternating inference chain"), Family::Chains, 70, Length::Nodes},
+    {Translatable("Technique", "continuous nice loop"), Family::Chains, 70, Length::Nodes},
+    {Translatable("Technique", "discontinuous nice loop"), Family::Chains, 70, Length::Nodes},
+    {Translatable("Technique", "finned X-wing"), Family::FinnedFish, 66, Length::Cells},
+    {Translatable("Technique", "finned swordfish"), Family::FinnedFish, 66, Length::Cells},
+    {Translatable("Technique", "finned jellyfish"), Family::FinnedFish, 66, Length::Cells},
+    {Translatable("Technique", "sashimi X-wing"), Family::FinnedFish, 66, Length::Cells},
+    {Translatable("Technique", "sashimi swordfish"), Family::FinnedFish, 66, Length::Cells},
+    {Translatable("Technique", "sashimi jellyfish"), Family::FinnedFish, 66, Length::Cells},
+    {Translatable("Technique", "ALS-XZ"), Family::AlmostLockedSets, 80, Length::Cells},
+    {Translatable("Technique", "ALS-XY-wing"), Family::AlmostLockedSets, 80, Length::Cells},
+    {Translatable("Technique", "cell forcing chain"), Family::Forcing, 80, Length::Implications},
+    {Translatable("Technique", "region forcing chain"), Family::Forcing, 80, Length::Implications},
 }};
 
 constexpr const TechniqueInfo& InfoOf(Technique technique) {

@@ -43,11 +43,16 @@ NewPuzzleDialog::NewPuzzleDialog(QWidget* parent)
             level);
     }
     m_technique->addItem(tr("Any technique"), QString());
+    // Shown in the user's language, kept as novem-batch names them.
+    const auto add = [this](std::string_view name) {
+        m_technique->addItem(QCoreApplication::translate("Technique", std::string(name).c_str()),
+                             FromView(name));
+    };
     for (const std::string_view name : kBasicTechniques) {
-        m_technique->addItem(FromView(name), FromView(name));
+        add(name);
     }
     for (const Novem::Ladder::TechniqueInfo& info : Novem::Ladder::kTechniqueInfo) {
-        m_technique->addItem(FromView(info.name), FromView(info.name));
+        add(info.name);
     }
     auto* form = new QFormLayout;
     form->addRow(tr("&Level:"), m_level);

@@ -41,11 +41,24 @@ using Novem::GridGeometry::kCells;
 // The puzzle files of every program that reads them, one puzzle a line or nine lines of nine.
 const char* const kPuzzleFilter = QT_TRANSLATE_NOOP("StepWindow", "Puzzles (*.txt *.sdk *.ss)");
 
+// A technique's name in the user's language.
+QString TechniqueName(std::string_view name) {
+    return QCoreApplication::translate("Technique", std::string(name).c_str());
+}
+
+// The application's line as novem-batch explains it, its technique named in the user's language.
 QString Line(const Novem::Application& application) {
     std::string line;
     Novem::Explanation::AppendLine(line, application);
     line.pop_back();
-    return QString::fromStdString(line);
+    QString text = QString::fromStdString(line);
+    const std::string_view technique = Novem::Explanation::Technique(application);
+    const QString english =
+        QString::fromUtf8(technique.data(), static_cast<qsizetype>(technique.size()));
+    if (const qsizetype at = text.indexOf(english); at >= 0) {
+        text.replace(at, english.size(), TechniqueName(technique));
+    }
+    return text;
 }
 
 // A hint as the list tells it: the list's line for the same application, with its step number;
@@ -316,9 +329,7 @@ void StepWindow::OnHint() {
         m_told = tr("Applied: %1").arg(HintLine(*applying, m_model.Entries()));
     } else {
         const Novem::Application& hint = *m_model.CurrentHint();
-        const QString technique =
-            QString::fromUtf8(Novem::Explanation::Technique(hint).data(),
-                              static_cast<qsizetype>(Novem::Explanation::Technique(hint).size()));
+        const QString technique = TechniqueName(Novem::Explanation::Technique(hint));
         switch (m_model.ShownHint()) {
             case StepModel::HintLevel::Technique:
                 m_told = tr("Hint: a %1, where the grid is marked.").arg(technique);
@@ -547,9 +558,7 @@ QString StepWindow::Status() const {
                   .arg(QCoreApplication::translate(
                       "Ladder", std::string(Novem::Ladder::kLevelNames[level]).c_str()));
     if (!rating.hardest.empty()) {
-        status += tr(", hardest: %1")
-                      .arg(QString::fromUtf8(rating.hardest.data(),
-                                             static_cast<qsizetype>(rating.hardest.size())));
+        status += tr(", hardest: %1").arg(TechniqueName(rating.hardest));
         const auto text = [](int tenths) {
             return QString::fromStdString(Novem::Ladder::Difficulty::Text(tenths));
         };

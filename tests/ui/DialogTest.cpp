@@ -27,6 +27,7 @@
 #include "StepWindow.h"
 #include "Translations.h"
 #include "WindowSystem.h"
+#include "ladder/RuleNames.h"
 #include "run/SolveReport.h"
 #include "support/Puzzles.h"
 
@@ -644,6 +645,20 @@ void DialogTest::everySolveTextIsTranslatedInEveryLanguage() {
     }
     for (const std::string_view level : Novem::Ladder::kLevelNames) {
         texts.emplace_back("Ladder", level);
+    }
+    // Every technique's name, the two rules' and the ladder's, as the step list shows them.
+    for (const Novem::Ladder::TechniqueInfo& info : Novem::Ladder::kTechniqueInfo) {
+        texts.emplace_back("Technique", info.name);
+    }
+    for (const Novem::Ladder::RuleNames::Kind kind :
+         {Novem::Ladder::RuleNames::Kind::Pointing, Novem::Ladder::RuleNames::Kind::Claiming}) {
+        texts.emplace_back("Technique", Novem::Ladder::RuleNames::NameOf({kind, 2, 0, 0}));
+    }
+    for (int size = 1; size <= 4; ++size) {
+        for (const Novem::Ladder::RuleNames::Kind kind :
+             {Novem::Ladder::RuleNames::Kind::Naked, Novem::Ladder::RuleNames::Kind::Hidden}) {
+            texts.emplace_back("Technique", Novem::Ladder::RuleNames::NameOf({kind, size, 0, 0}));
+        }
     }
     for (const QString& file : files) {
         QTranslator translator;

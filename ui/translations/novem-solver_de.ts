@@ -573,4 +573,151 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <translation>Schritt vollständig</translation>
     </message>
 </context>
+<context>
+    <name>Technique</name>
+    <message>
+        <source>X-wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>skyscraper</source>
+        <translation>Skyscraper</translation>
+    </message>
+    <message>
+        <source>two-string kite</source>
+        <translation>2-String-Kite</translation>
+    </message>
+    <message>
+        <source>turbot fish</source>
+        <translation>Turbot-Fisch</translation>
+    </message>
+    <message>
+        <source>XY-wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>colour trap</source>
+        <translation>Farbfalle</translation>
+    </message>
+    <message>
+        <source>colour wrap</source>
+        <translation>Farbwiderspruch</translation>
+    </message>
+    <message>
+        <source>X-chain</source>
+        <translation>X-Kette</translation>
+    </message>
+    <message>
+        <source>XY-chain</source>
+        <translation>XY-Kette</translation>
+    </message>
+    <message>
+        <source>alternating inference chain</source>
+        <translation>alternierende Inferenzkette</translation>
+    </message>
+    <message>
+        <source>continuous nice loop</source>
+        <translation>geschlossene Nice Loop</translation>
+    </message>
+    <message>
+        <source>discontinuous nice loop</source>
+        <translation>unterbrochene Nice Loop</translation>
+    </message>
+    <message>
+        <source>finned X-wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>finned swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>finned jellyfish</source>
+        <translation>Finned Jellyfish</translation>
+    </message>
+    <message>
+        <source>sashimi X-wing</source>
+        <translation>Sashimi-X-Wing</translation>
+    </message>
+    <message>
+        <source>sashimi swordfish</source>
+        <translation>Sashimi-Swordfish</translation>
+    </message>
+    <message>
+        <source>sashimi jellyfish</source>
+        <translation>Sashimi-Jellyfish</translation>
+    </message>
+    <message>
+        <source>ALS-XZ</source>
+        <translation>ALS-XZ</translation>
+    </message>
+    <message>
+        <source>ALS-XY-wing</source>
+        <translation>ALS-XY-Wing</translation>
+    </message>
+    <message>
+        <source>cell forcing chain</source>
+        <translation>Erzwingungskette über ein Feld</translation>
+    </message>
+    <message>
+        <source>region forcing chain</source>
+        <translation>Erzwingungskette über eine Einheit</translation>
+    </message>
+    <message>
+        <source>naked single</source>
+        <translation>nackter Einer</translation>
+    </message>
+    <message>
+        <source>naked pair</source>
+        <translation>nacktes Paar</translation>
+    </message>
+    <message>
+        <source>naked triple</source>
+        <translation>nackter Dreier</translation>
+    </message>
+    <message>
+        <source>naked quad</source>
+        <translation>nackter Vierer</translation>
+    </message>
+    <message>
+        <source>hidden single</source>
+        <translation>versteckter Einer</translation>
+    </message>
+    <message>
+        <source>hidden pair</source>
+        <translation>verstecktes Paar</translation>
+    </message>
+    <message>
+        <source>hidden triple</source>
+        <translation>versteckter Dreier</translation>
+    </message>
+    <message>
+        <source>hidden quad</source>
+        <translation>versteckter Vierer</translation>
+    </message>
+    <message>
+        <source>pointing</source>
+        <translation>Block-Linien-Reduktion</translation>
+    </message>
+    <message>
+        <source>claiming</source>
+        <translation>Linien-Block-Reduktion</translation>
+    </message>
+</context>
 </TS>

@@ -573,4 +573,151 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <translation>Étape en entier</translation>
     </message>
 </context>
+<context>
+    <name>Technique</name>
+    <message>
+        <source>X-wing</source>
+        <translation>X-wing</translation>
+    </message>
+    <message>
+        <source>swordfish</source>
+        <translation>espadon</translation>
+    </message>
+    <message>
+        <source>jellyfish</source>
+        <translation>méduse</translation>
+    </message>
+    <message>
+        <source>skyscraper</source>
+        <translation>gratte-ciel</translation>
+    </message>
+    <message>
+        <source>two-string kite</source>
+        <translation>cerf-volant</translation>
+    </message>
+    <message>
+        <source>turbot fish</source>
+        <translation>turbot</translation>
+    </message>
+    <message>
+        <source>XY-wing</source>
+        <translation>XY-wing</translation>
+    </message>
+    <message>
+        <source>XYZ-wing</source>
+        <translation>XYZ-wing</translation>
+    </message>
+    <message>
+        <source>W-wing</source>
+        <translation>W-wing</translation>
+    </message>
+    <message>
+        <source>colour trap</source>
+        <translation>piège de couleurs</translation>
+    </message>
+    <message>
+        <source>colour wrap</source>
+        <translation>contradiction de couleurs</translation>
+    </message>
+    <message>
+        <source>X-chain</source>
+        <translation>chaîne X</translation>
+    </message>
+    <message>
+        <source>XY-chain</source>
+        <translation>chaîne XY</translation>
+    </message>
+    <message>
+        <source>alternating inference chain</source>
+        <translation>chaîne d’inférences alternées</translation>
+    </message>
+    <message>
+        <source>continuous nice loop</source>
+        <translation>boucle continue</translation>
+    </message>
+    <message>
+        <source>discontinuous nice loop</source>
+        <translation>boucle discontinue</translation>
+    </message>
+    <message>
+        <source>finned X-wing</source>
+        <translation>X-wing à aileron</translation>
+    </message>
+    <message>
+        <source>finned swordfish</source>
+        <translation>espadon à aileron</translation>
+    </message>
+    <message>
+        <source>finned jellyfish</source>
+        <translation>méduse à aileron</translation>
+    </message>
+    <message>
+        <source>sashimi X-wing</source>
+        <translation>X-wing sashimi</translation>
+    </message>
+    <message>
+        <source>sashimi swordfish</source>
+        <translation>espadon sashimi</translation>
+    </message>
+    <message>
+        <source>sashimi jellyfish</source>
+        <translation>méduse sashimi</translation>
+    </message>
+    <message>
+        <source>ALS-XZ</source>
+        <translation>ALS-XZ</translation>
+    </message>
+    <message>
+        <source>ALS-XY-wing</source>
+        <translation>ALS-XY-wing</translation>
+    </message>
+    <message>
+        <source>cell forcing chain</source>
+        <translation>chaîne de déduction forcée sur une case</translation>
+    </message>
+    <message>
+        <source>region forcing chain</source>
+        <translation>chaîne de déduction forcée sur une région</translation>
+    </message>
+    <message>
+        <source>naked single</source>
+        <translation>singleton nu</translation>
+    </message>
+    <message>
+        <source>naked pair</source>
+        <translation>paire nue</translation>
+    </message>
+    <message>
+        <source>naked triple</source>
+        <translation>triplet nu</translation>
+    </message>
+    <message>
+        <source>naked quad</source>
+        <translation>quadruplet nu</translation>
+    </message>
+    <message>
+        <source>hidden single</source>
+        <translation>singleton caché</translation>
+    </message>
+    <message>
+        <source>hidden pair</source>
+        <translation>paire cachée</translation>
+    </message>
+    <message>
+        <source>hidden triple</source>
+        <translation>triplet caché</translation>
+    </message>
+    <message>
+        <source>hidden quad</source>
+        <translation>quadruplet caché</translation>
+    </message>
+    <message>
+        <source>pointing</source>
+        <translation>interaction bloc-ligne</translation>
+    </message>
+    <message>
+        <source>claiming</source>
+        <translation>interaction ligne-bloc</translation>
+    </message>
+</context>
 </TS>
