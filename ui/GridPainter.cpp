@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "model/Bits.h"
 
@@ -28,6 +29,7 @@ const QColor kWhereTint(255, 246, 196);
 const QColor kPatternTint(255, 220, 120);
 const QColor kOtherTint(196, 226, 255);
 const QColor kFinTint(255, 190, 150);
+const QColor kThirdSetTint(206, 240, 196);
 
 struct Tints {
     std::array<QColor, kCells> cells{};
@@ -86,9 +88,11 @@ Tints TintsOf(const Novem::Application& application, StepModel::HintLevel shown,
     for (const int cell : step.colours[0]) {
         Tint(tints, cell, kPatternTint);
     }
+    // Each almost-locked set in its own colour: an ALS-XY-wing's three sets never share one.
+    const QColor setTints[] = {kPatternTint, kOtherTint, kThirdSetTint};
     for (std::size_t set = 0; set < step.sets.size(); ++set) {
         for (const int cell : step.sets[set]) {
-            Tint(tints, cell, set % 2 == 0 ? kPatternTint : kOtherTint);
+            Tint(tints, cell, setTints[set % std::size(setTints)]);
         }
     }
     for (const Novem::Ladder::Candidate& node : step.nodes) {

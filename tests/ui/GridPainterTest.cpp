@@ -178,6 +178,19 @@ TEST_F(GridPainterTest, DrawsAStepAsFarAsItIsTold) {
     }
 }
 
+// An ALS-XY-wing's three sets are told apart: each is tinted in a colour of its own.
+TEST_F(GridPainterTest, TintsEachAlmostLockedSetApart) {
+    Novem::Ladder::Step step(Technique::AlsXyWing);
+    step.sets = {{30}, {32}, {34}};
+    m_step = step;
+    m_view.candidates.fill(0b11);
+    Draw();
+    const auto corner = [&](int cell) { return At(Cell(cell).topLeft() + QPointF(3, 3)); };
+    EXPECT_NE(corner(30), corner(32));
+    EXPECT_NE(corner(32), corner(34));
+    EXPECT_NE(corner(30), corner(34));
+}
+
 }  // namespace
 
 // Drawing text takes an application; these tests draw without a display.
