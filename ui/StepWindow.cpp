@@ -523,8 +523,18 @@ void StepWindow::Refresh() {
         m_steps->scrollToItem(m_steps->item(selected));
     }
     m_grid->Show(m_model.Shown());
+    // Under a step, what its marks on the grid mean.
     m_detail->setPlainText(
-        selected >= 0 ? Line(m_model.Entries()[static_cast<std::size_t>(selected)].application)
+        selected >= 0 ? Line(m_model.Entries()[static_cast<std::size_t>(selected)].application) +
+                            QStringLiteral("\n\n") +
+                            tr("Pale yellow: where the step looks, a fish's base. Orange: the "
+                               "cells it rests on, a "
+                               "fish's corners, a chain's cells, a pivot. Blue: the rest of it, a "
+                               "fish's covers, "
+                               "pincers, a second set; green, a third. Salmon: fins. Solid lines: "
+                               "strong links; "
+                               "dashed: weak ones. Struck out in red: what it removes; in green: "
+                               "what it places.")
                       : m_told);
     m_undo->setEnabled(m_model.CanUndo());
     m_redo->setEnabled(m_model.CanRedo());

@@ -579,7 +579,7 @@ void DialogTest::stepByStepOpensSavesAndDrawsPuzzles() {
     const auto* detail = window.findChild<QTextBrowser*>(QStringLiteral("detail"));
     QCOMPARE(detail->toPlainText(), hint);
     list->setCurrentRow(5);
-    QCOMPARE(detail->toPlainText(), list->item(5)->text());
+    QVERIFY(detail->toPlainText().startsWith(list->item(5)->text() + QStringLiteral("\n\n")));
 }
 
 // A copy of the box with nothing selected takes its whole text; of a selection, the whole lines

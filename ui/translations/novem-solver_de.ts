@@ -572,6 +572,10 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <source>Step in full</source>
         <translation>Schritt vollständig</translation>
     </message>
+    <message>
+        <source>Pale yellow: where the step looks, a fish&apos;s base. Orange: the cells it rests on, a fish&apos;s corners, a chain&apos;s cells, a pivot. Blue: the rest of it, a fish&apos;s covers, pincers, a second set; green, a third. Salmon: fins. Solid lines: strong links; dashed: weak ones. Struck out in red: what it removes; in green: what it places.</source>
+        <translation>Blassgelb: wo der Schritt sucht, die Basis eines Fisches. Orange: die Felder, auf denen er beruht, die Ecken eines Fisches, die Felder einer Kette, ein Angelpunkt. Blau: der Rest, die Deckung eines Fisches, Zangen, eine zweite Menge; grün eine dritte. Lachsrot: Flossen. Durchgezogene Linien: starke Verbindungen; gestrichelte: schwache. Rot durchgestrichen: was er entfernt; grün: was er setzt.</translation>
+    </message>
 </context>
 <context>
     <name>Technique</name>

@@ -572,6 +572,10 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <source>Step in full</source>
         <translation>Étape en entier</translation>
     </message>
+    <message>
+        <source>Pale yellow: where the step looks, a fish&apos;s base. Orange: the cells it rests on, a fish&apos;s corners, a chain&apos;s cells, a pivot. Blue: the rest of it, a fish&apos;s covers, pincers, a second set; green, a third. Salmon: fins. Solid lines: strong links; dashed: weak ones. Struck out in red: what it removes; in green: what it places.</source>
+        <translation>Jaune pâle&#xa0;: où l’étape regarde, la base d’un poisson. Orange&#xa0;: les cases sur lesquelles elle repose, les coins d’un poisson, les cases d’une chaîne, un pivot. Bleu&#xa0;: le reste, la couverture d’un poisson, les pinces, un deuxième ensemble&#xa0;; vert, un troisième. Saumon&#xa0;: les ailerons. Traits pleins&#xa0;: liens forts&#xa0;; pointillés&#xa0;: liens faibles. Barré en rouge&#xa0;: ce qu’elle élimine&#xa0;; en vert&#xa0;: ce qu’elle place.</translation>
+    </message>
 </context>
 <context>
     <name>Technique</name>
