@@ -1,6 +1,7 @@
 #include "Generator.h"
 
 #include <array>
+#include <random>
 #include <utility>
 
 #include "search/SolutionSearch.h"
@@ -133,6 +134,11 @@ int Givens(const PuzzleText::Cells& puzzle) {
 }
 
 }  // namespace
+
+std::uint64_t FreshSeed() {
+    std::random_device device;
+    return (static_cast<std::uint64_t>(device()) << 32) ^ device();
+}
 
 Generator::Generator(Target target)
     : m_target(std::move(target)), m_analyser({.techniques = Ladder::kAllFamilies}) {}

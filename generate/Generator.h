@@ -38,6 +38,9 @@ struct Generated {
     std::uint64_t tries = 0;
 };
 
+// A seed nobody chose, for a run without one.
+std::uint64_t FreshSeed();
+
 // Makes puzzles the plain way: a random full grid, givens taken away in random order (an orbit
 // of the symmetry at a time) while the solution stays unique, then rated with every technique of
 // the ladder, again and again until one meets the target. Everything follows from the seed, so

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <random>
 #include <string_view>
 #include <vector>
 
@@ -212,11 +211,6 @@ bool ParseSymmetry(std::string_view text, Target& target) {
     }
     return Wrong("invalid symmetry", text,
                  "none, rotate180, rotate90, mirror, flip, diagonal or random");
-}
-
-std::uint64_t FreshSeed() {
-    std::random_device device;
-    return (static_cast<std::uint64_t>(device()) << 32) ^ device();
 }
 
 }  // namespace

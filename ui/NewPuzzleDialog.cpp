@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <chrono>
-#include <random>
 
 #include "generate/Generator.h"
 #include "ladder/Technique.h"
@@ -89,8 +88,7 @@ void NewPuzzleDialog::OnMake() {
         target.lowestLevel = target.highestLevel = static_cast<Novem::Ladder::Level>(level);
     }
     target.hardest = m_technique->currentData().toString().toStdString();
-    std::random_device device;
-    const std::uint64_t seed = (static_cast<std::uint64_t>(device()) << 32) ^ device();
+    const std::uint64_t seed = Novem::Generate::FreshSeed();
     m_stop = std::make_shared<std::atomic<bool>>(false);
     m_tries = std::make_shared<std::atomic<std::uint64_t>>(0);
     m_make->setEnabled(false);
