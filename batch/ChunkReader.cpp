@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace Novem::Batch {
@@ -92,10 +93,13 @@ bool ChunkReader::SubmitChunk(bool urgent) {
     m_chunk.bytesRead = m_bytesRead;
     m_chunk.urgent = urgent;
     const std::size_t input = m_chunk.input;
+    const std::size_t submitted = m_chunk.items.size();
     const bool running = m_submit(std::move(m_chunk));
     m_chunk = Chunk{};
     m_chunk.input = input;
-    m_chunkSize = m_pace.ChunkSize();
+    // Chunks grow by doubling at most: one quick puzzle says little of the next, and a short file
+    // of slow ones is still shared among the workers.
+    m_chunkSize = std::min(m_pace.ChunkSize(), 2 * submitted);
     m_chunk.items.reserve(m_chunkSize);
     return running;
 }

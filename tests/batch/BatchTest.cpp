@@ -111,7 +111,7 @@ TEST_F(RunBatchTest, TheLadderRatesWhatEachPuzzleNeeded) {
               solved + " solved 5 XY-wing 4.2/1.2/1.2\n" + kSolution +
                   " solved 2 claiming 2.8/1.2/1.2\n");
     EXPECT_TRUE(Run({.techniques = Ladder::FamilyBit(Ladder::Family::Fish)}, kite)
-                    .out.ends_with(" unsolved 11 naked-triple 3.6/1.2/1.2\n"));
+                    .out.ends_with(" unsolved 13 naked-triple 3.6/1.2/1.2\n"));
     const std::string json = Run({.json = true, .explain = true, .techniques = all}, kite).out;
     EXPECT_NE(json.find("\"level\": 5, \"levelName\": \"needs wings\", \"hardest\": \"XY-wing\""),
               std::string::npos);
@@ -396,8 +396,9 @@ TEST(Progress, ShowsByItselfOnATerminalOfItsOwn) {
     }
 }
 
-// Chunks follow the pace: one puzzle first, then as many as a few milliseconds take, up to the
-// most; a slow chunk brings them back to one, and they grow again only as the pace proves fast.
+// Chunks follow the pace: one puzzle first, then as many as a few milliseconds take, doubling at
+// most, up to the most; a slow chunk brings them back to one, and they grow again only as the pace
+// proves fast.
 // Each chunk tells where its last line ends in the input, which the progress line shows as done.
 TEST_F(RunBatchTest, ChunksFollowThePaceAndTellWhereTheyEnd) {
     std::string input;
@@ -407,9 +408,9 @@ TEST_F(RunBatchTest, ChunksFollowThePaceAndTellWhereTheyEnd) {
     WriteFile("puzzles.txt", input);
     Pace pace(4);
     using std::chrono::microseconds;
-    const std::chrono::steady_clock::duration paces[] = {microseconds(1), std::chrono::seconds(1),
-                                                         microseconds(1), microseconds(1),
-                                                         microseconds(1)};
+    const std::chrono::steady_clock::duration paces[] = {
+        microseconds(1), std::chrono::seconds(1), microseconds(1), microseconds(1),
+        microseconds(1), microseconds(1),         microseconds(1)};
     std::vector<std::pair<std::size_t, std::uint64_t>> chunks;
     ChunkReader(pace, -1, [&](Chunk&& chunk) {
         pace.Record(chunk.items.size(), paces[chunks.size()]);
@@ -417,8 +418,13 @@ TEST_F(RunBatchTest, ChunksFollowThePaceAndTellWhereTheyEnd) {
         return true;
     }).Read({"puzzles.txt"});
     const std::uint64_t line = kSample.size() + 1;
-    EXPECT_EQ(chunks, (std::vector<std::pair<std::size_t, std::uint64_t>>{
-                          {1, line}, {4, 5 * line}, {1, 6 * line}, {1, 7 * line}, {1, 8 * line}}));
+    EXPECT_EQ(chunks, (std::vector<std::pair<std::size_t, std::uint64_t>>{{1, line},
+                                                                          {2, 3 * line},
+                                                                          {1, 4 * line},
+                                                                          {1, 5 * line},
+                                                                          {1, 6 * line},
+                                                                          {1, 7 * line},
+                                                                          {1, 8 * line}}));
 }
 
 // The line shows once a run has lasted a second, at most four times a second, with how far and
