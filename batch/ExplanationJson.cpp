@@ -116,6 +116,25 @@ std::vector<int> PatternCells(const Ladder::Step& step) {
     return cells;
 }
 
+// A nested branch goes with the implication it makes false, as "nested".
+void AppendBranch(std::string& out, const Ladder::Branch& branch) {
+    out += "{\"assume\": ";
+    AppendCandidate(out, branch.assumption);
+    out += ", \"implications\": ";
+    AppendArray(out, branch.implications, [&](const Ladder::Branch::Implication& implication) {
+        AppendCandidate(out, implication.candidate);
+        out.pop_back();
+        out += implication.on ? ", \"on\": true" : ", \"on\": false";
+        if (!implication.nested.empty()) {
+            out += ", \"nested\": ";
+            AppendBranch(out, implication.nested.front());
+        }
+        out += '}';
+    });
+    out += ", \"contradiction\": ";
+    out += branch.contradiction ? "true}" : "false}";
+}
+
 void AppendParts(std::string& out, const Ladder::Step& step) {
     if (!step.base.empty()) {
         out += ", \"base\": ";
@@ -162,24 +181,15 @@ void AppendParts(std::string& out, const Ladder::Step& step) {
         AppendArray(out, step.restricted,
                     [&](int digit) { out += static_cast<char>('1' + digit); });
     }
+    if (step.forcingCell != -1) {
+        out += ", \"forcingCell\": \"" + Names::Cell(step.forcingCell) + '"';
+    } else if (step.forcingRegion != -1) {
+        out += ", \"forcingRegion\": \"" + Names::Region(step.forcingRegion) + '"';
+    }
     if (!step.branches.empty()) {
-        out += step.forcingCell != -1
-                   ? ", \"forcingCell\": \"" + Names::Cell(step.forcingCell)
-                   : ", \"forcingRegion\": \"" + Names::Region(step.forcingRegion);
-        out += "\", \"branches\": ";
-        AppendArray(out, step.branches, [&](const Ladder::Branch& branch) {
-            out += "{\"assume\": ";
-            AppendCandidate(out, branch.assumption);
-            out += ", \"implications\": ";
-            AppendArray(out, branch.implications,
-                        [&](const Ladder::Branch::Implication& implication) {
-                            AppendCandidate(out, implication.candidate);
-                            out.pop_back();
-                            out += implication.on ? ", \"on\": true}" : ", \"on\": false}";
-                        });
-            out += ", \"contradiction\": ";
-            out += branch.contradiction ? "true}" : "false}";
-        });
+        out += ", \"branches\": ";
+        AppendArray(out, step.branches,
+                    [&](const Ladder::Branch& branch) { AppendBranch(out, branch); });
     }
 }
 

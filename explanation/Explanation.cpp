@@ -98,12 +98,16 @@ std::string Chain(const Ladder::Step& step) {
     return text;
 }
 
+// A nested branch follows, in brackets, the candidate it makes false.
 std::string Branch(const Ladder::Branch& branch) {
     std::string text = "if " + Names::Candidate(branch.assumption) + " then";
     for (std::size_t index = 0; index < branch.implications.size(); ++index) {
-        const auto& [candidate, on] = branch.implications[index];
+        const auto& [candidate, on, nested] = branch.implications[index];
         text +=
             (index == 0 ? " " : ", ") + std::string(on ? "" : "not ") + Names::Candidate(candidate);
+        for (const Ladder::Branch& inner : nested) {
+            text += " (" + Branch(inner) + ")";
+        }
     }
     return text + (branch.contradiction ? ", a contradiction" : "");
 }
@@ -155,12 +159,16 @@ std::string Pattern(const Ladder::Step& step) {
             }
             return text + ", restricted " + Names::Digits(restricted);
         }
-        case Ladder::Family::Forcing: {
-            std::string text = (step.forcingCell != -1 ? Names::Cell(step.forcingCell)
-                                                       : Names::Region(step.forcingRegion)) +
-                               " " + digit + ":";
+        case Ladder::Family::Forcing:
+        case Ladder::Family::DynamicForcing:
+        case Ladder::Family::NestedForcing: {
+            // A contradiction has its one branch, and no cell or region of choices.
+            std::string text = step.forcingCell != -1     ? Names::Cell(step.forcingCell)
+                               : step.forcingRegion != -1 ? Names::Region(step.forcingRegion)
+                                                          : "";
+            text += text.empty() ? "" : " " + digit + ": ";
             for (const Ladder::Branch& branch : step.branches) {
-                text += (&branch == &step.branches.front() ? " " : "; ") + Branch(branch);
+                text += (&branch == &step.branches.front() ? "" : "; ") + Branch(branch);
             }
             return text;
         }

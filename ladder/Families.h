@@ -25,6 +25,8 @@ std::optional<Step> FindFinnedFish(const Board& board);
 std::optional<Step> FindFinnedFishUpTo(const Board& board, int largest);
 std::optional<Step> FindAlmostLockedSets(const Board& board);
 std::optional<Step> FindForcingChain(const Board& board);
+std::optional<Step> FindDynamicForcingChain(const Board& board);
+std::optional<Step> FindNestedForcingChain(const Board& board);
 
 // The finder of the family.
 std::optional<Step> Find(Family family, const Board& board);

@@ -1,9 +1,18 @@
 // Forcing chains, the last resort of reasoning. A cell holds one of its digits, and a region
-// holds a digit in one of its places; assume each in turn and follow the singles that come of
-// it. What follows in every branch that does not end in a contradiction is true whichever holds:
-// a candidate false in all of them goes, a digit placed in all of them is placed. Tried by the
-// number of choices, two to four, and for each, cells in cell order before regions in region and
-// digit order.
+// holds a digit in one of its places; assume each in turn and follow what comes of it. What
+// follows in every branch that does not end in a contradiction is true whichever holds: a
+// candidate false in all of them goes, a digit placed in all of them is placed. And a candidate
+// whose assumption alone ends in a contradiction goes.
+//
+// Three rungs, each tried only where the one before finds nothing, shallowest first:
+// - forcing chains follow singles, through cells and regions of two to four choices;
+// - dynamic ones follow locked candidates too: first a single assumption's contradiction, then
+//   cells and regions of any number of choices;
+// - nested ones are contradictions whose branches may drop a candidate by a dynamic contradiction
+//   of its own, on what the branch knows by then (depth 2), and where that is not enough, by a
+//   nested one (depth 3).
+// Within a rung: contradictions by cell and digit; forcing by the number of choices, and for each,
+// cells in cell order before regions in region and digit order.
 #include <algorithm>
 
 #include "Families.h"
@@ -13,12 +22,17 @@ namespace Novem::Ladder {
 
 namespace {
 
-constexpr int kMostChoices = 4;
+constexpr Reach kSingles{false, 0};
+constexpr Reach kDynamic{true, 0};
 
 // The outcome of each assumption, worked out when first asked for.
 struct Outcomes {
+    explicit Outcomes(const Propagation& of) : propagation(of) {}
+
     const Propagation& propagation;
-    std::vector<std::optional<Propagation::Outcome>> known;
+    std::vector<std::optional<Propagation::Outcome>> known =
+        std::vector<std::optional<Propagation::Outcome>>(GridGeometry::kCells *
+                                                         GridGeometry::kSize);
 
     const Propagation::Outcome& Of(const Candidate& choice) {
         std::optional<Propagation::Outcome>& outcome =
@@ -112,45 +126,105 @@ std::optional<Step> Try(const Board& board, Outcomes& outcomes,
     return step;
 }
 
-}  // namespace
-
-std::optional<Step> FindForcingChain(const Board& board) {
-    const Propagation propagation(board);
-    Outcomes outcomes{propagation, std::vector<std::optional<Propagation::Outcome>>(
-                                       GridGeometry::kCells * GridGeometry::kSize)};
-    for (int choices = 2; choices <= kMostChoices; ++choices) {
-        for (const int cell : board.Open()) {
-            if (Bits::Count(board.Candidates(cell)) != choices) {
+// Cells, then regions, of `choices` choices each.
+std::optional<Step> ForcingOf(const Board& board, Outcomes& outcomes, int choices,
+                              Technique cellTechnique, Technique regionTechnique) {
+    for (const int cell : board.Open()) {
+        if (Bits::Count(board.Candidates(cell)) != choices) {
+            continue;
+        }
+        std::vector<Candidate> branches;
+        for (const int digit : Bits::Indices(board.Candidates(cell))) {
+            branches.push_back({cell, digit});
+        }
+        if (std::optional<Step> step = Try(board, outcomes, branches, cellTechnique)) {
+            step->forcingCell = cell;
+            step->digits = board.Candidates(cell);
+            return step;
+        }
+    }
+    for (int region = 0; region < GridGeometry::kRegions; ++region) {
+        for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
+            const CellMask places = kRegionCells[region] & board.CellsOf(digit);
+            if (places.Count() != choices || !(places - board.Open()).Empty()) {
                 continue;
             }
             std::vector<Candidate> branches;
-            for (const int digit : Bits::Indices(board.Candidates(cell))) {
+            for (const int cell : places) {
                 branches.push_back({cell, digit});
             }
-            if (std::optional<Step> step =
-                    Try(board, outcomes, branches, Technique::CellForcingChain)) {
-                step->forcingCell = cell;
-                step->digits = board.Candidates(cell);
+            if (std::optional<Step> step = Try(board, outcomes, branches, regionTechnique)) {
+                step->forcingRegion = region;
+                step->digits = 1U << digit;
                 return step;
             }
         }
-        for (int region = 0; region < GridGeometry::kRegions; ++region) {
-            for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-                const CellMask places = kRegionCells[region] & board.CellsOf(digit);
-                if (places.Count() != choices || !(places - board.Open()).Empty()) {
-                    continue;
-                }
-                std::vector<Candidate> branches;
-                for (const int cell : places) {
-                    branches.push_back({cell, digit});
-                }
-                if (std::optional<Step> step =
-                        Try(board, outcomes, branches, Technique::RegionForcingChain)) {
-                    step->forcingRegion = region;
-                    step->digits = 1U << digit;
-                    return step;
-                }
+    }
+    return std::nullopt;
+}
+
+std::optional<Step> Forcing(const Board& board, Outcomes& outcomes, int mostChoices,
+                            Technique cellTechnique, Technique regionTechnique) {
+    for (int choices = 2; choices <= mostChoices; ++choices) {
+        if (std::optional<Step> step =
+                ForcingOf(board, outcomes, choices, cellTechnique, regionTechnique)) {
+            return step;
+        }
+    }
+    return std::nullopt;
+}
+
+// The first candidate whose assumption ends in a contradiction.
+std::optional<Step> Contradiction(const Board& board, Outcomes& outcomes, Technique technique) {
+    for (const int cell : board.Open()) {
+        for (const int digit : Bits::Indices(board.Candidates(cell))) {
+            if (outcomes.Of({cell, digit}).contradiction) {
+                Step step{technique};
+                step.digits = 1U << digit;
+                step.branches.push_back(outcomes.propagation.Explain({cell, digit}, {}));
+                step.removals.push_back({cell, 1U << digit});
+                return step;
             }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Step> FindForcingChain(const Board& board) {
+    const Propagation propagation(board, kSingles);
+    Outcomes outcomes(propagation);
+    return Forcing(board, outcomes, 4, Technique::CellForcingChain, Technique::RegionForcingChain);
+}
+
+// The contradictions' outcomes serve the cells' and regions' branches.
+std::optional<Step> FindDynamicForcingChain(const Board& board) {
+    const Propagation propagation(board, kDynamic);
+    Outcomes outcomes(propagation);
+    if (std::optional<Step> step =
+            Contradiction(board, outcomes, Technique::DynamicContradictionChain)) {
+        return step;
+    }
+    return Forcing(board, outcomes, GridGeometry::kSize, Technique::DynamicCellForcingChain,
+                   Technique::DynamicRegionForcingChain);
+}
+
+std::optional<Step> FindNestedForcingChain(const Board& board) {
+    // A few tenths of a second of assumptions. No puzzle with one solution is known to need
+    // depth 3; one with several may have nothing to find there, and is looked at no longer.
+    constexpr std::int64_t kDeepestBudget = 250'000;
+    std::int64_t budget = kDeepestBudget;
+    const std::array<std::pair<Reach, Technique>, 3> nestings = {{
+        {{false, 1}, Technique::NestedContradictionChain},
+        {{true, 1}, Technique::DynamicNestedContradictionChain},
+        {{true, 2, &budget}, Technique::DynamicNestedContradictionChain},
+    }};
+    for (const auto& [reach, technique] : nestings) {
+        const Propagation propagation(board, reach);
+        Outcomes outcomes(propagation);
+        if (std::optional<Step> step = Contradiction(board, outcomes, technique)) {
+            return step;
         }
     }
     return std::nullopt;

@@ -96,8 +96,8 @@ std::optional<Step> FindFishOf(const Board& board) {
 // The rungs of the path, in the scale's order, after the spreading of placed digits: hidden
 // singles, the direct techniques, naked singles, locked candidates, then subsets and basic fish and
 // wings by their ratings, then what EasiestBeyondSubsets finds, finned jellyfish, and forcing
-// chains last.
-constexpr int kRungs = 22;
+// chains last: plain, dynamic, nested.
+constexpr int kRungs = 24;
 
 std::optional<Move> Rung(int rung, const BasicMoves& basic, const Board& board, Families families) {
     // clang-format off
@@ -126,7 +126,9 @@ std::optional<Move> Rung(int rung, const BasicMoves& basic, const Board& board, 
             return step ? std::optional<Move>(Move(std::move(*step))) : std::nullopt;
         }
         case 20: return AsMove(families, Family::FinnedFish, FindFinnedJellyfish, board);
-        default: return AsMove(families, Family::Forcing, FindForcingChain, board);
+        case 21: return AsMove(families, Family::Forcing, FindForcingChain, board);
+        case 22: return AsMove(families, Family::DynamicForcing, FindDynamicForcingChain, board);
+        default: return AsMove(families, Family::NestedForcing, FindNestedForcingChain, board);
     }
     // clang-format on
 }

@@ -1,6 +1,8 @@
 #include "Propagation.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 
 namespace Novem::Ladder {
 
@@ -16,179 +18,265 @@ Candidate CandidateOf(int index) {
     return {index / GridGeometry::kSize, index % GridGeometry::kSize};
 }
 
-// Places the digit in the cell: the cell's other digits and the digit's peers go.
-void Place(Propagation::Outcome& outcome, int cell, int digit) {
-    for (int other = 0; other < GridGeometry::kSize; ++other) {
-        if (other != digit) {
-            outcome.possible[other] -= CellMask::Of(cell);
+enum class State : std::uint8_t { Unknown, On, Off };
+
+// One branch followed one candidate at a time: each candidate's state and, for those the branch
+// decided, the order they were found in and what they were found from. A nested branch starts
+// from the state of the branch it is nested in; what it takes from there it does not explain but
+// names, for the outer branch to explain.
+class Explainer {
+public:
+    Explainer(const Board& board, const Reach& reach)
+        : m_reach(reach), m_state(kCandidates), m_outer(kCandidates, false) {
+        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+            for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
+                m_state[IndexOf({cell, digit})] = !board.Has(cell, digit)  ? State::Off
+                                                  : board.Open().Has(cell) ? State::Unknown
+                                                                           : State::On;
+            }
         }
     }
-    outcome.possible[digit] -= kPeers[cell];
-    outcome.placed[digit] |= CellMask::Of(cell);
-}
+
+    explicit Explainer(const Explainer& outer)
+        : m_reach(outer.m_reach.Inner()), m_state(outer.m_state), m_outer(kCandidates) {
+        for (int index = 0; index < kCandidates; ++index) {
+            m_outer[index] = outer.m_order[index] != -1 || outer.m_outer[index];
+        }
+    }
+
+    // The branch of the assumption, down to what `wanted` and the contradiction rest on; the
+    // outer branch's facts they rest on go to `outerFacts`.
+    Branch Run(const Candidate& assumption, const std::vector<Candidate>& wanted,
+               std::vector<int>* outerFacts) {
+        Set(IndexOf(assumption), State::On, {});
+        for (std::size_t next = 0; !m_contradicted;) {
+            if (next < m_found.size()) {
+                Follow(m_found[next++]);
+            } else if (!(m_reach.lockedCandidates && LockedCandidates()) &&
+                       !(m_reach.depth > 0 && NestedContradiction())) {
+                break;
+            }
+        }
+        std::vector<bool> needed(kCandidates, false);
+        std::vector<int> pending = m_contradictionBecause;
+        for (const Candidate& candidate : wanted) {
+            pending.push_back(IndexOf(candidate));
+        }
+        while (!pending.empty()) {
+            const int index = pending.back();
+            pending.pop_back();
+            if (needed[index]) {
+                continue;
+            }
+            needed[index] = true;
+            if (m_outer[index] && outerFacts != nullptr) {
+                outerFacts->push_back(index);
+            }
+            if (m_order[index] != -1) {
+                pending.insert(pending.end(), m_because[index].begin(), m_because[index].end());
+            }
+        }
+        Branch branch{assumption, {}, m_contradicted};
+        for (const int index : m_found) {
+            if (needed[index] && index != IndexOf(assumption)) {
+                branch.implications.push_back(
+                    {CandidateOf(index), m_state[index] == State::On, std::move(m_nested[index])});
+            }
+        }
+        return branch;
+    }
+
+private:
+    void Set(int index, State value, std::vector<int> reasons) {
+        m_state[index] = value;
+        m_order[index] = static_cast<int>(m_found.size());
+        m_because[index] = std::move(reasons);
+        m_found.push_back(index);
+    }
+
+    void Contradiction(std::vector<int> reasons) {
+        m_contradicted = true;
+        m_contradictionBecause = std::move(reasons);
+    }
+
+    // Those of the candidates that are false by this branch or the one it is nested in: the
+    // reasons a group of them gives.
+    template <typename Indices>
+    std::vector<int> Known(const Indices& indices) const {
+        std::vector<int> known;
+        std::copy_if(indices.begin(), indices.end(), std::back_inserter(known),
+                     [&](int index) { return m_order[index] != -1 || m_outer[index]; });
+        return known;
+    }
+
+    // A candidate made true takes its cell's other digits and its digit from its peers; one made
+    // false may leave its cell, or its digit in one of its regions, with one place or none.
+    void Follow(int index) {
+        const Candidate candidate = CandidateOf(index);
+        if (m_state[index] == State::On) {
+            const auto exclude = [&](int other) {
+                if (m_state[other] == State::Unknown) {
+                    Set(other, State::Off, {index});
+                } else if (m_state[other] == State::On) {
+                    // Two digits for one cell, or one digit twice in a region.
+                    Contradiction({index, other});
+                }
+                return !m_contradicted;
+            };
+            for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
+                if (digit != candidate.digit && !exclude(IndexOf({candidate.cell, digit}))) {
+                    return;
+                }
+            }
+            for (const int peer : kPeers[candidate.cell]) {
+                if (!exclude(IndexOf({peer, candidate.digit}))) {
+                    return;
+                }
+            }
+            return;
+        }
+        using Group = std::array<int, GridGeometry::kSize>;
+        std::array<Group, 4> groups{};
+        for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
+            groups[0][digit] = IndexOf({candidate.cell, digit});
+        }
+        for (std::size_t kind = 0; kind < 3; ++kind) {
+            const int region = GridGeometry::kPlacesOfCell[candidate.cell][kind].region;
+            for (int position = 0; position < GridGeometry::kSize; ++position) {
+                groups[kind + 1][position] =
+                    IndexOf({GridGeometry::kCellsOfRegion[region][position], candidate.digit});
+            }
+        }
+        for (const Group& group : groups) {
+            int alive = 0;
+            int last = -1;
+            bool on = false;
+            for (const int other : group) {
+                if (m_state[other] != State::Off) {
+                    ++alive;
+                    last = other;
+                    on = on || m_state[other] == State::On;
+                }
+            }
+            if (alive == 0) {
+                Contradiction(Known(group));
+                return;
+            }
+            if (alive == 1 && !on) {
+                Set(last, State::On, Known(group));
+            }
+        }
+    }
+
+    Boards AsBoards() const {
+        Boards boards;
+        for (int index = 0; index < kCandidates; ++index) {
+            const Candidate candidate = CandidateOf(index);
+            if (m_state[index] != State::Off) {
+                boards.possible[candidate.digit] |= CellMask::Of(candidate.cell);
+            }
+            if (m_state[index] == State::On) {
+                boards.settled |= CellMask::Of(candidate.cell);
+            }
+        }
+        return boards;
+    }
+
+    static std::vector<int> IndicesOf(const CellMask& cells, int digit) {
+        std::vector<int> indices;
+        for (const int cell : cells) {
+            indices.push_back(IndexOf({cell, digit}));
+        }
+        return indices;
+    }
+
+    // The first pointing or claiming there is, by digit and crossing, as the fast engine finds
+    // them: its removals, each because of the digit's places gone from the rest of its region.
+    bool LockedCandidates() {
+        const Boards boards = AsBoards();
+        for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
+            const CellMask& cells = boards.possible[digit];
+            for (const auto& [block, line] : kCrossings) {
+                const CellMask inBlock = block & cells;
+                const CellMask inLine = line & cells;
+                if ((inBlock & line).Empty()) {
+                    continue;
+                }
+                CellMask removed;
+                CellMask confined;
+                if ((inBlock - line).Empty() && !(inLine - block).Empty()) {
+                    removed = inLine - block;
+                    confined = block - line;
+                } else if ((inLine - block).Empty() && !(inBlock - line).Empty()) {
+                    removed = inBlock - line;
+                    confined = line - block;
+                } else {
+                    continue;
+                }
+                const std::vector<int> reasons = Known(IndicesOf(confined, digit));
+                for (const int index : IndicesOf(removed, digit)) {
+                    Set(index, State::Off, reasons);
+                }
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The first candidate, by cell and digit, whose assumption contradicts itself within the
+    // inner reach: it is false, because of what its own branch takes from this one.
+    bool NestedContradiction() {
+        const Boards boards = AsBoards();
+        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+            for (int digit = 0; digit < GridGeometry::kSize && !boards.settled.Has(cell); ++digit) {
+                Boards trial = boards;
+                if (!boards.possible[digit].Has(cell) ||
+                    Assume(trial, cell, digit, m_reach.Inner())) {
+                    continue;
+                }
+                std::vector<int> reasons;
+                Branch nested = Explainer(*this).Run({cell, digit}, {}, &reasons);
+                const int index = IndexOf({cell, digit});
+                Set(index, State::Off, std::move(reasons));
+                m_nested[index].push_back(std::move(nested));
+                return true;
+            }
+        }
+        return false;
+    }
+
+    Reach m_reach;
+    std::vector<State> m_state;
+    std::vector<int> m_order = std::vector<int>(kCandidates, -1);
+    // Decided in the branch this one is nested in, or in one further out.
+    std::vector<bool> m_outer;
+    std::vector<std::vector<int>> m_because = std::vector<std::vector<int>>(kCandidates);
+    std::vector<std::vector<Branch>> m_nested = std::vector<std::vector<Branch>>(kCandidates);
+    std::vector<int> m_found;
+    bool m_contradicted = false;
+    std::vector<int> m_contradictionBecause;
+};
 
 }  // namespace
 
-Propagation::Propagation(const Board& board) : m_board(board) {}
+Propagation::Propagation(const Board& board, const Reach& reach) : m_board(board), m_reach(reach) {}
 
 Propagation::Outcome Propagation::From(const Candidate& assumption) const {
+    Boards boards = Boards::Of(m_board);
     Outcome outcome;
-    CellMask placedCells;
+    outcome.contradiction = !Assume(boards, assumption.cell, assumption.digit, m_reach);
     for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-        outcome.possible[digit] = m_board.CellsOf(digit);
-        outcome.placed[digit] = m_board.CellsOf(digit) - m_board.Open();
-        placedCells |= outcome.placed[digit];
-    }
-    Place(outcome, assumption.cell, assumption.digit);
-    placedCells |= CellMask::Of(assumption.cell);
-    for (bool changed = true; changed;) {
-        changed = false;
-        CellMask once;
-        CellMask twice;
-        for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-            twice |= once & outcome.possible[digit];
-            once |= outcome.possible[digit];
-        }
-        if (once.Count() != GridGeometry::kCells) {
-            outcome.contradiction = true;
-            return outcome;
-        }
-        for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-            const CellMask singles = (once - twice - placedCells) & outcome.possible[digit];
-            for (const int cell : singles) {
-                Place(outcome, cell, digit);
-                placedCells |= CellMask::Of(cell);
-                changed = true;
-            }
-            for (int region = 0; region < GridGeometry::kRegions; ++region) {
-                const CellMask places = kRegionCells[region] & outcome.possible[digit];
-                if (places.Empty()) {
-                    outcome.contradiction = true;
-                    return outcome;
-                }
-                if (places.Count() == 1 && (places & placedCells).Empty()) {
-                    Place(outcome, places.First(), digit);
-                    placedCells |= places;
-                    changed = true;
-                }
-            }
-        }
+        outcome.possible[digit] = boards.possible[digit];
+        outcome.placed[digit] = boards.Placed(digit);
     }
     return outcome;
 }
 
 Branch Propagation::Explain(const Candidate& assumption,
                             const std::vector<Candidate>& wanted) const {
-    // By candidate: unknown, true or false, the order found and what it was found from.
-    enum class State { Unknown, On, Off };
-    std::vector<State> state(kCandidates, State::Unknown);
-    std::vector<int> order(kCandidates, -1);
-    std::vector<std::vector<int>> because(kCandidates);
-    std::vector<int> found;
-    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-        for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-            state[IndexOf({cell, digit})] = !m_board.Has(cell, digit)  ? State::Off
-                                            : m_board.Open().Has(cell) ? State::Unknown
-                                                                       : State::On;
-        }
-    }
-    const auto set = [&](int index, State value, std::vector<int> reasons) {
-        state[index] = value;
-        order[index] = static_cast<int>(found.size());
-        because[index] = std::move(reasons);
-        found.push_back(index);
-    };
-    // The candidates of a cell, or of a digit in a region, that are already false.
-    const auto falseAmong = [&](const std::vector<int>& indices) {
-        std::vector<int> reasons;
-        for (const int index : indices) {
-            if (order[index] != -1) {
-                reasons.push_back(index);
-            }
-        }
-        return reasons;
-    };
-    int contradiction = -1;
-    std::vector<int> contradictionBecause;
-    set(IndexOf(assumption), State::On, {});
-    for (std::size_t next = 0; next < found.size() && contradiction == -1; ++next) {
-        const Candidate candidate = CandidateOf(found[next]);
-        if (state[found[next]] == State::On) {
-            std::vector<int> excluded;
-            for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-                if (digit != candidate.digit) {
-                    excluded.push_back(IndexOf({candidate.cell, digit}));
-                }
-            }
-            for (const int peer : kPeers[candidate.cell]) {
-                excluded.push_back(IndexOf({peer, candidate.digit}));
-            }
-            for (const int index : excluded) {
-                if (state[index] == State::Unknown) {
-                    set(index, State::Off, {found[next]});
-                } else if (state[index] == State::On) {
-                    // Two digits for one cell, or one digit twice in a region.
-                    contradiction = found[next];
-                    contradictionBecause = {found[next], index};
-                    break;
-                }
-            }
-            continue;
-        }
-        // A candidate made false: its cell, or its digit in one of its regions, may be down to
-        // one, or none.
-        std::vector<int> cellCandidates;
-        for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-            cellCandidates.push_back(IndexOf({candidate.cell, digit}));
-        }
-        std::vector<std::vector<int>> groups{cellCandidates};
-        for (const GridGeometry::Place& place : GridGeometry::kPlacesOfCell[candidate.cell]) {
-            std::vector<int> places;
-            for (const int cell : GridGeometry::kCellsOfRegion[place.region]) {
-                places.push_back(IndexOf({cell, candidate.digit}));
-            }
-            groups.push_back(places);
-        }
-        for (const std::vector<int>& group : groups) {
-            const auto alive = std::count_if(group.begin(), group.end(),
-                                             [&](int index) { return state[index] != State::Off; });
-            const auto on = std::count_if(group.begin(), group.end(),
-                                          [&](int index) { return state[index] == State::On; });
-            if (alive == 0) {
-                contradiction = found[next];
-                contradictionBecause = falseAmong(group);
-                break;
-            }
-            if (alive == 1 && on == 0) {
-                const int last = *std::find_if(group.begin(), group.end(), [&](int index) {
-                    return state[index] != State::Off;
-                });
-                set(last, State::On, falseAmong(group));
-            }
-        }
-    }
-    // Only what the wanted conclusions rest on, in the order it was found.
-    std::vector<bool> needed(kCandidates, false);
-    std::vector<int> pending = contradiction != -1 ? contradictionBecause : std::vector<int>();
-    for (const Candidate& candidate : wanted) {
-        pending.push_back(IndexOf(candidate));
-    }
-    while (!pending.empty()) {
-        const int index = pending.back();
-        pending.pop_back();
-        if (order[index] == -1 || needed[index]) {
-            continue;
-        }
-        needed[index] = true;
-        pending.insert(pending.end(), because[index].begin(), because[index].end());
-    }
-    Branch branch{assumption, {}, contradiction != -1};
-    for (const int index : found) {
-        if (needed[index] && index != IndexOf(assumption)) {
-            branch.implications.push_back({CandidateOf(index), state[index] == State::On});
-        }
-    }
-    return branch;
+    // Unbounded: what the bounded search found, the explanation finds again.
+    return Explainer(m_board, {m_reach.lockedCandidates, m_reach.depth})
+        .Run(assumption, wanted, nullptr);
 }
 
 }  // namespace Novem::Ladder

@@ -1,17 +1,19 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <vector>
 
 #include "Board.h"
+#include "Consequences.h"
 #include "Step.h"
 
 namespace Novem::Ladder {
 
-// What follows from assuming one candidate true, by singles alone: a cell left with one digit
-// takes it, a region left with one place for a digit takes it there, and a digit placed leaves its
-// cell's other candidates and its peers. The forcing chains are made of these steps.
+// What follows from assuming one candidate true, within a reach: a cell left with one digit takes
+// it, a region left with one place for a digit takes it there, a digit placed leaves its cell's
+// other candidates and its peers; within a dynamic reach locked candidates go too, and within a
+// nested one each candidate whose own assumption contradicts itself. The forcing chains are made
+// of these steps.
 class Propagation {
 public:
     struct Outcome {
@@ -21,9 +23,9 @@ public:
         bool contradiction = false;
     };
 
-    explicit Propagation(const Board& board);
+    explicit Propagation(const Board& board, const Reach& reach = {});
 
-    // The fixed point of the singles from the assumption, quickly.
+    // The fixed point from the assumption, quickly.
     Outcome From(const Candidate& assumption) const;
 
     // The same again, one candidate at a time, keeping why each became true or false: the
@@ -33,6 +35,7 @@ public:
 
 private:
     const Board& m_board;
+    Reach m_reach;
 };
 
 }  // namespace Novem::Ladder

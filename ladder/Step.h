@@ -31,12 +31,15 @@ struct CellDigits {
 enum class Link { Strong, Weak };
 
 // What one assumption of a forcing chain leads to, in the order it was found: each candidate
-// made true or false by those before it.
+// made true or false by those before it. In a nested chain a candidate may be false because its
+// own assumption, on what the branch knows by then, leads to a contradiction: that branch is
+// nested in the implication.
 struct Branch {
     Candidate assumption;
     struct Implication {
         Candidate candidate;
         bool on;
+        std::vector<Branch> nested;
     };
     std::vector<Implication> implications;
     // The branch ends in a contradiction: a cell or a region left without a place for a digit.

@@ -19,9 +19,11 @@ enum class Family {
     FinnedFish,
     AlmostLockedSets,
     Forcing,
+    DynamicForcing,
+    NestedForcing,
 };
 
-inline constexpr int kFamilies = 8;
+inline constexpr int kFamilies = 10;
 
 // Families as a set, bit f for family f.
 using Families = unsigned;
@@ -58,9 +60,14 @@ enum class Technique {
     AlsXyWing,
     CellForcingChain,
     RegionForcingChain,
+    DynamicContradictionChain,
+    DynamicCellForcingChain,
+    DynamicRegionForcingChain,
+    NestedContradictionChain,
+    DynamicNestedContradictionChain,
 };
 
-inline constexpr int kTechniques = 26;
+inline constexpr int kTechniques = 31;
 
 // What a technique's rating grows with, beyond its base: nothing, the candidates of its chain, the
 // cells of its pattern, or the implications of all its branches.
@@ -102,6 +109,16 @@ inline constexpr std::array<TechniqueInfo, kTechniques> kTechniqueInfo = {{
     {Translatable("Technique", "ALS-XY-wing"), Family::AlmostLockedSets, 80, Length::Cells},
     {Translatable("Technique", "cell forcing chain"), Family::Forcing, 80, Length::Implications},
     {Translatable("Technique", "region forcing chain"), Family::Forcing, 80, Length::Implications},
+    {Translatable("Technique", "dynamic contradiction chain"), Family::DynamicForcing, 85,
+     Length::Implications},
+    {Translatable("Technique", "dynamic cell forcing chain"), Family::DynamicForcing, 85,
+     Length::Implications},
+    {Translatable("Technique", "dynamic region forcing chain"), Family::DynamicForcing, 85,
+     Length::Implications},
+    {Translatable("Technique", "nested contradiction chain"), Family::NestedForcing, 95,
+     Length::Implications},
+    {Translatable("Technique", "dynamic nested contradiction chain"), Family::NestedForcing, 100,
+     Length::Implications},
 }};
 
 constexpr const TechniqueInfo& InfoOf(Technique technique) {
@@ -110,7 +127,8 @@ constexpr const TechniqueInfo& InfoOf(Technique technique) {
 
 // The names of the families, as a list of them is written: "fish,wings".
 inline constexpr std::array<std::string_view, kFamilies> kFamilyNames = {
-    "fish", "single-digit", "wings", "colouring", "chains", "finned-fish", "als", "forcing"};
+    "fish",        "single-digit", "wings",   "colouring",       "chains",
+    "finned-fish", "als",          "forcing", "dynamic-forcing", "nested-forcing"};
 
 // A puzzle's difficulty: the hardest thing its solution needed, in the ladder's order. The two
 // rules make the first three levels: singles, pointing and claiming, and subsets; each family
@@ -137,6 +155,8 @@ inline constexpr std::array<std::string_view, kLevels> kLevelNames = {
     Translatable("Ladder", "needs finned fish"),
     Translatable("Ladder", "needs almost-locked sets"),
     Translatable("Ladder", "needs forcing chains"),
+    Translatable("Ladder", "needs dynamic forcing chains"),
+    Translatable("Ladder", "needs nested forcing chains"),
     Translatable("Ladder", "beyond these techniques")};
 
 constexpr Level LevelOf(Family family) {

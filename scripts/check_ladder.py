@@ -244,19 +244,24 @@ class Ladder:
         return allowed
 
     def forcing(self, record, placed):
+        branches = record['branches']
         if 'forcingCell' in record:
             cell = cell_of(record['forcingCell'])
             choices = {(cell, digit) for digit in self.cands[cell]}
-        else:
+        elif 'forcingRegion' in record:
             digit, = record['digits']
             choices = {(cell, digit)
                        for cell in self.places(REGIONS[region_of(record['forcingRegion'])], digit)}
-        branches = record['branches']
+        else:
+            need(len(branches) == 1 and branches[0]['contradiction'],
+                 'a contradiction chain without its contradiction')
+            self.follow(branches[0], {})
+            return {candidate(branches[0]['assume'])}
         need({candidate(branch['assume']) for branch in branches} == choices,
              'the branches are not every choice')
         open_branches = []
         for branch in branches:
-            facts = self.follow(branch)
+            facts = self.follow(branch, {})
             if not branch['contradiction']:
                 open_branches.append(facts)
         need(open_branches, 'every branch contradicts')
@@ -267,12 +272,27 @@ class Ladder:
                  'a placement not true in every branch')
         return allowed
 
-    def follow(self, branch):
-        """Each implication of a branch must follow from the assumption and those before it."""
-        facts = {candidate(branch['assume']): True}
+    def follow(self, branch, outer):
+        """Each implication of a branch must follow from the assumption and those before it, on
+        what the branch it is nested in knows (`outer`): by a single, by a placed digit, by
+        locked candidates, or by a nested branch of its own that ends in a contradiction."""
+        facts = dict(outer)
+        facts[candidate(branch['assume'])] = True
 
         def alive(cell, digit):
             return digit in self.cands[cell] and facts.get((cell, digit)) is not False
+
+        def locked(cell, digit):
+            for block in BLOCKS:
+                for line in ROWS + COLUMNS:
+                    if not set(block) & set(line):
+                        continue
+                    for confining, other in ((block, line), (line, block)):
+                        places = [c for c in confining if alive(c, digit)]
+                        if (cell in other and cell not in confining and places and
+                                all(c in other for c in places)):
+                            return True
+            return False
 
         for implication in branch['implications']:
             cell, digit = candidate(implication)
@@ -283,10 +303,18 @@ class Ladder:
                 need(alive(cell, digit) and (alone_in_cell or alone_in_region),
                      f'{digit}r{cell // 9 + 1}c{cell % 9 + 1} does not follow')
                 facts[(cell, digit)] = True
+                continue
+            nested = implication.get('nested')
+            if nested:
+                need(candidate(nested['assume']) == (cell, digit) and nested['contradiction'],
+                     f'not {digit}r{cell // 9 + 1}c{cell % 9 + 1}: its nested branch does not '
+                     'contradict it')
+                self.follow(nested, facts)
             else:
-                need(any(on and self.weak((cell, digit), other) for other, on in facts.items()),
+                need(any(on and self.weak((cell, digit), other) for other, on in facts.items())
+                     or locked(cell, digit),
                      f'not {digit}r{cell // 9 + 1}c{cell % 9 + 1} does not follow')
-                facts[(cell, digit)] = False
+            facts[(cell, digit)] = False
         if branch['contradiction']:
             ons = [key for key, on in facts.items() if on]
             empty_cell = any(not any(alive(cell, d) for d in range(1, 10)) for cell in range(81))
@@ -310,7 +338,9 @@ for name in ('skyscraper', 'two-string kite', 'turbot fish', 'X-chain', 'XY-chai
     FAMILIES[name] = 'chain'
 for name in ('ALS-XZ', 'ALS-XY-wing'):
     FAMILIES[name] = 'als'
-for name in ('cell forcing chain', 'region forcing chain'):
+for name in ('cell forcing chain', 'region forcing chain', 'dynamic contradiction chain',
+             'dynamic cell forcing chain', 'dynamic region forcing chain',
+             'nested contradiction chain', 'dynamic nested contradiction chain'):
     FAMILIES[name] = 'forcing'
 
 

@@ -30,7 +30,7 @@ const std::string kGenerateUsage =
     "      --symmetry=SYM   none (default), rotate180, rotate90, mirror, flip,\n"
     "                         diagonal, or random (one of them per puzzle)\n"
     "      --level=L[-M]    only puzzles of level L, or L to M (0 singles only to\n"
-    "                         11 beyond the ladder's techniques)\n"
+    "                         13 beyond the ladder's techniques)\n"
     "      --needs=TECHNIQUE  only puzzles whose hardest step is TECHNIQUE, named as\n"
     "                         novem-batch names it, blanks as hyphens or quoted\n"
     "      --rating=A-B     only puzzles rated A to B (ER, such as 6.5-7.5)\n"
@@ -90,7 +90,7 @@ constexpr unsigned long kMaxJobs = 4096;
 constexpr int kFewestGivens = 17;
 constexpr int kNoMinimalGivens = 35;
 
-// "invalid level '99' (0 to 11)": what is wrong, the value, and what would do.
+// "invalid level '99' (0 to 13)": what is wrong, the value, and what would do.
 bool Wrong(std::string_view what, std::string_view value, std::string_view hint = {}) {
     std::string line = std::string(what) + " " + Messages::Quote(value, true);
     if (!hint.empty()) {
@@ -171,7 +171,7 @@ bool ParseLevel(std::string_view text, Target& target) {
         int highest = 0;
         if (!ParseNumber(low, lowest) || !ParseNumber(high, highest) || lowest > highest ||
             highest > kHighest) {
-            return Wrong("invalid level", text, "0 to 11, or L-M");
+            return Wrong("invalid level", text, "0 to 13, or L-M");
         }
         target.lowestLevel = static_cast<Ladder::Level>(lowest);
         target.highestLevel = static_cast<Ladder::Level>(highest);

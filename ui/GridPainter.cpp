@@ -117,6 +117,12 @@ Tints TintsOf(const Novem::Application& application, StepModel::HintLevel shown,
             Tint(tints, cell, kPatternTint);
         }
     }
+    // A contradiction chain has no cell or region of choices: its one assumption is the pattern.
+    if (step.forcingCell == -1 && step.forcingRegion == -1) {
+        for (const Novem::Ladder::Branch& branch : step.branches) {
+            Tint(tints, branch.assumption.cell, kPatternTint);
+        }
+    }
     return tints;
 }
 

@@ -7,6 +7,7 @@
 
 #include "explanation/Explanation.h"
 #include "ladder/Board.h"
+#include "ladder/Consequences.h"
 #include "ladder/Difficulty.h"
 #include "ladder/Families.h"
 #include "ladder/LadderSolver.h"
@@ -69,7 +70,7 @@ TEST(Ladder, FindsEveryTechniqueInItsPosition) {
         EXPECT_EQ(Difficulty::Text(Difficulty::Of(*step)), rating) << expected;
         ++found;
     }
-    EXPECT_EQ(found, 24);
+    EXPECT_EQ(found, 27);
 }
 
 // An application is named by what it does on the open cells: decided cells and their digits
@@ -147,6 +148,11 @@ TEST(Ladder, TheRulesAloneKeepTheirOrder) {
     EXPECT_EQ(rules.GetSteps(), 80);
 }
 
+constexpr std::string_view kHardest =
+    "1....6.8.....8.2....9.7...1.....5...7...6.51..3...1..7.4.......5..6..87.........2";
+constexpr std::string_view kHardestSolution =
+    "123456789457189236689372451261735948794268513835941627346827195512693874978514362";
+
 // With families the path takes the easiest step there is, so a puzzle is rated by what it needs:
 // singles only are level 0, and the rating follows the scale (ER/EP/ED in tenths).
 TEST(Ladder, RatesTheEasiestPath) {
@@ -168,6 +174,11 @@ TEST(Ladder, RatesTheEasiestPath) {
         {TestSupport::kSamplePuzzle, Level::Subsets, "claiming", 28, 12, 12},
         {"1..4.....4...89.......2..15.7.89.3..53.....679....3.......6...87.4...5..8........",
          LevelOf(Family::Wings), "skyscraper", 66, 12, 12},
+        // One of the three of top1465 that plain forcing chains leave open, and the first of
+        // eleven's list of the hardest.
+        {"7.8...3.....2.1...5.........4.....263...8.......1...93.9.6....4....7.5...........",
+         LevelOf(Family::DynamicForcing), "dynamic contradiction chain", 92, 92, 26},
+        {kHardest, LevelOf(Family::NestedForcing), "nested contradiction chain", 105, 12, 12},
     };
     for (const Case& c : cases) {
         Grid_9x9 grid;
@@ -189,6 +200,31 @@ TEST(Ladder, WithoutTheFamilyItNeedsThePuzzleStaysOpen) {
     TestSupport::LoadPuzzle(grid, TestSupport::kSeventeen);
     EXPECT_FALSE(fishOnly.Solve(grid));
     EXPECT_EQ(fishOnly.GetRating().level, Level::Beyond);
+}
+
+// A candidate whose assumption contradicts itself, even two levels deep, is in no solution: on
+// a grid of several solutions (a given taken away) none of the one it shares with the puzzle
+// goes, and the puzzle itself loses some at that depth. The first row's cells do, quickly.
+TEST(Ladder, ContradictionsKeepEverySolution) {
+    std::string several(kHardest);
+    several[0] = '.';
+    for (const std::string_view puzzle : {std::string_view(several), kHardest}) {
+        Grid_9x9 grid;
+        TestSupport::LoadPuzzle(grid, puzzle);
+        const Board board(grid);
+        int contradicted = 0;
+        for (const int cell : board.Open() & kRegionCells[GridGeometry::kFirstRow]) {
+            for (const int digit : Bits::Indices(board.Candidates(cell))) {
+                Boards boards = Boards::Of(board);
+                if (!Assume(boards, cell, digit, {true, 1})) {
+                    EXPECT_NE(kHardestSolution[static_cast<std::size_t>(cell)], '1' + digit)
+                        << puzzle << " r" << cell / 9 + 1 << "c" << cell % 9 + 1;
+                    ++contradicted;
+                }
+            }
+        }
+        EXPECT_GT(contradicted, 0) << puzzle;
+    }
 }
 
 // The scale's length bonus: a tenth for each ceiling passed, 4, 6, 8, 12, 16, 24, ...

@@ -198,6 +198,14 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <source>beyond these techniques</source>
         <translation>jenseits dieser Techniken</translation>
     </message>
+    <message>
+        <source>needs dynamic forcing chains</source>
+        <translation>braucht dynamische erzwingende Ketten</translation>
+    </message>
+    <message>
+        <source>needs nested forcing chains</source>
+        <translation>braucht verschachtelte erzwingende Ketten</translation>
+    </message>
 </context>
 <context>
     <name>NewPuzzleDialog</name>
@@ -722,6 +730,26 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>claiming</source>
         <translation>Linien-Block-Reduktion</translation>
+    </message>
+    <message>
+        <source>dynamic contradiction chain</source>
+        <translation>dynamische Widerspruchskette</translation>
+    </message>
+    <message>
+        <source>dynamic cell forcing chain</source>
+        <translation>dynamische Erzwingungskette über ein Feld</translation>
+    </message>
+    <message>
+        <source>dynamic region forcing chain</source>
+        <translation>dynamische Erzwingungskette über eine Einheit</translation>
+    </message>
+    <message>
+        <source>nested contradiction chain</source>
+        <translation>verschachtelte Widerspruchskette</translation>
+    </message>
+    <message>
+        <source>dynamic nested contradiction chain</source>
+        <translation>dynamische verschachtelte Widerspruchskette</translation>
     </message>
 </context>
 </TS>

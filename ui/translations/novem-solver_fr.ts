@@ -198,6 +198,14 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <source>beyond these techniques</source>
         <translation>au-delà de ces techniques</translation>
     </message>
+    <message>
+        <source>needs dynamic forcing chains</source>
+        <translation>demande des chaînes forcées dynamiques</translation>
+    </message>
+    <message>
+        <source>needs nested forcing chains</source>
+        <translation>demande des chaînes forcées imbriquées</translation>
+    </message>
 </context>
 <context>
     <name>NewPuzzleDialog</name>
@@ -722,6 +730,26 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source>claiming</source>
         <translation>interaction ligne-bloc</translation>
+    </message>
+    <message>
+        <source>dynamic contradiction chain</source>
+        <translation>chaîne de contradiction dynamique</translation>
+    </message>
+    <message>
+        <source>dynamic cell forcing chain</source>
+        <translation>chaîne de déduction forcée dynamique sur une case</translation>
+    </message>
+    <message>
+        <source>dynamic region forcing chain</source>
+        <translation>chaîne de déduction forcée dynamique sur une région</translation>
+    </message>
+    <message>
+        <source>nested contradiction chain</source>
+        <translation>chaîne de contradiction imbriquée</translation>
+    </message>
+    <message>
+        <source>dynamic nested contradiction chain</source>
+        <translation>chaîne de contradiction imbriquée dynamique</translation>
     </message>
 </context>
 </TS>

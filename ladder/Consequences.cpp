@@ -1,0 +1,153 @@
+#include "Consequences.h"
+
+namespace Novem::Ladder {
+
+namespace {
+
+// Naked and hidden singles to their fixed point; false on a contradiction. A digit's regions are
+// looked at again only when its board changed.
+bool Singles(Boards& boards) {
+    std::array<CellMask, GridGeometry::kSize> looked{};
+    for (bool changed = true; changed;) {
+        changed = false;
+        CellMask once;
+        CellMask twice;
+        for (const CellMask& cells : boards.possible) {
+            twice |= once & cells;
+            once |= cells;
+        }
+        if (once != kAllCells) {
+            return false;
+        }
+        const CellMask singles = once - twice - boards.settled;
+        for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
+            for (const int cell : singles& boards.possible[digit]) {
+                // An earlier single of this digit may have taken it from the cell.
+                if (boards.possible[digit].Has(cell)) {
+                    boards.Place(cell, digit);
+                    changed = true;
+                }
+            }
+        }
+        for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
+            if (boards.possible[digit] == looked[digit]) {
+                continue;
+            }
+            // Before looking: what this look changes is looked at again.
+            looked[digit] = boards.possible[digit];
+            for (const CellMask& region : kRegionCells) {
+                const CellMask places = region & boards.possible[digit];
+                if (places.Empty()) {
+                    return false;
+                }
+                if (places.One() && (places & boards.settled).Empty()) {
+                    boards.Place(places.First(), digit);
+                    changed = true;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+// Pointing and claiming: a digit of a block confined to one of its lines leaves the rest of the
+// line, and one of a line confined to a block the rest of the block. Whether any went.
+bool LockedCandidates(Boards& boards) {
+    bool removed = false;
+    for (CellMask& cells : boards.possible) {
+        for (const auto& [block, line] : kCrossings) {
+            const CellMask inBlock = block & cells;
+            const CellMask inLine = line & cells;
+            if ((inBlock & line).Empty()) {
+                continue;
+            }
+            if ((inBlock - line).Empty() && !(inLine - block).Empty()) {
+                cells -= line - block;
+                removed = true;
+            } else if ((inLine - block).Empty() && !(inBlock - line).Empty()) {
+                cells -= block - line;
+                removed = true;
+            }
+        }
+    }
+    return removed;
+}
+
+enum class Found { Nothing, Removals, Contradiction };
+
+// Each candidate whose assumption, followed to the inner reach, contradicts itself goes, cell by
+// cell and digit by digit; what is left is settled within the outer reach but without its depth
+// after each, so that the later trials start from more.
+Found RemoveContradicting(Boards& boards, const Reach& reach) {
+    const Reach inner = reach.Inner();
+    Found found = Found::Nothing;
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        for (int digit = 0; digit < GridGeometry::kSize && !boards.settled.Has(cell); ++digit) {
+            if (!boards.possible[digit].Has(cell)) {
+                continue;
+            }
+            Boards trial = boards;
+            if (Assume(trial, cell, digit, inner)) {
+                continue;
+            }
+            boards.possible[digit] -= CellMask::Of(cell);
+            found = Found::Removals;
+            if (!Settle(boards, {reach.lockedCandidates, 0})) {
+                return Found::Contradiction;
+            }
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+Boards Boards::Of(const Board& board) {
+    Boards boards;
+    for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
+        boards.possible[digit] = board.CellsOf(digit);
+    }
+    boards.settled = kAllCells - board.Open();
+    return boards;
+}
+
+void Boards::Place(int cell, int digit) {
+    const CellMask only = CellMask::Of(cell);
+    for (CellMask& cells : possible) {
+        cells -= only;
+    }
+    possible[digit] = (possible[digit] - kPeers[cell]) | only;
+    settled |= only;
+}
+
+bool Settle(Boards& boards, const Reach& reach) {
+    for (;;) {
+        if (!Singles(boards)) {
+            return false;
+        }
+        if (reach.lockedCandidates && LockedCandidates(boards)) {
+            continue;
+        }
+        if (reach.depth == 0) {
+            return true;
+        }
+        switch (RemoveContradicting(boards, reach)) {
+            case Found::Nothing:
+                return true;
+            case Found::Contradiction:
+                return false;
+            case Found::Removals:
+                break;
+        }
+    }
+}
+
+bool Assume(Boards& boards, int cell, int digit, const Reach& reach) {
+    if (reach.budget != nullptr && --*reach.budget < 0) {
+        return true;
+    }
+    boards.Place(cell, digit);
+    return Settle(boards, reach);
+}
+
+}  // namespace Novem::Ladder
