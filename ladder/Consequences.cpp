@@ -77,19 +77,26 @@ enum class Found { Nothing, Removals, Contradiction };
 
 // Each candidate whose assumption, followed to the inner reach, contradicts itself goes, cell by
 // cell and digit by digit; what is left is settled within the outer reach but without its depth
-// after each, so that the later trials start from more.
+// after each, so that the later trials start from more. A candidate that an assumption without
+// contradiction placed can't contradict either, as what follows from it follows from that
+// assumption too: it is skipped until the boards change.
 Found RemoveContradicting(Boards& boards, const Reach& reach) {
     const Reach inner = reach.Inner();
     Found found = Found::Nothing;
+    std::array<CellMask, GridGeometry::kSize> sound{};
     for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
         for (int digit = 0; digit < GridGeometry::kSize && !boards.settled.Has(cell); ++digit) {
-            if (!boards.possible[digit].Has(cell)) {
+            if (!boards.possible[digit].Has(cell) || sound[digit].Has(cell)) {
                 continue;
             }
             Boards trial = boards;
             if (Assume(trial, cell, digit, inner)) {
+                for (int placed = 0; placed < GridGeometry::kSize; ++placed) {
+                    sound[placed] |= trial.Placed(placed);
+                }
                 continue;
             }
+            sound = {};
             boards.possible[digit] -= CellMask::Of(cell);
             found = Found::Removals;
             if (!Settle(boards, {reach.lockedCandidates, 0})) {

@@ -48,8 +48,9 @@ struct Boards {
 // claiming too (the dynamic chains); and with `depth` above 0, a candidate whose own assumption
 // leads, followed to depth - 1, to a contradiction goes (the nested chains).
 // With `budget`, each assumption inside takes one from it, and once it is spent they stop being
-// followed: none of them contradicts. Deep nesting costs the cube of the candidates, and on a grid
-// with several solutions, where nothing may come of it, that bounds the search.
+// followed: none of them contradicts (a branch left open, never an unsound one). Deep nesting
+// costs the cube of the candidates, and on a grid with several solutions, where nothing may come
+// of it, that bounds the search.
 struct Reach {
     bool lockedCandidates = false;
     int depth = 0;

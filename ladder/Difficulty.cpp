@@ -23,15 +23,25 @@ int LengthOf(const Step& step, Length length) {
             return static_cast<int>(cells);
         }
         case Length::Implications:
-            return std::accumulate(step.branches.begin(), step.branches.end(), 0,
-                                   [](int sum, const Branch& branch) {
-                                       return sum + static_cast<int>(branch.implications.size());
-                                   });
+            return std::accumulate(
+                step.branches.begin(), step.branches.end(), 0,
+                [](int sum, const Branch& branch) { return sum + Implications(branch); });
     }
     return 0;
 }
 
 }  // namespace
+
+int Implications(const Branch& branch) {
+    int implications = 0;
+    for (const Branch::Implication& implication : branch.implications) {
+        ++implications;
+        for (const Branch& nested : implication.nested) {
+            implications += Implications(nested);
+        }
+    }
+    return implications;
+}
 
 int Of(const RuleNames::Subject& subject, int region, bool direct) {
     using RuleNames::Kind;

@@ -48,6 +48,10 @@ inline std::string Text(int tenths) {
     return std::to_string(tenths / 10) + '.' + static_cast<char>('0' + tenths % 10);
 }
 
+// The implications of a branch, those of its nested branches included: what a forcing chain's
+// length counts.
+int Implications(const Branch& branch);
+
 // A rule application by its name; `region` is the region it found its pattern in.
 int Of(const RuleNames::Subject& subject, int region, bool direct);
 

@@ -33,9 +33,11 @@ public:
     // outcome, as false otherwise), or to the contradiction, in the order they were found.
     Branch Explain(const Candidate& assumption, const std::vector<Candidate>& wanted) const;
 
+    const Ladder::Reach& ReachOf() const { return m_reach; }
+
 private:
     const Board& m_board;
-    Reach m_reach;
+    Ladder::Reach m_reach;
 };
 
 }  // namespace Novem::Ladder
