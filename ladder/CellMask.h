@@ -32,6 +32,11 @@ public:
         return (m_low == 0) != (m_high == 0) && (m_low & (m_low - 1)) == 0 &&
                (m_high & (m_high - 1)) == 0;
     }
+    // No cell or one.
+    constexpr bool AtMostOne() const {
+        return (m_low & (m_low - 1)) == 0 && (m_high & (m_high - 1)) == 0 &&
+               (m_low == 0 || m_high == 0);
+    }
     // The lowest cell; the set must not be empty.
     constexpr int First() const {
         return m_low != 0 ? Bits::Lowest(m_low) : 64 + Bits::Lowest(m_high);

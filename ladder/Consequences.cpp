@@ -7,7 +7,7 @@ namespace {
 // Naked and hidden singles to their fixed point; false on a contradiction. A digit's regions are
 // looked at again only when its board changed.
 bool Singles(Boards& boards) {
-    std::array<CellMask, GridGeometry::kSize> looked{};
+    std::array<CellMask, GridGeometry::kSize>& looked = boards.looked.singles;
     for (bool changed = true; changed;) {
         changed = false;
         CellMask once;
@@ -21,7 +21,7 @@ bool Singles(Boards& boards) {
         }
         const CellMask singles = once - twice - boards.settled;
         for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-            for (const int cell : singles& boards.possible[digit]) {
+            for (const int cell : (singles & boards.possible[digit])) {
                 // An earlier single of this digit may have taken it from the cell.
                 if (boards.possible[digit].Has(cell)) {
                     boards.Place(cell, digit);
@@ -37,10 +37,14 @@ bool Singles(Boards& boards) {
             looked[digit] = boards.possible[digit];
             for (const CellMask& region : kRegionCells) {
                 const CellMask places = region & boards.possible[digit];
+                // Most regions have two places or more: one test says so.
+                if (!places.AtMostOne()) {
+                    continue;
+                }
                 if (places.Empty()) {
                     return false;
                 }
-                if (places.One() && (places & boards.settled).Empty()) {
+                if ((places & boards.settled).Empty()) {
                     boards.Place(places.First(), digit);
                     changed = true;
                 }
@@ -51,10 +55,16 @@ bool Singles(Boards& boards) {
 }
 
 // Pointing and claiming: a digit of a block confined to one of its lines leaves the rest of the
-// line, and one of a line confined to a block the rest of the block. Whether any went.
+// line, and one of a line confined to a block the rest of the block. Whether any went. As with
+// singles, a digit is looked at again only when its board changed.
 bool LockedCandidates(Boards& boards) {
     bool removed = false;
-    for (CellMask& cells : boards.possible) {
+    for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
+        CellMask& cells = boards.possible[digit];
+        if (cells == boards.looked.locked[digit]) {
+            continue;
+        }
+        boards.looked.locked[digit] = cells;
         for (const auto& [block, line] : kCrossings) {
             const CellMask inBlock = block & cells;
             const CellMask inLine = line & cells;

@@ -36,6 +36,12 @@ inline constexpr std::array<Crossing, 2 * GridGeometry::kRegions> kCrossings = [
 struct Boards {
     std::array<CellMask, GridGeometry::kSize> possible{};
     CellMask settled;
+    // By digit, its board when singles and locked candidates last looked at it, so that a copy
+    // of settled boards, settled again after an assumption, looks only at what changed.
+    struct {
+        std::array<CellMask, GridGeometry::kSize> singles{};
+        std::array<CellMask, GridGeometry::kSize> locked{};
+    } looked;
 
     static Boards Of(const Board& board);
 

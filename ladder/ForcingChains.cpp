@@ -187,13 +187,22 @@ Step Dropping(const Board& board, const Reach& reach, const Candidate& candidate
 }
 
 // Of the candidates whose assumption ends in a contradiction, the one explained by the fewest
-// implications; the first of them by cell and digit.
+// implications; the first of them by cell and digit. Those an assumption without contradiction
+// placed are skipped, as they can't contradict either.
 std::optional<Step> Contradiction(const Board& board, Outcomes& outcomes, Technique technique) {
     std::optional<Step> shortest;
     int fewest = 0;
+    std::array<CellMask, GridGeometry::kSize> sound{};
     for (const int cell : board.Open()) {
         for (const int digit : Bits::Indices(board.Candidates(cell))) {
-            if (!outcomes.Of({cell, digit}).contradiction) {
+            if (sound[digit].Has(cell)) {
+                continue;
+            }
+            const Propagation::Outcome& outcome = outcomes.Of({cell, digit});
+            if (!outcome.contradiction) {
+                for (int placed = 0; placed < GridGeometry::kSize; ++placed) {
+                    sound[placed] |= outcome.placed[placed];
+                }
                 continue;
             }
             Step step = Dropping(board, outcomes.propagation.ReachOf(), {cell, digit}, technique);

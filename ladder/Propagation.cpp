@@ -48,7 +48,7 @@ public:
     // outer branch's facts they rest on go to `outerFacts`.
     Branch Run(const Candidate& assumption, const std::vector<Candidate>& wanted,
                std::vector<int>* outerFacts) {
-        Set(IndexOf(assumption), State::On, {});
+        Set(IndexOf(assumption), State::On, std::array<int, 0>{});
         for (std::size_t next = 0; !m_contradicted;) {
             if (next < m_found.size()) {
                 Follow(m_found[next++]);
@@ -73,7 +73,9 @@ public:
                 outerFacts->push_back(index);
             }
             if (m_order[index] != -1) {
-                pending.insert(pending.end(), m_because[index].begin(), m_because[index].end());
+                const auto [start, count] = m_because[index];
+                pending.insert(pending.end(), m_reasons.begin() + start,
+                               m_reasons.begin() + start + count);
             }
         }
         Branch branch{assumption, {}, m_contradicted};
@@ -87,10 +89,12 @@ public:
     }
 
 private:
-    void Set(int index, State value, std::vector<int> reasons) {
+    template <typename Reasons>
+    void Set(int index, State value, const Reasons& reasons) {
         m_state[index] = value;
         m_order[index] = static_cast<int>(m_found.size());
-        m_because[index] = std::move(reasons);
+        m_because[index] = {static_cast<int>(m_reasons.size()), static_cast<int>(reasons.size())};
+        m_reasons.insert(m_reasons.end(), reasons.begin(), reasons.end());
         m_found.push_back(index);
     }
 
@@ -116,7 +120,7 @@ private:
         if (m_state[index] == State::On) {
             const auto exclude = [&](int other) {
                 if (m_state[other] == State::Unknown) {
-                    Set(other, State::Off, {index});
+                    Set(other, State::Off, std::array<int, 1>{index});
                 } else if (m_state[other] == State::On) {
                     // Two digits for one cell, or one digit twice in a region.
                     Contradiction({index, other});
@@ -237,7 +241,7 @@ private:
                 std::vector<int> reasons;
                 Branch nested = Explainer(*this).Run({cell, digit}, {}, &reasons);
                 const int index = IndexOf({cell, digit});
-                Set(index, State::Off, std::move(reasons));
+                Set(index, State::Off, reasons);
                 m_nested[index].push_back(std::move(nested));
                 return true;
             }
@@ -250,7 +254,9 @@ private:
     std::vector<int> m_order = std::vector<int>(kCandidates, -1);
     // Decided in the branch this one is nested in, or in one further out.
     std::vector<bool> m_outer;
-    std::vector<std::vector<int>> m_because = std::vector<std::vector<int>>(kCandidates);
+    // Where each candidate's reasons lie in m_reasons: their start and count.
+    std::vector<std::pair<int, int>> m_because = std::vector<std::pair<int, int>>(kCandidates);
+    std::vector<int> m_reasons;
     std::vector<std::vector<Branch>> m_nested = std::vector<std::vector<Branch>>(kCandidates);
     std::vector<int> m_found;
     bool m_contradicted = false;
