@@ -127,6 +127,35 @@ TEST(Explanation, NamesEachTechniqueAsSolversDo) {
     }
 }
 
+// A nested branch follows, in brackets, the candidate it makes false, and in JSON it is that
+// implication's "nested" branch: a tree, with no cell or region of choices for a contradiction.
+TEST(Explanation, NestsABranchUnderTheCandidateItMakesFalse) {
+    Ladder::Step step(Ladder::Technique::NestedContradictionChain);
+    step.step = 5;
+    step.digits = 1U << 0;
+    const Ladder::Branch inner{{1, 1}, {{{2, 2}, true, {}}}, true};
+    step.branches.push_back({{0, 0}, {{{1, 1}, false, {inner}}, {{3, 0}, true, {}}}, true});
+    step.removals.push_back({0, 1U << 0});
+    Analysis::PuzzleResult result;
+    result.explanation.emplace_back(step);
+    std::string text;
+    ExplanationJson::AppendText(text, result);
+    EXPECT_EQ(std::regex_replace(text, std::regex(" +"), " "),
+              "step 5 nested contradiction chain if 1r1c1 then not 2r1c2 (if 2r1c2 then 3r1c3, a "
+              "contradiction), 1r1c4, a contradiction removes 1 from r1c1\n");
+    std::string json;
+    ExplanationJson::AppendJson(json, result);
+    EXPECT_NE(json.find("\"branches\": [{\"assume\": {\"cell\": \"r1c1\", \"digit\": 1}, "
+                        "\"implications\": [{\"cell\": \"r1c2\", \"digit\": 2, \"on\": false, "
+                        "\"nested\": {\"assume\": {\"cell\": \"r1c2\", \"digit\": 2}, "
+                        "\"implications\": [{\"cell\": \"r1c3\", \"digit\": 3, \"on\": true}], "
+                        "\"contradiction\": true}}, {\"cell\": \"r1c4\", \"digit\": 1, \"on\": "
+                        "true}], \"contradiction\": true}]"),
+              std::string::npos)
+        << json;
+    EXPECT_EQ(json.find("forcing"), std::string::npos) << json;
+}
+
 // Every subset and single is named by what it does on the open cells: replayed on the sample and
 // the seventeen-given puzzle, with the two rules and with the ladder, a naked or hidden subset's
 // cells are open and as many as its digits and as its name says, and a naked single's cell is

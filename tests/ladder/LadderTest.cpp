@@ -11,6 +11,7 @@
 #include "ladder/Difficulty.h"
 #include "ladder/Families.h"
 #include "ladder/LadderSolver.h"
+#include "ladder/Propagation.h"
 #include "ladder/RuleNames.h"
 #include "model/Grid_9x9.h"
 #include "model/PuzzleText.h"
@@ -225,6 +226,62 @@ TEST(Ladder, ContradictionsKeepEverySolution) {
         }
         EXPECT_GT(contradicted, 0) << puzzle;
     }
+}
+
+// The candidates before the step of the technique in ladder-positions.txt.
+Board PositionOf(std::string_view technique) {
+    std::ifstream positions(NOVEM_TEST_DATA "/ladder-positions.txt");
+    std::string expected;
+    std::string candidates;
+    while (std::getline(positions, expected)) {
+        if (!expected.starts_with('#') && std::getline(positions, candidates) &&
+            expected.find(std::string(technique) + ' ') != std::string::npos) {
+            break;
+        }
+    }
+    Grid_9x9 grid;
+    SetCandidates(grid, candidates);
+    return Board(grid);
+}
+
+// An assumption goes as far as its reach and no further: the dynamic contradiction needs locked
+// candidates, the nested one a contradiction inside, and with the budget spent nothing inside is
+// followed, so nothing contradicts. The explanation finds what the fast search found: the nested
+// branch ends in a contradiction, and so does each branch nested in it.
+TEST(Ladder, AssumptionsGoAsFarAsTheirReach) {
+    std::int64_t spent = 0;
+    struct Case {
+        std::string_view technique;
+        Candidate assumption;
+        Reach reach;
+        bool contradicts;
+    };
+    const Case cases[] = {
+        {"dynamic contradiction chain", {22, 3}, {}, false},
+        {"dynamic contradiction chain", {22, 3}, {true, 0}, true},
+        {"nested contradiction chain", {1, 7}, {true, 0}, false},
+        {"nested contradiction chain", {1, 7}, {false, 1}, true},
+        {"nested contradiction chain", {1, 7}, {false, 1, &spent}, false},
+    };
+    for (const Case& c : cases) {
+        const Board board = PositionOf(c.technique);
+        Boards boards = Boards::Of(board);
+        EXPECT_EQ(!Assume(boards, c.assumption.cell, c.assumption.digit, c.reach), c.contradicts)
+            << c.technique << " " << c.reach.lockedCandidates << c.reach.depth;
+    }
+    const Branch branch =
+        Propagation(PositionOf("nested contradiction chain"), {false, 1}).Explain({1, 7}, {});
+    EXPECT_TRUE(branch.contradiction);
+    int nested = 0;
+    for (const Branch::Implication& implication : branch.implications) {
+        for (const Branch& inner : implication.nested) {
+            EXPECT_EQ(inner.assumption, implication.candidate);
+            EXPECT_FALSE(implication.on);
+            EXPECT_TRUE(inner.contradiction);
+            ++nested;
+        }
+    }
+    EXPECT_GT(nested, 0);
 }
 
 // The scale's length bonus: a tenth for each ceiling passed, 4, 6, 8, 12, 16, 24, ...
