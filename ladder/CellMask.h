@@ -37,6 +37,15 @@ public:
         return (m_low & (m_low - 1)) == 0 && (m_high & (m_high - 1)) == 0 &&
                (m_low == 0 || m_high == 0);
     }
+    // Exactly two cells.
+    constexpr bool Two() const {
+        if (m_low != 0 && m_high != 0) {
+            return (m_low & (m_low - 1)) == 0 && (m_high & (m_high - 1)) == 0;
+        }
+        const std::uint64_t word = m_low | m_high;
+        const std::uint64_t rest = word & (word - 1);
+        return rest != 0 && (rest & (rest - 1)) == 0;
+    }
     // The lowest cell; the set must not be empty.
     constexpr int First() const {
         return m_low != 0 ? Bits::Lowest(m_low) : 64 + Bits::Lowest(m_high);

@@ -83,6 +83,56 @@ bool LockedCandidates(Boards& boards) {
     return removed;
 }
 
+// Naked and hidden pairs: two cells of a region left with the same two digits take them from the
+// rest of the region, and two digits left with the same two places in a region take those cells
+// from the other digits. Whether any went. Looked at only when some board changed.
+bool Pairs(Boards& boards) {
+    if (boards.possible == boards.looked.pairs) {
+        return false;
+    }
+    boards.looked.pairs = boards.possible;
+    std::array<CellMask, GridGeometry::kSize>& possible = boards.possible;
+    bool removed = false;
+    const CellMask bivalue = Bivalue(possible);
+    for (int a = 0; a < GridGeometry::kSize; ++a) {
+        for (int b = a + 1; b < GridGeometry::kSize && !(possible[a] & bivalue).Empty(); ++b) {
+            const CellMask pairs = possible[a] & possible[b] & bivalue;
+            if (pairs.AtMostOne()) {
+                continue;
+            }
+            for (const CellMask& region : kRegionCells) {
+                const CellMask cells = pairs & region;
+                const CellMask rest = region - cells;
+                if (!cells.AtMostOne() && !((possible[a] | possible[b]) & rest).Empty()) {
+                    possible[a] -= rest;
+                    possible[b] -= rest;
+                    removed = true;
+                }
+            }
+        }
+    }
+    for (const CellMask& region : kRegionCells) {
+        for (int a = 0; a < GridGeometry::kSize; ++a) {
+            const CellMask places = region & possible[a];
+            if (!places.Two()) {
+                continue;
+            }
+            for (int b = a + 1; b < GridGeometry::kSize; ++b) {
+                if ((region & possible[b]) != places) {
+                    continue;
+                }
+                for (int other = 0; other < GridGeometry::kSize; ++other) {
+                    if (other != a && other != b && !(possible[other] & places).Empty()) {
+                        possible[other] -= places;
+                        removed = true;
+                    }
+                }
+            }
+        }
+    }
+    return removed;
+}
+
 enum class Found { Nothing, Removals, Contradiction };
 
 // Each candidate whose assumption, followed to the inner reach, contradicts itself goes, cell by
@@ -109,7 +159,7 @@ Found RemoveContradicting(Boards& boards, const Reach& reach) {
             sound = {};
             boards.possible[digit] -= CellMask::Of(cell);
             found = Found::Removals;
-            if (!Settle(boards, {reach.lockedCandidates, 0})) {
+            if (!Settle(boards, {reach.basics, 0})) {
                 return Found::Contradiction;
             }
         }
@@ -118,6 +168,18 @@ Found RemoveContradicting(Boards& boards, const Reach& reach) {
 }
 
 }  // namespace
+
+CellMask Bivalue(const std::array<CellMask, GridGeometry::kSize>& possible) {
+    CellMask once;
+    CellMask twice;
+    CellMask thrice;
+    for (const CellMask& cells : possible) {
+        thrice |= twice & cells;
+        twice |= once & cells;
+        once |= cells;
+    }
+    return twice - thrice;
+}
 
 Boards Boards::Of(const Board& board) {
     Boards boards;
@@ -142,7 +204,7 @@ bool Settle(Boards& boards, const Reach& reach) {
         if (!Singles(boards)) {
             return false;
         }
-        if (reach.lockedCandidates && LockedCandidates(boards)) {
+        if (reach.basics && (LockedCandidates(boards) || Pairs(boards))) {
             continue;
         }
         if (reach.depth == 0) {

@@ -36,11 +36,12 @@ inline constexpr std::array<Crossing, 2 * GridGeometry::kRegions> kCrossings = [
 struct Boards {
     std::array<CellMask, GridGeometry::kSize> possible{};
     CellMask settled;
-    // By digit, its board when singles and locked candidates last looked at it, so that a copy
-    // of settled boards, settled again after an assumption, looks only at what changed.
+    // By digit, its board when singles, locked candidates and pairs last looked at it, so that a
+    // copy of settled boards, settled again after an assumption, looks only at what changed.
     struct {
         std::array<CellMask, GridGeometry::kSize> singles{};
         std::array<CellMask, GridGeometry::kSize> locked{};
+        std::array<CellMask, GridGeometry::kSize> pairs{};
     } looked;
 
     static Boards Of(const Board& board);
@@ -50,20 +51,24 @@ struct Boards {
     CellMask Placed(int digit) const { return possible[digit] & settled; }
 };
 
-// How far consequences are followed: singles always; with `lockedCandidates`, pointing and
-// claiming too (the dynamic chains); and with `depth` above 0, a candidate whose own assumption
-// leads, followed to depth - 1, to a contradiction goes (the nested chains).
+// How far consequences are followed: singles always; with `basics`, the basic techniques too
+// (pointing and claiming, naked and hidden pairs: the dynamic chains); and with `depth` above 0,
+// a candidate whose own assumption leads, followed to depth - 1, to a contradiction goes (the
+// nested chains).
 // With `budget`, each assumption inside takes one from it, and once it is spent they stop being
 // followed: none of them contradicts (a branch left open, never an unsound one). Deep nesting
 // costs the cube of the candidates, and on a grid with several solutions, where nothing may come
 // of it, that bounds the search.
 struct Reach {
-    bool lockedCandidates = false;
+    bool basics = false;
     int depth = 0;
     std::int64_t* budget = nullptr;
 
-    Reach Inner() const { return {lockedCandidates, depth - 1, budget}; }
+    Reach Inner() const { return {basics, depth - 1, budget}; }
 };
+
+// The cells with exactly two candidates.
+CellMask Bivalue(const std::array<CellMask, GridGeometry::kSize>& possible);
 
 // Follows the boards to their fixed point within reach; false on a contradiction: a cell without
 // a digit, or a region without a place for one.

@@ -21,8 +21,9 @@ std::optional<Step> FindWWing(const Board& board);
 std::optional<Step> FindColouring(const Board& board);
 std::optional<Step> FindChain(const Board& board);
 std::optional<Step> FindFinnedFish(const Board& board);
-// Finned fish up to `largest` lines in the base: 2 for X-wings, 3 swordfish, 4 jellyfish.
-std::optional<Step> FindFinnedFishUpTo(const Board& board, int largest);
+// Finned fish of `smallest` to `largest` lines in the base: 2 for X-wings, 3 swordfish, 4
+// jellyfish.
+std::optional<Step> FindFinnedFishOfSizes(const Board& board, int smallest, int largest);
 std::optional<Step> FindAlmostLockedSets(const Board& board);
 std::optional<Step> FindForcingChain(const Board& board);
 std::optional<Step> FindDynamicForcingChain(const Board& board);

@@ -82,8 +82,8 @@ std::optional<Step> WithFinsIn(const Board& board, int digit, int size,
 
 }  // namespace
 
-std::optional<Step> FindFinnedFishUpTo(const Board& board, int largest) {
-    for (int size = 2; size <= largest; ++size) {
+std::optional<Step> FindFinnedFishOfSizes(const Board& board, int smallest, int largest) {
+    for (int size = smallest; size <= largest; ++size) {
         for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
             for (const bool rowsAsBase : {true, false}) {
                 const FishLines::Lines lines = FishLines::Of(board, digit, rowsAsBase);
@@ -114,7 +114,7 @@ std::optional<Step> FindFinnedFishUpTo(const Board& board, int largest) {
 }
 
 std::optional<Step> FindFinnedFish(const Board& board) {
-    return FindFinnedFishUpTo(board, 4);
+    return FindFinnedFishOfSizes(board, 2, 4);
 }
 
 }  // namespace Novem::Ladder

@@ -6,17 +6,16 @@
 //
 // Three rungs, each tried only where the one before finds nothing, shallowest first:
 // - forcing chains follow singles, through cells and regions of two to four choices;
-// - dynamic ones follow locked candidates too: first a single assumption's contradiction, then
-//   cells and regions of any number of choices;
+// - dynamic ones follow the basic techniques too (pointing and claiming, naked and hidden pairs):
+//   first a single assumption's contradiction, then cells and regions of any number of choices;
 // - nested ones are contradictions whose branches may drop a candidate by a contradiction of its
-//   own, on what the branch knows by then (depth 2): all by singles first, then with locked
-//   candidates, and where that is not enough, nested once more (depth 3, within a budget).
-// Within a rung: of the dynamic contradictions the shortest (the fewest implications, then by cell
-// and digit), of the nested ones the first by cell and digit; forcing by the number of choices,
-// and for each, cells in cell order before regions in region and digit order.
+//   own, on what the branch knows by then (depth 2): all by singles first, then with the basic
+//   techniques, and where that is not enough, nested once more (depth 3, within a budget).
+// Within a rung: contradictions by cell and digit, the first found (the shortest would take
+// following every candidate to its end and explaining it, several times the work); forcing by the
+// number of choices, and for each, cells in cell order before regions in region and digit order.
 #include <algorithm>
 
-#include "Difficulty.h"
 #include "Families.h"
 #include "Propagation.h"
 
@@ -186,12 +185,9 @@ Step Dropping(const Board& board, const Reach& reach, const Candidate& candidate
     return step;
 }
 
-// Of the candidates whose assumption ends in a contradiction, the one explained by the fewest
-// implications; the first of them by cell and digit. Those an assumption without contradiction
-// placed are skipped, as they can't contradict either.
+// The first candidate, by cell and digit, whose assumption ends in a contradiction. Those an
+// assumption without contradiction placed are skipped, as they can't contradict either.
 std::optional<Step> Contradiction(const Board& board, Outcomes& outcomes, Technique technique) {
-    std::optional<Step> shortest;
-    int fewest = 0;
     std::array<CellMask, GridGeometry::kSize> sound{};
     for (const int cell : board.Open()) {
         for (const int digit : Bits::Indices(board.Candidates(cell))) {
@@ -199,27 +195,20 @@ std::optional<Step> Contradiction(const Board& board, Outcomes& outcomes, Techni
                 continue;
             }
             const Propagation::Outcome& outcome = outcomes.Of({cell, digit});
-            if (!outcome.contradiction) {
-                for (int placed = 0; placed < GridGeometry::kSize; ++placed) {
-                    sound[placed] |= outcome.placed[placed];
-                }
-                continue;
+            if (outcome.contradiction) {
+                return Dropping(board, outcomes.propagation.ReachOf(), {cell, digit}, technique);
             }
-            Step step = Dropping(board, outcomes.propagation.ReachOf(), {cell, digit}, technique);
-            const int implications = Difficulty::Implications(step.branches.front());
-            if (!shortest || implications < fewest) {
-                fewest = implications;
-                shortest = std::move(step);
+            for (int placed = 0; placed < GridGeometry::kSize; ++placed) {
+                sound[placed] |= outcome.placed[placed];
             }
         }
     }
-    return shortest;
+    return std::nullopt;
 }
 
-// The first candidate, by cell and digit, whose assumption ends in a nested contradiction;
-// those an assumption without contradiction placed are skipped, as they can't contradict either.
-// Finding the shortest would mean following every candidate to its end, ten times the work, where
-// the first is found after a few.
+// The first candidate, by cell and digit, whose assumption ends in a nested contradiction, as
+// Contradiction finds it; the outcomes of nested assumptions are not kept, as nothing else asks
+// for them.
 std::optional<Step> NestedContradiction(const Board& board, const Reach& reach,
                                         Technique technique) {
     const Boards start = Boards::Of(board);

@@ -35,11 +35,12 @@ bool Has(Families families, Family family) {
 // is tried only while it could beat the best so far (its lowest possible rating first). Finned
 // jellyfish, costly to look for and rarely the easiest, come only where none of these applies.
 std::optional<Step> FindFinnedSwordfishAtMost(const Board& board) {
-    return FindFinnedFishUpTo(board, 3);
+    return FindFinnedFishOfSizes(board, 2, 3);
 }
 
+// Its rung comes only where the smaller finned fish were looked for and found nothing.
 std::optional<Step> FindFinnedJellyfish(const Board& board) {
-    return FindFinnedFishUpTo(board, 4);
+    return FindFinnedFishOfSizes(board, 4, 4);
 }
 
 std::optional<Step> EasiestBeyondSubsets(const Board& board, Families families) {

@@ -52,7 +52,7 @@ public:
         for (std::size_t next = 0; !m_contradicted;) {
             if (next < m_found.size()) {
                 Follow(m_found[next++]);
-            } else if (!(m_reach.lockedCandidates && LockedCandidates()) &&
+            } else if (!(m_reach.basics && (LockedCandidates() || Pairs())) &&
                        !(m_reach.depth > 0 && NestedContradiction())) {
                 break;
             }
@@ -227,6 +227,69 @@ private:
         return false;
     }
 
+    // Removes the digits from the cells, each because of `reasons`; whether any went.
+    bool Remove(const CellMask& cells, unsigned digits, const std::vector<int>& reasons) {
+        bool removed = false;
+        for (const int cell : cells) {
+            for (const int digit : Bits::Indices(digits)) {
+                if (m_state[IndexOf({cell, digit})] == State::Unknown) {
+                    Set(IndexOf({cell, digit}), State::Off, reasons);
+                    removed = true;
+                }
+            }
+        }
+        return removed;
+    }
+
+    // The first naked pair there is, by digits and region, then the first hidden pair, by region
+    // and digits: its removals, because of the pair's cells' other digits gone, or the pair's
+    // digits gone from the rest of the region.
+    bool Pairs() {
+        const Boards boards = AsBoards();
+        const auto& possible = boards.possible;
+        const CellMask bivalue = Bivalue(possible);
+        for (int a = 0; a < GridGeometry::kSize; ++a) {
+            for (int b = a + 1; b < GridGeometry::kSize; ++b) {
+                const unsigned pair = 1U << a | 1U << b;
+                for (const CellMask& region : kRegionCells) {
+                    const CellMask cells = possible[a] & possible[b] & bivalue & region;
+                    if (cells.AtMostOne()) {
+                        continue;
+                    }
+                    std::vector<int> reasons;
+                    for (const int cell : cells) {
+                        for (const int digit : Bits::Indices(GridGeometry::kAllDigits & ~pair)) {
+                            reasons.push_back(IndexOf({cell, digit}));
+                        }
+                    }
+                    if (Remove(region - cells, pair, Known(reasons))) {
+                        return true;
+                    }
+                }
+            }
+        }
+        for (const CellMask& region : kRegionCells) {
+            for (int a = 0; a < GridGeometry::kSize; ++a) {
+                const CellMask places = region & possible[a];
+                for (int b = a + 1; b < GridGeometry::kSize && places.Two(); ++b) {
+                    if ((region & possible[b]) != places) {
+                        continue;
+                    }
+                    std::vector<int> reasons;
+                    for (const int cell : region - places) {
+                        reasons.push_back(IndexOf({cell, a}));
+                        reasons.push_back(IndexOf({cell, b}));
+                    }
+                    if (Remove(places, GridGeometry::kAllDigits & ~(1U << a | 1U << b),
+                               Known(reasons))) {
+                        return true;
+                    }
+                }
+            }
+        }
+        return false;
+    }
+
     // The first candidate, by cell and digit, whose assumption contradicts itself within the
     // inner reach: it is false, because of what its own branch takes from this one.
     bool NestedContradiction() {
@@ -281,8 +344,7 @@ Propagation::Outcome Propagation::From(const Candidate& assumption) const {
 Branch Propagation::Explain(const Candidate& assumption,
                             const std::vector<Candidate>& wanted) const {
     // Unbounded: what the bounded search found, the explanation finds again.
-    return Explainer(m_board, {m_reach.lockedCandidates, m_reach.depth})
-        .Run(assumption, wanted, nullptr);
+    return Explainer(m_board, {m_reach.basics, m_reach.depth}).Run(assumption, wanted, nullptr);
 }
 
 }  // namespace Novem::Ladder

@@ -275,7 +275,8 @@ class Ladder:
     def follow(self, branch, outer):
         """Each implication of a branch must follow from the assumption and those before it, on
         what the branch it is nested in knows (`outer`): by a single, by a placed digit, by
-        locked candidates, or by a nested branch of its own that ends in a contradiction."""
+        locked candidates, by a naked or hidden pair, or by a nested branch of its own that ends
+        in a contradiction."""
         facts = dict(outer)
         facts[candidate(branch['assume'])] = True
 
@@ -292,6 +293,23 @@ class Ladder:
                         if (cell in other and cell not in confining and places and
                                 all(c in other for c in places)):
                             return True
+            return False
+
+        def alive_digits(cell):
+            return {d for d in range(1, 10) if alive(cell, d)}
+
+        def paired(cell, digit):
+            for region in regions_with(cell):
+                twos = [c for c in region if c != cell and len(alive_digits(c)) == 2 and
+                        digit in alive_digits(c)]
+                if any(alive_digits(a) == alive_digits(b) for i, a in enumerate(twos)
+                       for b in twos[i + 1:]):
+                    return True
+                places = {d: [c for c in region if alive(c, d)] for d in range(1, 10)
+                          if d != digit}
+                if any(len(places[a]) == 2 and cell in places[a] and places[a] == places[b]
+                       for a in places for b in places if a < b):
+                    return True
             return False
 
         for implication in branch['implications']:
@@ -312,7 +330,7 @@ class Ladder:
                 self.follow(nested, facts)
             else:
                 need(any(on and self.weak((cell, digit), other) for other, on in facts.items())
-                     or locked(cell, digit),
+                     or locked(cell, digit) or paired(cell, digit),
                      f'not {digit}r{cell // 9 + 1}c{cell % 9 + 1} does not follow')
             facts[(cell, digit)] = False
         if branch['contradiction']:
