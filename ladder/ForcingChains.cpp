@@ -206,30 +206,6 @@ std::optional<Step> Contradiction(const Board& board, Outcomes& outcomes, Techni
     return std::nullopt;
 }
 
-// The first candidate, by cell and digit, whose assumption ends in a nested contradiction, as
-// Contradiction finds it; the outcomes of nested assumptions are not kept, as nothing else asks
-// for them.
-std::optional<Step> NestedContradiction(const Board& board, const Reach& reach,
-                                        Technique technique) {
-    const Boards start = Boards::Of(board);
-    std::array<CellMask, GridGeometry::kSize> sound{};
-    for (const int cell : board.Open()) {
-        for (const int digit : Bits::Indices(board.Candidates(cell))) {
-            if (sound[digit].Has(cell)) {
-                continue;
-            }
-            Boards boards = start;
-            if (!Assume(boards, cell, digit, reach)) {
-                return Dropping(board, reach, {cell, digit}, technique);
-            }
-            for (int placed = 0; placed < GridGeometry::kSize; ++placed) {
-                sound[placed] |= boards.Placed(placed);
-            }
-        }
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 std::optional<Step> FindForcingChain(const Board& board) {
@@ -261,7 +237,9 @@ std::optional<Step> FindNestedForcingChain(const Board& board) {
         {{true, 2, &budget}, Technique::DynamicNestedContradictionChain},
     }};
     for (const auto& [reach, technique] : nestings) {
-        if (std::optional<Step> step = NestedContradiction(board, reach, technique)) {
+        const Propagation propagation(board, reach);
+        Outcomes outcomes(propagation);
+        if (std::optional<Step> step = Contradiction(board, outcomes, technique)) {
             return step;
         }
     }

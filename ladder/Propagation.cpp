@@ -194,6 +194,20 @@ private:
         return indices;
     }
 
+    // Removes the digits from the cells, each because of `reasons`; whether any went.
+    bool Remove(const CellMask& cells, unsigned digits, const std::vector<int>& reasons) {
+        bool removed = false;
+        for (const int cell : cells) {
+            for (const int digit : Bits::Indices(digits)) {
+                if (m_state[IndexOf({cell, digit})] == State::Unknown) {
+                    Set(IndexOf({cell, digit}), State::Off, reasons);
+                    removed = true;
+                }
+            }
+        }
+        return removed;
+    }
+
     // The first pointing or claiming there is, by digit and crossing, as the fast engine finds
     // them: its removals, each because of the digit's places gone from the rest of its region.
     bool LockedCandidates() {
@@ -217,28 +231,12 @@ private:
                 } else {
                     continue;
                 }
-                const std::vector<int> reasons = Known(IndicesOf(confined, digit));
-                for (const int index : IndicesOf(removed, digit)) {
-                    Set(index, State::Off, reasons);
+                if (Remove(removed, 1U << digit, Known(IndicesOf(confined, digit)))) {
+                    return true;
                 }
-                return true;
             }
         }
         return false;
-    }
-
-    // Removes the digits from the cells, each because of `reasons`; whether any went.
-    bool Remove(const CellMask& cells, unsigned digits, const std::vector<int>& reasons) {
-        bool removed = false;
-        for (const int cell : cells) {
-            for (const int digit : Bits::Indices(digits)) {
-                if (m_state[IndexOf({cell, digit})] == State::Unknown) {
-                    Set(IndexOf({cell, digit}), State::Off, reasons);
-                    removed = true;
-                }
-            }
-        }
-        return removed;
     }
 
     // The first naked pair there is, by digits and region, then the first hidden pair, by region
