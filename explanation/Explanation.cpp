@@ -102,10 +102,10 @@ std::string Chain(const Ladder::Step& step) {
 std::string Branch(const Ladder::Branch& branch) {
     std::string text = "if " + Names::Candidate(branch.assumption) + " then";
     for (std::size_t index = 0; index < branch.implications.size(); ++index) {
-        const auto& [candidate, on, nested] = branch.implications[index];
-        text +=
-            (index == 0 ? " " : ", ") + std::string(on ? "" : "not ") + Names::Candidate(candidate);
-        for (const Ladder::Branch& inner : nested) {
+        const Ladder::Branch::Implication& implication = branch.implications[index];
+        text += (index == 0 ? " " : ", ") + std::string(implication.on ? "" : "not ") +
+                Names::Candidate(implication.candidate);
+        for (const Ladder::Branch& inner : implication.nested) {
             text += " (" + Branch(inner) + ")";
         }
     }

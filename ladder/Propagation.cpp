@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace Novem::Ladder {
 
@@ -78,17 +79,26 @@ public:
                                m_reasons.begin() + start + count);
             }
         }
-        Branch branch{assumption, {}, m_contradicted};
+        Branch branch{assumption, {}, m_contradicted, Candidates(m_contradictionBecause)};
         for (const int index : m_found) {
             if (needed[index] && index != IndexOf(assumption)) {
+                const auto [start, count] = m_because[index];
                 branch.implications.push_back(
-                    {CandidateOf(index), m_state[index] == State::On, std::move(m_nested[index])});
+                    {CandidateOf(index), m_state[index] == State::On, std::move(m_nested[index]),
+                     Candidates(std::span(m_reasons).subspan(start, count))});
             }
         }
         return branch;
     }
 
 private:
+    template <typename Indices>
+    static std::vector<Candidate> Candidates(const Indices& indices) {
+        std::vector<Candidate> candidates;
+        std::transform(indices.begin(), indices.end(), std::back_inserter(candidates), CandidateOf);
+        return candidates;
+    }
+
     template <typename Reasons>
     void Set(int index, State value, const Reasons& reasons) {
         m_state[index] = value;

@@ -40,10 +40,16 @@ struct Branch {
         Candidate candidate;
         bool on;
         std::vector<Branch> nested;
+        // The candidates it follows from: the assumption, implications before it, or in a nested
+        // branch what the branch around it knows. The grid draws them as links.
+        std::vector<Candidate> because;
     };
     std::vector<Implication> implications;
     // The branch ends in a contradiction: a cell or a region left without a place for a digit.
     bool contradiction = false;
+    // What the contradiction rests on: the two candidates that exclude each other, or the places
+    // gone from the emptied cell or region.
+    std::vector<Candidate> contradictionBecause;
 };
 
 // One application of a technique: the pattern it found, as the technique's own parts, and what it

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QRectF>
 
 #include "StepModel.h"
@@ -9,9 +10,13 @@ class QPainter;
 // Draws a grid as the step window shows it and as its pictures are saved: the digits (givens in
 // bold, digits found by logic in blue, the user's in purple, a wrong one in red), every open
 // cell's candidates in a 3x3 pattern, and the step drawn on it: its pattern's cells tinted, a
-// chain's links as lines (strong ones solid, weak ones dashed), the candidates it removes struck
-// out in red and a digit it places in green.
+// chain's links as lines (strong ones solid, weak ones dashed), a forcing chain's branch as
+// arrows from what each of its candidates follows from, the candidates it removes struck out in
+// red and a digit it places in green.
 namespace GridPainter {
+
+// The colour a forcing chain's branch is drawn in, for a list of them to match.
+QColor BranchColour(int branch);
 
 // The largest square grid centred in `area`.
 QRectF GridRect(const QRectF& area);

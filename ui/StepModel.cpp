@@ -132,6 +132,7 @@ void StepModel::Finish(const Novem::Ladder::Rating& rating, bool solved, int sol
 }
 
 void StepModel::Select(int entry) {
+    m_branch = 0;
     m_selected =
         m_entries.empty() ? -1 : std::clamp(entry, -1, static_cast<int>(m_entries.size()) - 1);
 }
@@ -194,6 +195,7 @@ StepModel::Mistake StepModel::Check() const {
 
 bool StepModel::Hint() {
     if (m_hintLevel == HintLevel::None) {
+        m_branch = 0;
         m_hint = FirstApplication(m_work.candidates);
         if (!m_hint) {
             return false;
@@ -249,6 +251,7 @@ void StepModel::Change(const Work& work) {
 
 // Any change to the user's grid makes an earlier hint stale.
 void StepModel::Replace(const Work& work) {
+    m_branch = 0;
     m_work = work;
     m_hint.reset();
     m_hintLevel = HintLevel::None;
@@ -256,6 +259,7 @@ void StepModel::Replace(const Work& work) {
 
 StepModel::View StepModel::Shown() const {
     View view;
+    view.branch = m_branch;
     for (int cell = 0; cell < kCells; ++cell) {
         view.given[cell] = m_givens[cell] != '.';
     }

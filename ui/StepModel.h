@@ -39,6 +39,8 @@ public:
         std::array<bool, Novem::GridGeometry::kCells> wrong{};
         const Novem::Application* step = nullptr;
         HintLevel shown = HintLevel::Removals;
+        // Of a forcing chain, the branch drawn.
+        int branch = 0;
     };
 
     // Starts anew on a puzzle: no steps yet, the grid its givens.
@@ -64,6 +66,9 @@ public:
     void Previous() { Select(m_selected > 0 ? m_selected - 1 : 0); }
     void Next() { Select(m_selected + 1); }
     void Last() { Select(static_cast<int>(m_entries.size()) - 1); }
+    // Which of a forcing chain's branches the grid draws: the first, until another is chosen for
+    // the step shown.
+    void ChooseBranch(int branch) { m_branch = branch; }
 
     // The user's grid, which starts from the givens with every open cell's pencil marks, the
     // digits its peers don't hold: a digit entered, which leaves the pencil marks of its peers,
@@ -114,6 +119,7 @@ private:
     int m_solutions = -1;
     Novem::PuzzleText::Cells m_solution{};
     int m_selected = -1;
+    int m_branch = 0;
     Work m_work{};
     std::vector<Work> m_undo;
     std::vector<Work> m_redo;

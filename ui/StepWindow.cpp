@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -142,6 +143,16 @@ void StepWindow::CreateLayout() {
     auto* sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(0, 0, 0, 0);
     sideLayout->addWidget(m_steps, 1);
+    m_branches = new QComboBox(this);
+    m_branches->setObjectName(QStringLiteral("branches"));
+    m_branches->setAccessibleName(tr("Branch drawn"));
+    connect(m_branches, &QComboBox::currentIndexChanged, this, [this](int branch) {
+        if (branch >= 0) {
+            m_model.ChooseBranch(branch);
+            m_grid->Show(m_model.Shown());
+        }
+    });
+    sideLayout->addWidget(m_branches);
     // The selected step, or the hint, in full: a forcing chain's line is longer than any list.
     m_detail = new QTextBrowser(this);
     m_detail->setObjectName(QStringLiteral("detail"));
@@ -522,7 +533,9 @@ void StepWindow::Refresh() {
     if (selected >= 0) {
         m_steps->scrollToItem(m_steps->item(selected));
     }
-    m_grid->Show(m_model.Shown());
+    const StepModel::View view = m_model.Shown();
+    m_grid->Show(view);
+    RefreshBranches(view);
     // Under a step, what its marks on the grid mean.
     m_detail->setPlainText(
         selected >= 0 ? Line(m_model.Entries()[static_cast<std::size_t>(selected)].application) +
@@ -534,7 +547,11 @@ void StepWindow::Refresh() {
                                "pincers, a second set; green, a third. Salmon: fins. Solid lines: "
                                "strong links; "
                                "dashed: weak ones. Struck out in red: what it removes; in green: "
-                               "what it places.")
+                               "what it places. A forcing chain's branch, chosen above the step: "
+                               "its assumption ringed twice, each candidate it decides ringed, "
+                               "with arrows from what it follows from (solid to one made true, "
+                               "dashed to one made false); ringed in red: where it contradicts "
+                               "itself.")
                       : m_told);
     m_undo->setEnabled(m_model.CanUndo());
     m_redo->setEnabled(m_model.CanRedo());
@@ -542,6 +559,39 @@ void StepWindow::Refresh() {
     m_nextPuzzle->setEnabled(m_puzzle + 1 < m_puzzles.size());
     m_busy->setVisible(!m_model.Finished());
     m_status->setText(Status());
+}
+
+// One line for each branch of the forcing chain shown, in the colour it is drawn in; none for a
+// contradiction chain's one branch.
+void StepWindow::RefreshBranches(const StepModel::View& view) {
+    const auto* step = view.step != nullptr ? std::get_if<Novem::Ladder::Step>(view.step) : nullptr;
+    QStringList labels;
+    if (step != nullptr && step->branches.size() > 1) {
+        for (const Novem::Ladder::Branch& branch : step->branches) {
+            labels << tr("Branch %1 of %2: if %3")
+                          .arg(labels.size() + 1)
+                          .arg(step->branches.size())
+                          .arg(QString::fromStdString(Novem::Names::Candidate(branch.assumption)));
+        }
+    }
+    QStringList shown;
+    for (int item = 0; item < m_branches->count(); ++item) {
+        shown << m_branches->itemText(item);
+    }
+    if (labels != shown) {
+        const QSignalBlocker blocker(m_branches);
+        m_branches->clear();
+        for (const QString& label : labels) {
+            QPixmap swatch(12, 12);
+            swatch.fill(GridPainter::BranchColour(m_branches->count()));
+            m_branches->addItem(QIcon(swatch), label);
+        }
+    }
+    if (m_branches->currentIndex() != view.branch && view.branch < m_branches->count()) {
+        const QSignalBlocker blocker(m_branches);
+        m_branches->setCurrentIndex(view.branch);
+    }
+    m_branches->setVisible(!labels.isEmpty());
 }
 
 QString StepWindow::Status() const {

@@ -8,6 +8,7 @@
 
 class GridView;
 class QAction;
+class QComboBox;
 class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
@@ -64,6 +65,7 @@ private:
     void OnSavePicture();
     // The grid, the list's selection, what may be done now and the status line, after a change.
     void Refresh();
+    void RefreshBranches(const StepModel::View& view);
     QString Status() const;
     QString MistakeText(const StepModel::Mistake& mistake) const;
     QImage Picture() const;
@@ -75,6 +77,8 @@ private:
     QListWidget* m_steps = nullptr;
     QLabel* m_status = nullptr;
     QTextBrowser* m_detail = nullptr;
+    // Of a forcing chain shown, which branch the grid draws.
+    QComboBox* m_branches = nullptr;
     QProgressBar* m_busy = nullptr;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;

@@ -133,8 +133,9 @@ TEST(Explanation, NestsABranchUnderTheCandidateItMakesFalse) {
     Ladder::Step step(Ladder::Technique::NestedContradictionChain);
     step.step = 5;
     step.digits = 1U << 0;
-    const Ladder::Branch inner{{1, 1}, {{{2, 2}, true, {}}}, true};
-    step.branches.push_back({{0, 0}, {{{1, 1}, false, {inner}}, {{3, 0}, true, {}}}, true});
+    const Ladder::Branch inner{{1, 1}, {{{2, 2}, true, {}, {}}}, true, {}};
+    step.branches.push_back(
+        {{0, 0}, {{{1, 1}, false, {inner}, {}}, {{3, 0}, true, {}, {}}}, true, {}});
     step.removals.push_back({0, 1U << 0});
     Analysis::PuzzleResult result;
     result.explanation.emplace_back(step);

@@ -290,6 +290,29 @@ TEST(Ladder, DynamicBranchesFollowTheBasicTechniques) {
 // candidates, the nested one a contradiction inside, and with the budget spent nothing inside is
 // followed, so nothing contradicts. The explanation finds what the fast search found: the nested
 // branch ends in a contradiction, and so does each branch nested in it.
+// Every implication, and the contradiction, follows from what the branch, or the one it is nested
+// in, knew before it: the links the grid draws never point forward.
+void ExpectReasonsKnown(const Branch& branch, std::vector<Candidate> known) {
+    known.push_back(branch.assumption);
+    const auto expectKnown = [&](const std::vector<Candidate>& reasons) {
+        EXPECT_FALSE(reasons.empty());
+        for (const Candidate& reason : reasons) {
+            EXPECT_NE(std::find(known.begin(), known.end(), reason), known.end())
+                << reason.cell << " " << reason.digit;
+        }
+    };
+    for (const Branch::Implication& implication : branch.implications) {
+        expectKnown(implication.because);
+        for (const Branch& inner : implication.nested) {
+            ExpectReasonsKnown(inner, known);
+        }
+        known.push_back(implication.candidate);
+    }
+    if (branch.contradiction) {
+        expectKnown(branch.contradictionBecause);
+    }
+}
+
 TEST(Ladder, AssumptionsGoAsFarAsTheirReach) {
     std::int64_t spent = 0;
     struct Case {
@@ -324,6 +347,7 @@ TEST(Ladder, AssumptionsGoAsFarAsTheirReach) {
         }
     }
     EXPECT_GT(nested, 0);
+    ExpectReasonsKnown(branch, {});
 }
 
 // The scale's length bonus: a tenth for each ceiling passed, 4, 6, 8, 12, 16, 24, ...

@@ -178,6 +178,50 @@ TEST_F(GridPainterTest, DrawsAStepAsFarAsItIsTold) {
     }
 }
 
+// A forcing chain draws the chosen branch in its own colour: an arrow from what decided each
+// candidate on the way to the contradiction (solid to one made true, dashed to one made false),
+// nothing of what the path does not need, and the contradiction ringed in red; or the path to
+// what the step removes.
+TEST_F(GridPainterTest, DrawsTheChosenBranchsPathToItsContradiction) {
+    using Novem::Ladder::Branch;
+    Step step(Technique::CellForcingChain);
+    const int assumed = CellAt(0, 0);
+    const int below = CellAt(2, 0);
+    const int aside = CellAt(4, 4);
+    const int end = CellAt(2, 3);
+    step.branches.push_back({{assumed, 0},
+                             {{{below, 0}, false, {}, {{assumed, 0}}},
+                              {{aside, 4}, false, {}, {{assumed, 0}}},
+                              {{end, 1}, true, {}, {{below, 0}}}},
+                             true,
+                             {{end, 1}}});
+    // The other branch proves what the step removes.
+    step.branches.push_back({{assumed, 1}, {{{end, 1}, false, {}, {{assumed, 1}}}}, false, {}});
+    step.removals = {{end, 1U << 1}};
+    m_step = step;
+    m_view.candidates.fill(kAllDigits);
+    for (const int branch : {0, 1}) {
+        SCOPED_TRACE(branch);
+        m_view.branch = branch;
+        Draw();
+        const Ink& drawn = branch == 0 ? kOrange : kPurple;
+        const Ink& other = branch == 0 ? kPurple : kOrange;
+        const QPointF start = Candidate(assumed, branch).center();
+        EXPECT_FALSE(Holds(Cell(assumed), other));
+        if (branch == 0) {
+            const double dashed = Inked(start, Candidate(below, 0).center(), drawn);
+            EXPECT_GT(dashed, 0.3);
+            EXPECT_LT(dashed, 0.8);
+            EXPECT_GT(Inked(Candidate(below, 0).center(), Candidate(end, 1).center(), drawn), 0.9);
+            EXPECT_FALSE(Holds(Cell(aside), drawn)) << "off the path";
+            EXPECT_TRUE(Holds(Cell(end), kRed));
+        } else {
+            EXPECT_GT(Inked(start, Candidate(end, 1).center(), drawn), 0.3);
+            EXPECT_FALSE(Holds(Cell(below), drawn));
+        }
+    }
+}
+
 // An ALS-XY-wing's three sets are told apart: each is tinted in a colour of its own.
 TEST_F(GridPainterTest, TintsEachAlmostLockedSetApart) {
     Novem::Ladder::Step step(Technique::AlsXyWing);
