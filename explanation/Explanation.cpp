@@ -11,10 +11,23 @@ namespace Novem::Explanation {
 
 namespace {
 
+// Columns are counted in characters, so that words in another language line up too.
+std::size_t Characters(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U;
+    }));
+}
+
 void Pad(std::string& out, std::size_t start, std::size_t width) {
-    if (out.size() - start < width) {
-        out.append(width - (out.size() - start), ' ');
+    const std::size_t characters = Characters(std::string_view(out).substr(start));
+    if (characters < width) {
+        out.append(width - characters, ' ');
     }
+}
+
+// Where a column starts, in English at `english`; a longer word than "step" moves them all.
+std::size_t Column(const Words& words, std::size_t english) {
+    return english + std::max<std::size_t>(Characters(words.step), 4) - 4;
 }
 
 // Pads, and keeps at least one blank after a text that ran over.
@@ -23,6 +36,15 @@ void Separate(std::string& out, std::size_t start, std::size_t width) {
     if (out.back() != ' ') {
         out += ' ';
     }
+}
+
+std::string RegionName(int region, const Words& words) {
+    return words.region[static_cast<std::size_t>(GridGeometry::KindOf(region))] + ' ' +
+           static_cast<char>('1' + GridGeometry::NumberOf(region));
+}
+
+std::string TechniqueName(std::string_view name, const Words& words) {
+    return words.technique ? words.technique(name) : std::string(name);
 }
 
 std::string RegionCells(int region, unsigned positions) {
@@ -34,13 +56,13 @@ std::string RegionCells(int region, unsigned positions) {
 }
 
 // Cells that lost the same digits one after another are told together.
-void AppendRemovals(std::string& out, std::span<const CellRemoval> removals) {
-    out += " removes";
+void AppendRemovals(std::string& out, std::span<const CellRemoval> removals, const Words& words) {
+    out += ' ' + words.removes;
     unsigned previous = 0;
     for (const CellRemoval& removal : removals) {
         if (removal.digits != previous) {
             out += previous == 0 ? " " : ", ";
-            out += Names::Digits(removal.digits) + " from";
+            out += Names::Digits(removal.digits) + ' ' + words.from;
             previous = removal.digits;
         }
         out += ' ';
@@ -48,37 +70,38 @@ void AppendRemovals(std::string& out, std::span<const CellRemoval> removals) {
     }
 }
 
-void AppendRule(std::string& out, const RuleApplication& applied) {
+void AppendRule(std::string& out, const RuleApplication& applied, const Words& words,
+                Detail detail) {
     const Ladder::RuleNames::Subject subject = Ladder::RuleNames::SubjectOf(applied);
     const std::size_t start = out.size();
-    out += "step " + std::to_string(applied.step);
-    Pad(out, start, 10);
-    out += Names::Region(applied.region);
-    Pad(out, start, 21);
-    out += Ladder::RuleNames::NameOf(subject);
-    Pad(out, start, 36);
+    out += words.step + ' ' + std::to_string(applied.step);
+    Pad(out, start, Column(words, 10));
+    out += RegionName(applied.region, words);
+    Separate(out, start, Column(words, 21));
+    out += TechniqueName(Ladder::RuleNames::NameOf(subject), words);
+    Separate(out, start, Column(words, 36));
     if (applied.rule == RuleApplication::Rule::Internal) {
         out +=
             RegionCells(applied.region, subject.positions) + " = " + Names::Digits(subject.digits);
     } else {
-        out += Names::Digits(subject.digits) + " in " +
+        out += Names::Digits(subject.digits) + ' ' + words.in + ' ' +
                RegionCells(applied.region, subject.positions) + " (" +
-               Names::Region(applied.crossing) + ")";
+               RegionName(applied.crossing, words) + ")";
     }
-    Pad(out, start, 62);
-    AppendRemovals(out, applied.Removals());
+    if (detail == Detail::Full) {
+        Pad(out, start, Column(words, 62));
+    }
+    AppendRemovals(out, applied.Removals(), words);
     out += '\n';
 }
 
-std::string Regions(const std::vector<int>& regions) {
-    // "rows 2,8": the kind once, the numbers after it.
-    const std::string first = Names::Region(regions.front());
-    const std::size_t blank = first.find(' ');
-    std::string text = first.substr(0, blank);
-    text += 's';
-    text += first.substr(blank);
-    for (std::size_t index = 1; index < regions.size(); ++index) {
-        text += ',' + std::to_string(GridGeometry::NumberOf(regions[index]) + 1);
+// "rows 2,8": the kind once, the numbers after it.
+std::string Regions(const std::vector<int>& regions, const Words& words) {
+    std::string text =
+        words.regions[static_cast<std::size_t>(GridGeometry::KindOf(regions.front()))];
+    for (std::size_t index = 0; index < regions.size(); ++index) {
+        text +=
+            (index == 0 ? ' ' : ',') + std::to_string(GridGeometry::NumberOf(regions[index]) + 1);
     }
     return text;
 }
@@ -99,20 +122,20 @@ std::string Chain(const Ladder::Step& step) {
 }
 
 // A nested branch follows, in brackets, the candidate it makes false.
-std::string Branch(const Ladder::Branch& branch) {
-    std::string text = "if " + Names::Candidate(branch.assumption) + " then";
+std::string Branch(const Ladder::Branch& branch, const Words& words) {
+    std::string text = words.ifTrue + ' ' + Names::Candidate(branch.assumption) + ' ' + words.then;
     for (std::size_t index = 0; index < branch.implications.size(); ++index) {
         const Ladder::Branch::Implication& implication = branch.implications[index];
-        text += (index == 0 ? " " : ", ") + std::string(implication.on ? "" : "not ") +
+        text += (index == 0 ? " " : ", ") + (implication.on ? "" : words.isNot + ' ') +
                 Names::Candidate(implication.candidate);
         for (const Ladder::Branch& inner : implication.nested) {
-            text += " (" + Branch(inner) + ")";
+            text += " (" + Branch(inner, words) + ")";
         }
     }
-    return text + (branch.contradiction ? ", a contradiction" : "");
+    return text + (branch.contradiction ? ", " + words.contradiction : "");
 }
 
-std::string Pattern(const Ladder::Step& step) {
+std::string Pattern(const Ladder::Step& step, const Words& words, Detail detail) {
     // The candidates of the pattern's cells, where the step keeps them.
     std::vector<unsigned> candidates(GridGeometry::kCells, 0);
     for (const Ladder::CellDigits& cell : step.cellDigits) {
@@ -123,29 +146,30 @@ std::string Pattern(const Ladder::Step& step) {
     switch (Ladder::InfoOf(step.technique).family) {
         case Ladder::Family::Fish:
         case Ladder::Family::FinnedFish:
-            return digit + " in " + Regions(step.base) + " / " + Regions(step.cover) +
-                   (step.fins.empty() ? "" : ", fins " + Names::Cells(step.fins));
+            return digit + ' ' + words.in + ' ' + Regions(step.base, words) + " / " +
+                   Regions(step.cover, words) +
+                   (step.fins.empty() ? "" : ", " + words.fins + ' ' + Names::Cells(step.fins));
         case Ladder::Family::Wings: {
             const auto cell = [&](int at) {
                 return Names::Cell(at) + " " + Names::Digits(candidates[at]);
             };
             if (step.technique == Technique::WWing) {
                 return Names::Cells(step.pincers) + " " +
-                       Names::Digits(candidates[step.pincers.front()]) + " linked by " +
-                       Chain(step);
+                       Names::Digits(candidates[step.pincers.front()]) + ' ' + words.linkedBy +
+                       ' ' + Chain(step);
             }
-            return "pivot " + cell(step.pivot) + ", pincers " + cell(step.pincers[0]) + " " +
-                   cell(step.pincers[1]);
+            return words.pivot + ' ' + cell(step.pivot) + ", " + words.pincers + ' ' +
+                   cell(step.pincers[0]) + " " + cell(step.pincers[1]);
         }
         case Ladder::Family::Colouring:
-            return digit + " in " + Names::Cells(step.colours[0]) + " / " +
+            return digit + ' ' + words.in + ' ' + Names::Cells(step.colours[0]) + " / " +
                    Names::Cells(step.colours[1]);
         case Ladder::Family::SingleDigit:
         case Ladder::Family::Chains:
             return Chain(step);
         case Ladder::Family::AlmostLockedSets: {
             std::string text;
-            const char* joins[] = {"", " and ", " via "};
+            const std::string joins[] = {"", ' ' + words.andAlso + ' ', ' ' + words.via + ' '};
             for (std::size_t set = 0; set < step.sets.size(); ++set) {
                 unsigned digits = 0;
                 for (const int cell : step.sets[set]) {
@@ -157,18 +181,23 @@ std::string Pattern(const Ladder::Step& step) {
             for (const int common : step.restricted) {
                 restricted |= 1U << common;
             }
-            return text + ", restricted " + Names::Digits(restricted);
+            return text + ", " + words.restricted + ' ' + Names::Digits(restricted);
         }
         case Ladder::Family::Forcing:
         case Ladder::Family::DynamicForcing:
         case Ladder::Family::NestedForcing: {
             // A contradiction has its one branch, and no cell or region of choices.
             std::string text = step.forcingCell != -1     ? Names::Cell(step.forcingCell)
-                               : step.forcingRegion != -1 ? Names::Region(step.forcingRegion)
+                               : step.forcingRegion != -1 ? RegionName(step.forcingRegion, words)
                                                           : "";
+            if (detail == Detail::Brief) {
+                return text.empty()
+                           ? words.ifTrue + ' ' + Names::Candidate(step.branches.front().assumption)
+                           : text + ' ' + digit;
+            }
             text += text.empty() ? "" : " " + digit + ": ";
             for (const Ladder::Branch& branch : step.branches) {
-                text += (&branch == &step.branches.front() ? "" : "; ") + Branch(branch);
+                text += (&branch == &step.branches.front() ? "" : "; ") + Branch(branch, words);
             }
             return text;
         }
@@ -176,13 +205,13 @@ std::string Pattern(const Ladder::Step& step) {
     return {};
 }
 
-void AppendStep(std::string& out, const Ladder::Step& step) {
+void AppendStep(std::string& out, const Ladder::Step& step, const Words& words, Detail detail) {
     const std::size_t start = out.size();
-    out += "step " + std::to_string(step.step);
-    Pad(out, start, 10);
-    out += Ladder::InfoOf(step.technique).name;
-    Separate(out, start, 36);
-    out += Pattern(step);
+    out += words.step + ' ' + std::to_string(step.step);
+    Pad(out, start, Column(words, 10));
+    out += TechniqueName(Ladder::InfoOf(step.technique).name, words);
+    Separate(out, start, Column(words, 36));
+    out += Pattern(step, words, detail);
     std::vector<CellRemoval> removals;
     for (const CellRemoval& removal : step.removals) {
         const bool placed = std::any_of(
@@ -193,12 +222,13 @@ void AppendStep(std::string& out, const Ladder::Step& step) {
         }
     }
     for (const Ladder::Candidate& placement : step.placements) {
-        out += &placement == &step.placements.front() ? " places " : ", ";
-        out += Names::Candidate(placement).substr(0, 1) + " in " + Names::Cell(placement.cell);
+        out += &placement == &step.placements.front() ? ' ' + words.places + ' ' : ", ";
+        out += Names::Candidate(placement).substr(0, 1) + ' ' + words.in + ' ' +
+               Names::Cell(placement.cell);
     }
     if (!removals.empty()) {
         out += step.placements.empty() ? "" : ",";
-        AppendRemovals(out, removals);
+        AppendRemovals(out, removals, words);
     }
     out += '\n';
 }
@@ -212,11 +242,12 @@ std::string_view Technique(const Application& application) {
     return Ladder::InfoOf(std::get<Ladder::Step>(application).technique).name;
 }
 
-void AppendLine(std::string& out, const Application& application) {
+void AppendLine(std::string& out, const Application& application, const Words& words,
+                Detail detail) {
     if (const auto* applied = std::get_if<RuleApplication>(&application)) {
-        AppendRule(out, *applied);
+        AppendRule(out, *applied, words, detail);
     } else {
-        AppendStep(out, std::get<Ladder::Step>(application));
+        AppendStep(out, std::get<Ladder::Step>(application), words, detail);
     }
 }
 

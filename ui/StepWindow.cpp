@@ -29,6 +29,7 @@
 #include "GridPainter.h"
 #include "GridView.h"
 #include "NewPuzzleDialog.h"
+#include "StepText.h"
 #include "WindowSystem.h"
 #include "explanation/Explanation.h"
 #include "explanation/Names.h"
@@ -41,40 +42,6 @@ using Novem::GridGeometry::kCells;
 
 // The puzzle files of every program that reads them, one puzzle a line or nine lines of nine.
 const char* const kPuzzleFilter = QT_TRANSLATE_NOOP("StepWindow", "Puzzles (*.txt *.sdk *.ss)");
-
-// A technique's name in the user's language.
-QString TechniqueName(std::string_view name) {
-    return QCoreApplication::translate("Technique", std::string(name).c_str());
-}
-
-// The application's line as novem-batch explains it, its technique named in the user's language.
-QString Line(const Novem::Application& application) {
-    std::string line;
-    Novem::Explanation::AppendLine(line, application);
-    line.pop_back();
-    QString text = QString::fromStdString(line);
-    const std::string_view technique = Novem::Explanation::Technique(application);
-    const QString english =
-        QString::fromUtf8(technique.data(), static_cast<qsizetype>(technique.size()));
-    if (const qsizetype at = text.indexOf(english); at >= 0) {
-        text.replace(at, english.size(), TechniqueName(technique));
-    }
-    return text;
-}
-
-// A hint as the list tells it: the list's line for the same application, with its step number;
-// without a number where the user's grid has left the list's path, as its own run counts apart.
-QString HintLine(const Novem::Application& hint, const std::vector<StepModel::Entry>& entries) {
-    constexpr qsizetype kStepColumn = 10;
-    const QString line = Line(hint);
-    for (const StepModel::Entry& entry : entries) {
-        const QString listed = Line(entry.application);
-        if (listed.mid(kStepColumn) == line.mid(kStepColumn)) {
-            return listed;
-        }
-    }
-    return line.mid(kStepColumn);
-}
 
 // The grid the user works on as a line of cells, '.' for an open one.
 QString GridLine(const StepModel::Candidates& candidates) {
@@ -146,6 +113,8 @@ void StepWindow::CreateLayout() {
     m_branches = new QComboBox(this);
     m_branches->setObjectName(QStringLiteral("branches"));
     m_branches->setAccessibleName(tr("Branch drawn"));
+    // Always there, so that the list does not move when a forcing chain is selected.
+    m_branches->setPlaceholderText(tr("A forcing chain's branches are chosen here"));
     connect(m_branches, &QComboBox::currentIndexChanged, this, [this](int branch) {
         if (branch >= 0) {
             m_model.ChooseBranch(branch);
@@ -279,7 +248,7 @@ bool StepWindow::OpenText(const QString& text, const QString& source, const QStr
 }
 
 void StepWindow::OnEntry(StepModel::Entry entry) {
-    m_steps->addItem(Line(entry.application));
+    m_steps->addItem(StepText::Line(entry.application, Novem::Explanation::Detail::Brief));
     m_model.AddEntry(std::move(entry));
 }
 
@@ -337,10 +306,10 @@ void StepWindow::OnHint() {
     if (!m_model.Hint()) {
         m_told = tr("No hint: the ladder has no next step from this grid.");
     } else if (before == StepModel::HintLevel::Removals) {
-        m_told = tr("Applied: %1").arg(HintLine(*applying, m_model.Entries()));
+        m_told = tr("Applied: %1").arg(StepText::HintLine(*applying, m_model.Entries()));
     } else {
         const Novem::Application& hint = *m_model.CurrentHint();
-        const QString technique = TechniqueName(Novem::Explanation::Technique(hint));
+        const QString technique = StepText::TechniqueName(Novem::Explanation::Technique(hint));
         switch (m_model.ShownHint()) {
             case StepModel::HintLevel::Technique:
                 m_told = tr("Hint: a %1, where the grid is marked.").arg(technique);
@@ -349,7 +318,7 @@ void StepWindow::OnHint() {
                 m_told = tr("Hint: a %1 on the marked cells.").arg(technique);
                 break;
             default:
-                m_told = tr("Hint: %1").arg(HintLine(hint, m_model.Entries()));
+                m_told = tr("Hint: %1").arg(StepText::HintLine(hint, m_model.Entries()));
                 break;
         }
     }
@@ -538,21 +507,10 @@ void StepWindow::Refresh() {
     RefreshBranches(view);
     // Under a step, what its marks on the grid mean.
     m_detail->setPlainText(
-        selected >= 0 ? Line(m_model.Entries()[static_cast<std::size_t>(selected)].application) +
-                            QStringLiteral("\n\n") +
-                            tr("Pale yellow: where the step looks, a fish's base. Orange: the "
-                               "cells it rests on, a "
-                               "fish's corners, a chain's cells, a pivot. Blue: the rest of it, a "
-                               "fish's covers, "
-                               "pincers, a second set; green, a third. Salmon: fins. Solid lines: "
-                               "strong links; "
-                               "dashed: weak ones. Struck out in red: what it removes; in green: "
-                               "what it places. A forcing chain's branch, chosen above the step: "
-                               "its assumption ringed twice, each candidate it decides ringed, "
-                               "with arrows from what it follows from (solid to one made true, "
-                               "dashed to one made false); ringed in red: where it contradicts "
-                               "itself.")
-                      : m_told);
+        selected >= 0
+            ? StepText::Line(m_model.Entries()[static_cast<std::size_t>(selected)].application) +
+                  QStringLiteral("\n\n") + Legend()
+            : m_told);
     m_undo->setEnabled(m_model.CanUndo());
     m_redo->setEnabled(m_model.CanRedo());
     m_previousPuzzle->setEnabled(m_puzzle > 0);
@@ -562,7 +520,7 @@ void StepWindow::Refresh() {
 }
 
 // One line for each branch of the forcing chain shown, in the colour it is drawn in; none for a
-// contradiction chain's one branch.
+// contradiction chain's one branch, nor for any other step.
 void StepWindow::RefreshBranches(const StepModel::View& view) {
     const auto* step = view.step != nullptr ? std::get_if<Novem::Ladder::Step>(view.step) : nullptr;
     QStringList labels;
@@ -591,7 +549,19 @@ void StepWindow::RefreshBranches(const StepModel::View& view) {
         const QSignalBlocker blocker(m_branches);
         m_branches->setCurrentIndex(view.branch);
     }
-    m_branches->setVisible(!labels.isEmpty());
+    m_branches->setEnabled(!labels.isEmpty());
+}
+
+QString StepWindow::Legend() const {
+    return tr(
+        "Pale yellow: where the step looks, a fish's base. Orange: the cells it rests on, a "
+        "fish's corners, a chain's cells, a pivot. Blue: the rest of it, a fish's covers, "
+        "pincers, a second set; green, a third. Salmon: fins. Solid lines: strong links; "
+        "dashed: weak ones. Struck out in red: what it removes; in green: what it places. A "
+        "forcing chain's branch, chosen above the step: its assumption ringed twice, each "
+        "candidate on its way ringed, with an arrow from the one that decided it (solid to "
+        "one made true, dashed to one made false); ringed in red: where it contradicts "
+        "itself.");
 }
 
 QString StepWindow::Status() const {
@@ -618,7 +588,7 @@ QString StepWindow::Status() const {
                   .arg(QCoreApplication::translate(
                       "Ladder", std::string(Novem::Ladder::kLevelNames[level]).c_str()));
     if (!rating.hardest.empty()) {
-        status += tr(", hardest: %1").arg(TechniqueName(rating.hardest));
+        status += tr(", hardest: %1").arg(StepText::TechniqueName(rating.hardest));
         const auto text = [](int tenths) {
             return QString::fromStdString(Novem::Ladder::Difficulty::Text(tenths));
         };

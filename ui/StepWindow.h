@@ -67,6 +67,8 @@ private:
     void Refresh();
     void RefreshBranches(const StepModel::View& view);
     QString Status() const;
+    // What the marks of a step on the grid mean.
+    QString Legend() const;
     QString MistakeText(const StepModel::Mistake& mistake) const;
     QImage Picture() const;
     QByteArray Svg() const;

@@ -9,6 +9,7 @@
 
 #include "batch/ExplanationJson.h"
 #include "batch/PuzzleSolver.h"
+#include "explanation/Explanation.h"
 #include "ladder/RuleNames.h"
 #include "solver/SolverImplV1.h"
 #include "support/Puzzles.h"
@@ -155,6 +156,26 @@ TEST(Explanation, NestsABranchUnderTheCandidateItMakesFalse) {
               std::string::npos)
         << json;
     EXPECT_EQ(json.find("forcing"), std::string::npos) << json;
+
+    // In other words: columns counted in characters and moved by a longer word for "step", the
+    // branch only where it starts when brief.
+    Explanation::Words words;
+    words.step = "étape";
+    words.ifTrue = "si";
+    words.then = "alors";
+    words.isNot = "non";
+    words.contradiction = "une contradiction";
+    words.removes = "élimine";
+    words.from = "de";
+    words.technique = [](std::string_view) { return "chaîne"; };
+    std::string line;
+    Explanation::AppendLine(line, step, words);
+    EXPECT_EQ(line,
+              "étape 5    chaîne                    si 1r1c1 alors non 2r1c2 (si 2r1c2 "
+              "alors 3r1c3, une contradiction), 1r1c4, une contradiction élimine 1 de r1c1\n");
+    line.clear();
+    Explanation::AppendLine(line, step, words, Explanation::Detail::Brief);
+    EXPECT_EQ(line, "étape 5    chaîne                    si 1r1c1 élimine 1 de r1c1\n");
 }
 
 // Every subset and single is named by what it does on the open cells: replayed on the sample and

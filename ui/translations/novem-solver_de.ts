@@ -317,6 +317,97 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     </message>
 </context>
 <context>
+    <name>Step</name>
+    <message>
+        <source>step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>blocks</source>
+        <translation>Blöcke</translation>
+    </message>
+    <message>
+        <source>rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>removes</source>
+        <translation>entfernt</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>places</source>
+        <translation>setzt</translation>
+    </message>
+    <message>
+        <source>fins</source>
+        <translation>Flossen</translation>
+    </message>
+    <message>
+        <source>pivot</source>
+        <translation>Angelpunkt</translation>
+    </message>
+    <message>
+        <source>pincers</source>
+        <translation>Zangen</translation>
+    </message>
+    <message>
+        <source>linked by</source>
+        <translation>verbunden durch</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>via</source>
+        <translation>über</translation>
+    </message>
+    <message>
+        <source>restricted</source>
+        <translation>beschränkt</translation>
+    </message>
+    <message>
+        <source>if</source>
+        <translation>wenn</translation>
+    </message>
+    <message>
+        <source>then</source>
+        <translation>dann</translation>
+    </message>
+    <message>
+        <source>not</source>
+        <translation>nicht</translation>
+    </message>
+    <message>
+        <source>a contradiction</source>
+        <translation>ein Widerspruch</translation>
+    </message>
+</context>
+<context>
     <name>StepWindow</name>
     <message>
         <source>Puzzles (*.txt *.sdk *.ss)</source>
@@ -581,8 +672,16 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <translation>Schritt vollständig</translation>
     </message>
     <message>
-        <source>Pale yellow: where the step looks, a fish&apos;s base. Orange: the cells it rests on, a fish&apos;s corners, a chain&apos;s cells, a pivot. Blue: the rest of it, a fish&apos;s covers, pincers, a second set; green, a third. Salmon: fins. Solid lines: strong links; dashed: weak ones. Struck out in red: what it removes; in green: what it places.</source>
-        <translation>Blassgelb: wo der Schritt sucht, die Basis eines Fisches. Orange: die Felder, auf denen er beruht, die Ecken eines Fisches, die Felder einer Kette, ein Angelpunkt. Blau: der Rest, die Deckung eines Fisches, Zangen, eine zweite Menge; grün eine dritte. Lachsrot: Flossen. Durchgezogene Linien: starke Verbindungen; gestrichelte: schwache. Rot durchgestrichen: was er entfernt; grün: was er setzt.</translation>
+        <source>Branch drawn</source>
+        <translation>Gezeichneter Zweig</translation>
+    </message>
+    <message>
+        <source>Branch %1 of %2: if %3</source>
+        <translation>Zweig %1 von %2: wenn %3</translation>
+    </message>
+    <message>
+        <source>Pale yellow: where the step looks, a fish&apos;s base. Orange: the cells it rests on, a fish&apos;s corners, a chain&apos;s cells, a pivot. Blue: the rest of it, a fish&apos;s covers, pincers, a second set; green, a third. Salmon: fins. Solid lines: strong links; dashed: weak ones. Struck out in red: what it removes; in green: what it places. A forcing chain&apos;s branch, chosen above the step: its assumption ringed twice, each candidate on its way ringed, with an arrow from the one that decided it (solid to one made true, dashed to one made false); ringed in red: where it contradicts itself.</source>
+        <translation>Blassgelb: wo der Schritt sucht, die Basis eines Fisches. Orange: die Felder, auf denen er beruht, die Ecken eines Fisches, die Felder einer Kette, ein Angelpunkt. Blau: der Rest, die Deckung eines Fisches, Zangen, eine zweite Menge; grün eine dritte. Lachsrot: Flossen. Durchgezogene Linien: starke Verbindungen; gestrichelte: schwache. Rot durchgestrichen: was er entfernt; grün: was er setzt. Der Zweig einer Erzwingungskette, über dem Schritt gewählt: seine Annahme doppelt umringt, jeder Kandidat auf seinem Weg umringt, mit einem Pfeil von dem, der ihn entschieden hat (durchgezogen zu einem wahr gemachten, gestrichelt zu einem falsch gemachten); rot umringt: wo er sich selbst widerspricht.</translation>
     </message>
 </context>
 <context>

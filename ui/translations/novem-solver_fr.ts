@@ -317,6 +317,97 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     </message>
 </context>
 <context>
+    <name>Step</name>
+    <message>
+        <source>step</source>
+        <translation>étape</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>bloc</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>ligne</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>colonne</translation>
+    </message>
+    <message>
+        <source>blocks</source>
+        <translation>blocs</translation>
+    </message>
+    <message>
+        <source>rows</source>
+        <translation>lignes</translation>
+    </message>
+    <message>
+        <source>columns</source>
+        <translation>colonnes</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>dans</translation>
+    </message>
+    <message>
+        <source>removes</source>
+        <translation>élimine</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>places</source>
+        <translation>place</translation>
+    </message>
+    <message>
+        <source>fins</source>
+        <translation>ailerons</translation>
+    </message>
+    <message>
+        <source>pivot</source>
+        <translation>pivot</translation>
+    </message>
+    <message>
+        <source>pincers</source>
+        <translation>pinces</translation>
+    </message>
+    <message>
+        <source>linked by</source>
+        <translation>reliées par</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>via</source>
+        <translation>via</translation>
+    </message>
+    <message>
+        <source>restricted</source>
+        <translation>restreints</translation>
+    </message>
+    <message>
+        <source>if</source>
+        <translation>si</translation>
+    </message>
+    <message>
+        <source>then</source>
+        <translation>alors</translation>
+    </message>
+    <message>
+        <source>not</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>a contradiction</source>
+        <translation>une contradiction</translation>
+    </message>
+</context>
+<context>
     <name>StepWindow</name>
     <message>
         <source>Puzzles (*.txt *.sdk *.ss)</source>
@@ -581,8 +672,16 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <translation>Étape en entier</translation>
     </message>
     <message>
-        <source>Pale yellow: where the step looks, a fish&apos;s base. Orange: the cells it rests on, a fish&apos;s corners, a chain&apos;s cells, a pivot. Blue: the rest of it, a fish&apos;s covers, pincers, a second set; green, a third. Salmon: fins. Solid lines: strong links; dashed: weak ones. Struck out in red: what it removes; in green: what it places.</source>
-        <translation>Jaune pâle&#xa0;: où l’étape regarde, la base d’un poisson. Orange&#xa0;: les cases sur lesquelles elle repose, les coins d’un poisson, les cases d’une chaîne, un pivot. Bleu&#xa0;: le reste, la couverture d’un poisson, les pinces, un deuxième ensemble&#xa0;; vert, un troisième. Saumon&#xa0;: les ailerons. Traits pleins&#xa0;: liens forts&#xa0;; pointillés&#xa0;: liens faibles. Barré en rouge&#xa0;: ce qu’elle élimine&#xa0;; en vert&#xa0;: ce qu’elle place.</translation>
+        <source>Branch drawn</source>
+        <translation>Branche dessinée</translation>
+    </message>
+    <message>
+        <source>Branch %1 of %2: if %3</source>
+        <translation>Branche %1 sur %2&#xa0;: si %3</translation>
+    </message>
+    <message>
+        <source>Pale yellow: where the step looks, a fish&apos;s base. Orange: the cells it rests on, a fish&apos;s corners, a chain&apos;s cells, a pivot. Blue: the rest of it, a fish&apos;s covers, pincers, a second set; green, a third. Salmon: fins. Solid lines: strong links; dashed: weak ones. Struck out in red: what it removes; in green: what it places. A forcing chain&apos;s branch, chosen above the step: its assumption ringed twice, each candidate on its way ringed, with an arrow from the one that decided it (solid to one made true, dashed to one made false); ringed in red: where it contradicts itself.</source>
+        <translation>Jaune pâle&#xa0;: où l’étape regarde, la base d’un poisson. Orange&#xa0;: les cases sur lesquelles elle repose, les coins d’un poisson, les cases d’une chaîne, un pivot. Bleu&#xa0;: le reste, la couverture d’un poisson, les pinces, un deuxième ensemble&#xa0;; vert, un troisième. Saumon&#xa0;: les ailerons. Traits pleins&#xa0;: liens forts&#xa0;; pointillés&#xa0;: liens faibles. Barré en rouge&#xa0;: ce qu’elle élimine&#xa0;; en vert&#xa0;: ce qu’elle place. La branche d’une chaîne de forçage, choisie au-dessus de l’étape&#xa0;: son hypothèse cerclée deux fois, chaque candidat sur son chemin cerclé, avec une flèche depuis celui qui l’a décidé (pleine vers un candidat rendu vrai, pointillée vers un candidat rendu faux)&#xa0;; cerclé en rouge&#xa0;: là où elle se contredit.</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,74 @@
+#include "StepText.h"
+
+#include <QCoreApplication>
+
+namespace StepText {
+
+namespace {
+
+std::string Word(const char* english) {
+    return QCoreApplication::translate("Step", english).toStdString();
+}
+
+Novem::Explanation::Words LocalWords() {
+    Novem::Explanation::Words words;
+    words.step = Word(QT_TRANSLATE_NOOP("Step", "step"));
+    words.region = {Word(QT_TRANSLATE_NOOP("Step", "block")),
+                    Word(QT_TRANSLATE_NOOP("Step", "row")),
+                    Word(QT_TRANSLATE_NOOP("Step", "column"))};
+    words.regions = {Word(QT_TRANSLATE_NOOP("Step", "blocks")),
+                     Word(QT_TRANSLATE_NOOP("Step", "rows")),
+                     Word(QT_TRANSLATE_NOOP("Step", "columns"))};
+    words.in = Word(QT_TRANSLATE_NOOP("Step", "in"));
+    words.removes = Word(QT_TRANSLATE_NOOP("Step", "removes"));
+    words.from = Word(QT_TRANSLATE_NOOP("Step", "from"));
+    words.places = Word(QT_TRANSLATE_NOOP("Step", "places"));
+    words.fins = Word(QT_TRANSLATE_NOOP("Step", "fins"));
+    words.pivot = Word(QT_TRANSLATE_NOOP("Step", "pivot"));
+    words.pincers = Word(QT_TRANSLATE_NOOP("Step", "pincers"));
+    words.linkedBy = Word(QT_TRANSLATE_NOOP("Step", "linked by"));
+    words.andAlso = Word(QT_TRANSLATE_NOOP("Step", "and"));
+    words.via = Word(QT_TRANSLATE_NOOP("Step", "via"));
+    words.restricted = Word(QT_TRANSLATE_NOOP("Step", "restricted"));
+    words.ifTrue = Word(QT_TRANSLATE_NOOP("Step", "if"));
+    words.then = Word(QT_TRANSLATE_NOOP("Step", "then"));
+    words.isNot = Word(QT_TRANSLATE_NOOP("Step", "not"));
+    words.contradiction = Word(QT_TRANSLATE_NOOP("Step", "a contradiction"));
+    words.technique = [](std::string_view name) { return TechniqueName(name).toStdString(); };
+    return words;
+}
+
+QString Text(const Novem::Application& application, const Novem::Explanation::Words& words,
+             Novem::Explanation::Detail detail) {
+    std::string line;
+    Novem::Explanation::AppendLine(line, application, words, detail);
+    line.pop_back();
+    return QString::fromStdString(line);
+}
+
+}  // namespace
+
+QString TechniqueName(std::string_view name) {
+    return QCoreApplication::translate("Technique", std::string(name).c_str());
+}
+
+QString Line(const Novem::Application& application, Novem::Explanation::Detail detail) {
+    return Text(application, LocalWords(), detail);
+}
+
+QString HintLine(const Novem::Application& hint, const std::vector<StepModel::Entry>& entries) {
+    // Compared in English, where the step's number stands in a column of its own.
+    constexpr qsizetype kStepColumn = 10;
+    constexpr auto kFull = Novem::Explanation::Detail::Full;
+    const QString line = Text(hint, {}, kFull).mid(kStepColumn);
+    for (const StepModel::Entry& entry : entries) {
+        if (Text(entry.application, {}, kFull).mid(kStepColumn) == line) {
+            return Line(entry.application);
+        }
+    }
+    const Novem::Explanation::Words words = LocalWords();
+    const QString local = Text(hint, words, kFull);
+    return local.mid(local.indexOf(u' ', QString::fromStdString(words.step).size() + 1)).trimmed();
+}
+
+}  // namespace StepText
