@@ -95,17 +95,6 @@ void AppendRule(std::string& out, const RuleApplication& applied, const Words& w
     out += '\n';
 }
 
-// "rows 2,8": the kind once, the numbers after it.
-std::string Regions(const std::vector<int>& regions, const Words& words) {
-    std::string text =
-        words.regions[static_cast<std::size_t>(GridGeometry::KindOf(regions.front()))];
-    for (std::size_t index = 0; index < regions.size(); ++index) {
-        text +=
-            (index == 0 ? ' ' : ',') + std::to_string(GridGeometry::NumberOf(regions[index]) + 1);
-    }
-    return text;
-}
-
 std::string Chain(const Ladder::Step& step) {
     std::string text;
     for (std::size_t index = 0; index < step.nodes.size(); ++index) {
@@ -234,6 +223,16 @@ void AppendStep(std::string& out, const Ladder::Step& step, const Words& words, 
 }
 
 }  // namespace
+
+std::string Regions(const std::vector<int>& regions, const Words& words) {
+    const auto kind = static_cast<std::size_t>(GridGeometry::KindOf(regions.front()));
+    std::string text = regions.size() == 1 ? words.region[kind] : words.regions[kind];
+    for (std::size_t index = 0; index < regions.size(); ++index) {
+        text +=
+            (index == 0 ? ' ' : ',') + std::to_string(GridGeometry::NumberOf(regions[index]) + 1);
+    }
+    return text;
+}
 
 std::string_view Technique(const Application& application) {
     if (const auto* applied = std::get_if<RuleApplication>(&application)) {

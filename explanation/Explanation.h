@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Application.h"
 
@@ -39,6 +40,9 @@ struct Words {
     // A technique's name from its English one; none keeps the English.
     std::function<std::string(std::string_view)> technique;
 };
+
+// Regions of one kind: "rows 2,8", the kind once and the numbers after it, or "row 2".
+std::string Regions(const std::vector<int>& regions, const Words& words = {});
 
 // How much a line tells, for a terminal or for a list of steps: a forcing chain's branches, or
 // only where they start (the cell or region, or a contradiction's assumption); what a rule

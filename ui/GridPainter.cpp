@@ -8,6 +8,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "ladder/RuleNames.h"
 #include "model/Bits.h"
 
 namespace GridPainter {
@@ -61,7 +62,10 @@ Tints TintsOf(const Novem::Application& application, StepModel::HintLevel shown,
                 }
             }
         }
-        for (const int position : Novem::Bits::Indices(applied->positions)) {
+        // The cells as the step is named: a hidden single's one cell, not the region's others.
+        const Novem::Ladder::RuleNames::Subject subject =
+            Novem::Ladder::RuleNames::SubjectOf(*applied);
+        for (const int position : Novem::Bits::Indices(subject.positions)) {
             Tint(tints, Novem::GridGeometry::kCellsOfRegion[applied->region][position],
                  kPatternTint);
         }
@@ -349,6 +353,19 @@ QColor BranchColour(int branch) {
         {90, 130, 0},  {30, 60, 170},  {160, 100, 160}, {60, 60, 60},
     };
     return kColours[static_cast<std::size_t>(branch) % std::size(kColours)];
+}
+
+std::vector<int> PatternCells(const Novem::Application& application,
+                              const StepModel::Candidates& candidates) {
+    const Tints where = TintsOf(application, StepModel::HintLevel::Technique, candidates);
+    const Tints pattern = TintsOf(application, StepModel::HintLevel::Cells, candidates);
+    std::vector<int> cells;
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (pattern.cells[cell] != where.cells[cell]) {
+            cells.push_back(cell);
+        }
+    }
+    return cells;
 }
 
 QRectF GridRect(const QRectF& area) {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QRectF>
+#include <vector>
 
 #include "StepModel.h"
 
@@ -23,6 +24,11 @@ QRectF GridRect(const QRectF& area);
 QRectF CellRect(const QRectF& grid, int cell);
 // Where a candidate's small digit stands in its cell, digit 0 to 8 for 1 to 9.
 QRectF CandidateRect(const QRectF& cell, int digit);
+
+// The cells a hint's second stage marks anew, its pattern's: those tinted otherwise than at the
+// first, which tints only where the step looks.
+std::vector<int> PatternCells(const Novem::Application& application,
+                              const StepModel::Candidates& candidates);
 
 // `focused` is drawn with a frame, -1 for none.
 void Paint(QPainter& painter, const QRectF& area, const StepModel::View& view, int focused = -1);

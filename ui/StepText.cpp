@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "explanation/Names.h"
+
 namespace StepText {
 
 namespace {
@@ -50,6 +52,31 @@ QString Text(const Novem::Application& application, const Novem::Explanation::Wo
 
 QString TechniqueName(std::string_view name) {
     return QCoreApplication::translate("Technique", std::string(name).c_str());
+}
+
+QString Regions(const Novem::Application& application) {
+    std::vector<std::vector<int>> groups;
+    if (const auto* applied = std::get_if<Novem::RuleApplication>(&application)) {
+        groups.push_back({applied->region});
+    } else {
+        const auto& step = std::get<Novem::Ladder::Step>(application);
+        groups = {step.base, step.cover};
+        if (step.forcingRegion != -1) {
+            groups.push_back({step.forcingRegion});
+        }
+    }
+    const Novem::Explanation::Words words = LocalWords();
+    QStringList named;
+    for (const std::vector<int>& regions : groups) {
+        if (!regions.empty()) {
+            named << QString::fromStdString(Novem::Explanation::Regions(regions, words));
+        }
+    }
+    return named.join(QCoreApplication::translate("Step", " and "));
+}
+
+QString Cells(const std::vector<int>& cells) {
+    return QString::fromStdString(Novem::Names::Cells(cells));
 }
 
 QString Line(const Novem::Application& application, Novem::Explanation::Detail detail) {

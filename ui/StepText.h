@@ -14,6 +14,13 @@ namespace StepText {
 // A technique's name.
 QString TechniqueName(std::string_view name);
 
+// Where a hint's first stage looks, the regions it marks: "block 6", "rows 2,8 and columns 3,5";
+// empty when the step looks at the whole grid.
+QString Regions(const Novem::Application& application);
+
+// Cells by name: "r5c9 r5c7".
+QString Cells(const std::vector<int>& cells);
+
 // The application's line: whole, or with a forcing chain's branches left out, for the list.
 QString Line(const Novem::Application& application,
              Novem::Explanation::Detail detail = Novem::Explanation::Detail::Full);

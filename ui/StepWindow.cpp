@@ -311,11 +311,19 @@ void StepWindow::OnHint() {
         const Novem::Application& hint = *m_model.CurrentHint();
         const QString technique = StepText::TechniqueName(Novem::Explanation::Technique(hint));
         switch (m_model.ShownHint()) {
-            case StepModel::HintLevel::Technique:
-                m_told = tr("Hint: a %1, where the grid is marked.").arg(technique);
+            // The marks in words too, for those who don't see them.
+            case StepModel::HintLevel::Technique: {
+                const QString regions = StepText::Regions(hint);
+                m_told =
+                    regions.isEmpty()
+                        ? tr("Hint: %1, somewhere in the grid.").arg(technique)
+                        : tr("Hint: %1 in %2, where the grid is marked.").arg(technique, regions);
                 break;
+            }
             case StepModel::HintLevel::Cells:
-                m_told = tr("Hint: a %1 on the marked cells.").arg(technique);
+                m_told = tr("Hint: %1 on the marked cells, %2.")
+                             .arg(technique, StepText::Cells(GridPainter::PatternCells(
+                                                 hint, m_model.Shown().candidates)));
                 break;
             default:
                 m_told = tr("Hint: %1").arg(StepText::HintLine(hint, m_model.Entries()));

@@ -406,6 +406,10 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <source>a contradiction</source>
         <translation>ein Widerspruch</translation>
     </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
 </context>
 <context>
     <name>StepWindow</name>
@@ -504,14 +508,6 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>Applied: %1</source>
         <translation>Angewandt: %1</translation>
-    </message>
-    <message>
-        <source>Hint: a %1, where the grid is marked.</source>
-        <translation>Tipp: ein %1, wo das Raster markiert ist.</translation>
-    </message>
-    <message>
-        <source>Hint: a %1 on the marked cells.</source>
-        <translation>Tipp: ein %1 auf den markierten Feldern.</translation>
     </message>
     <message>
         <source>Hint: %1</source>
@@ -682,6 +678,22 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>Pale yellow: where the step looks, a fish&apos;s base. Orange: the cells it rests on, a fish&apos;s corners, a chain&apos;s cells, a pivot. Blue: the rest of it, a fish&apos;s covers, pincers, a second set; green, a third. Salmon: fins. Solid lines: strong links; dashed: weak ones. Struck out in red: what it removes; in green: what it places. A forcing chain&apos;s branch, chosen above the step: its assumption ringed twice, each candidate on its way ringed, with an arrow from the one that decided it (solid to one made true, dashed to one made false); ringed in red: where it contradicts itself.</source>
         <translation>Blassgelb: wo der Schritt sucht, die Basis eines Fisches. Orange: die Felder, auf denen er beruht, die Ecken eines Fisches, die Felder einer Kette, ein Angelpunkt. Blau: der Rest, die Deckung eines Fisches, Zangen, eine zweite Menge; grün eine dritte. Lachsrot: Flossen. Durchgezogene Linien: starke Verbindungen; gestrichelte: schwache. Rot durchgestrichen: was er entfernt; grün: was er setzt. Der Zweig einer Erzwingungskette, über dem Schritt gewählt: seine Annahme doppelt umringt, jeder Kandidat auf seinem Weg umringt, mit einem Pfeil von dem, der ihn entschieden hat (durchgezogen zu einem wahr gemachten, gestrichelt zu einem falsch gemachten); rot umringt: wo er sich selbst widerspricht.</translation>
+    </message>
+    <message>
+        <source>A forcing chain&apos;s branches are chosen here</source>
+        <translation>Hier wird der Zweig einer Erzwingungskette gewählt</translation>
+    </message>
+    <message>
+        <source>Hint: %1, somewhere in the grid.</source>
+        <translation>Tipp: %1, irgendwo im Raster.</translation>
+    </message>
+    <message>
+        <source>Hint: %1 in %2, where the grid is marked.</source>
+        <translation>Tipp: %1 in %2, wo das Raster markiert ist.</translation>
+    </message>
+    <message>
+        <source>Hint: %1 on the marked cells, %2.</source>
+        <translation>Tipp: %1 auf den markierten Feldern, %2.</translation>
     </message>
 </context>
 <context>

@@ -406,6 +406,10 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <source>a contradiction</source>
         <translation>une contradiction</translation>
     </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
 </context>
 <context>
     <name>StepWindow</name>
@@ -504,14 +508,6 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source>Applied: %1</source>
         <translation>Appliqué&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Hint: a %1, where the grid is marked.</source>
-        <translation>Indice&#xa0;: un %1, là où la grille est marquée.</translation>
-    </message>
-    <message>
-        <source>Hint: a %1 on the marked cells.</source>
-        <translation>Indice&#xa0;: un %1 sur les cases marquées.</translation>
     </message>
     <message>
         <source>Hint: %1</source>
@@ -682,6 +678,22 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source>Pale yellow: where the step looks, a fish&apos;s base. Orange: the cells it rests on, a fish&apos;s corners, a chain&apos;s cells, a pivot. Blue: the rest of it, a fish&apos;s covers, pincers, a second set; green, a third. Salmon: fins. Solid lines: strong links; dashed: weak ones. Struck out in red: what it removes; in green: what it places. A forcing chain&apos;s branch, chosen above the step: its assumption ringed twice, each candidate on its way ringed, with an arrow from the one that decided it (solid to one made true, dashed to one made false); ringed in red: where it contradicts itself.</source>
         <translation>Jaune pâle&#xa0;: où l’étape regarde, la base d’un poisson. Orange&#xa0;: les cases sur lesquelles elle repose, les coins d’un poisson, les cases d’une chaîne, un pivot. Bleu&#xa0;: le reste, la couverture d’un poisson, les pinces, un deuxième ensemble&#xa0;; vert, un troisième. Saumon&#xa0;: les ailerons. Traits pleins&#xa0;: liens forts&#xa0;; pointillés&#xa0;: liens faibles. Barré en rouge&#xa0;: ce qu’elle élimine&#xa0;; en vert&#xa0;: ce qu’elle place. La branche d’une chaîne de forçage, choisie au-dessus de l’étape&#xa0;: son hypothèse cerclée deux fois, chaque candidat sur son chemin cerclé, avec une flèche depuis celui qui l’a décidé (pleine vers un candidat rendu vrai, pointillée vers un candidat rendu faux)&#xa0;; cerclé en rouge&#xa0;: là où elle se contredit.</translation>
+    </message>
+    <message>
+        <source>A forcing chain&apos;s branches are chosen here</source>
+        <translation>Les branches d’une chaîne de forçage se choisissent ici</translation>
+    </message>
+    <message>
+        <source>Hint: %1, somewhere in the grid.</source>
+        <translation>Indice&#xa0;: %1, quelque part dans la grille.</translation>
+    </message>
+    <message>
+        <source>Hint: %1 in %2, where the grid is marked.</source>
+        <translation>Indice&#xa0;: %1 (%2), là où la grille est marquée.</translation>
+    </message>
+    <message>
+        <source>Hint: %1 on the marked cells, %2.</source>
+        <translation>Indice&#xa0;: %1 sur les cases marquées, %2.</translation>
     </message>
 </context>
 <context>
