@@ -12,13 +12,14 @@ namespace {
 // The context the engine and the Solve command give their texts.
 constexpr const char* kContext = "SolveCommand";
 
-void InstallTranslator(const QLocale& locale, const QString& name, const QString& directory) {
+bool InstallTranslator(const QLocale& locale, const QString& name, const QString& directory) {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(locale, name, QStringLiteral("_"), directory)) {
         QCoreApplication::installTranslator(translator);
-    } else {
-        delete translator;
+        return true;
     }
+    delete translator;
+    return false;
 }
 
 }  // namespace
@@ -31,7 +32,10 @@ QString Directory() {
 void Install(const QLocale& locale, const QString& directory) {
     InstallTranslator(locale, QStringLiteral("qtbase"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    InstallTranslator(locale, QStringLiteral("novem-solver"), directory);
+    // A language the program does not speak gets English, with its plural forms.
+    if (!InstallTranslator(locale, QStringLiteral("novem-solver"), directory)) {
+        InstallTranslator(QLocale(QLocale::English), QStringLiteral("novem-solver"), directory);
+    }
 }
 
 QString Solve(std::string_view english) {

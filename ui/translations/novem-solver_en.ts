@@ -1,0 +1,31 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>NewPuzzleDialog</name>
+    <message numerus="yes">
+        <source>Tried %n puzzle(s)...</source>
+        <translation>
+            <numerusform>Tried %n puzzle...</numerusform>
+            <numerusform>Tried %n puzzles...</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StepWindow</name>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n more</numerusform>
+            <numerusform>%n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n step(s), level %1: %2</source>
+        <translation>
+            <numerusform>%n step, level %1: %2</numerusform>
+            <numerusform>%n steps, level %1: %2</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
