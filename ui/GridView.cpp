@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "GridAccessibility.h"
 #include "GridPainter.h"
 #include "model/Bits.h"
 
@@ -33,21 +34,28 @@ QString Content(const StepModel::View& view, int cell) {
 }  // namespace
 
 GridView::GridView(QWidget* parent) : QWidget(parent) {
+    [[maybe_unused]] static const bool accessible = (GridAccessibility::Install(), true);
     setMinimumSize(240, 240);
     setAccessibleName(tr("Grid"));
     for (int cell = 0; cell < kCells; ++cell) {
+        // Known as a cell before anything asks for its accessible interface.
         auto* child = new QWidget(this);
+        m_cells[cell] = child;
         child->setObjectName(QStringLiteral("gridCell%1").arg(cell));
         child->setFocusPolicy(Qt::StrongFocus);
         child->setAccessibleName(tr("Row %1, column %2")
                                      .arg(Novem::GridGeometry::RowOf(cell) + 1)
                                      .arg(Novem::GridGeometry::ColumnOf(cell) + 1));
         child->installEventFilter(this);
-        m_cells[cell] = child;
     }
     for (int cell = 1; cell < kCells; ++cell) {
         setTabOrder(m_cells[cell - 1], m_cells[cell]);
     }
+}
+
+int GridView::CellOf(const QWidget* widget) const {
+    const auto found = std::find(m_cells.begin(), m_cells.end(), widget);
+    return found == m_cells.end() ? -1 : static_cast<int>(found - m_cells.begin());
 }
 
 void GridView::Show(const StepModel::View& view) {
@@ -76,11 +84,10 @@ void GridView::PlaceCells() {
 }
 
 bool GridView::eventFilter(QObject* watched, QEvent* event) {
-    const auto found = std::find(m_cells.begin(), m_cells.end(), watched);
-    if (found == m_cells.end()) {
+    const int cell = CellOf(qobject_cast<QWidget*>(watched));
+    if (cell < 0) {
         return QWidget::eventFilter(watched, event);
     }
-    const int cell = static_cast<int>(found - m_cells.begin());
     switch (event->type()) {
         case QEvent::FocusIn:
             m_focused = cell;

@@ -16,6 +16,9 @@ public:
     explicit GridView(QWidget* parent = nullptr);
 
     void Show(const StepModel::View& view);
+    // The child that stands for a cell, and the cell a child stands for (-1 for none).
+    QWidget* CellWidget(int cell) const { return m_cells[static_cast<std::size_t>(cell)]; }
+    int CellOf(const QWidget* widget) const;
 
 signals:
     void Entered(int cell, int digit);

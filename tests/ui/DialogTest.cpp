@@ -502,7 +502,17 @@ void DialogTest::stepByStepListsWhatNovemBatchExplains() {
         QCOMPARE(list->currentRow(), row);
     }
     QWidget* grid = window->findChild<GridView*>();
-    QCOMPARE(QAccessible::queryAccessibleInterface(grid)->childCount(), 81);
+    // A table of nine rows and columns, for a screen reader to move through by row and column.
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+    QCOMPARE(table->childCount(), 81);
+    QCOMPARE(table->role(), QAccessible::Table);
+    QCOMPARE(table->tableInterface()->rowCount(), 9);
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(2, 7);
+    QCOMPARE(cell->role(), QAccessible::Cell);
+    QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Row 3, column 8"));
+    QCOMPARE(cell->tableCellInterface()->rowIndex(), 2);
+    QCOMPARE(cell->tableCellInterface()->columnIndex(), 7);
+    QCOMPARE(cell->tableCellInterface()->table(), table);
     // A cell tells a screen reader whose digit it holds, or its candidates.
     const auto described = [&](int cell) {
         return window->findChild<QWidget*>(QStringLiteral("gridCell%1").arg(cell))

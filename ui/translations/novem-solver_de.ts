@@ -147,6 +147,14 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <source>%1, solved</source>
         <translation>%1, gelöst</translation>
     </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
 </context>
 <context>
     <name>Ladder</name>

@@ -147,6 +147,14 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <source>%1, solved</source>
         <translation>%1, résolu</translation>
     </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
 </context>
 <context>
     <name>Ladder</name>
