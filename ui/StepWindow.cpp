@@ -14,7 +14,6 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
@@ -29,6 +28,7 @@
 #include "GridPainter.h"
 #include "GridView.h"
 #include "NewPuzzleDialog.h"
+#include "StepList.h"
 #include "StepText.h"
 #include "WindowSystem.h"
 #include "explanation/Explanation.h"
@@ -68,11 +68,11 @@ StepWindow::StepWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
 void StepWindow::CreateLayout() {
     m_grid = new GridView(this);
     connect(m_grid, &GridView::Entered, this, &StepWindow::OnEntered);
-    m_steps = new QListWidget(this);
+    m_steps = new StepList(this);
     m_steps->setObjectName(QStringLiteral("steps"));
     m_steps->setAccessibleName(tr("Steps"));
     m_steps->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    connect(m_steps, &QListWidget::currentRowChanged, this, &StepWindow::OnSelected);
+    connect(m_steps, &StepList::Chosen, this, &StepWindow::OnSelected);
 
     auto* navigation = new QHBoxLayout;
     auto* commands = new QHBoxLayout;
@@ -205,7 +205,7 @@ void StepWindow::CreateActions() {
 
 void StepWindow::SetPuzzle(const Novem::PuzzleText::Cells& puzzle) {
     m_model.SetPuzzle(puzzle);
-    m_steps->clear();
+    m_steps->Clear();
     m_told.clear();
     m_solver.Start(
         puzzle, [this](StepModel::Entry entry) { OnEntry(std::move(entry)); },
@@ -248,19 +248,20 @@ bool StepWindow::OpenText(const QString& text, const QString& source, const QStr
 }
 
 void StepWindow::OnEntry(StepModel::Entry entry) {
-    m_steps->addItem(StepText::Line(entry.application, Novem::Explanation::Detail::Brief));
+    m_steps->Add(entry.application);
     m_model.AddEntry(std::move(entry));
 }
 
 void StepWindow::OnFinished(const Novem::Ladder::Rating& rating, bool solved, int solutions,
                             const Novem::PuzzleText::Cells& solution) {
     m_model.Finish(rating, solved, solutions, solution);
+    m_steps->Finish();
     Refresh();
 }
 
-void StepWindow::OnSelected(int row) {
-    if (row != m_model.Selected()) {
-        m_model.Select(row);
+void StepWindow::OnSelected(int entry) {
+    if (entry != m_model.Selected()) {
+        m_model.Select(entry);
         Refresh();
     }
 }
@@ -475,7 +476,7 @@ void StepWindow::closeEvent(QCloseEvent* event) {
     std::vector<Novem::PuzzleText::Cells>().swap(m_puzzles);
     m_puzzle = 0;
     m_model = StepModel();
-    m_steps->clear();
+    m_steps->Clear();
     // The allocator keeps freed memory for the process unless asked to return it.
     malloc_trim(0);
     QMainWindow::closeEvent(event);
@@ -504,12 +505,7 @@ void StepWindow::dropEvent(QDropEvent* event) {
 
 void StepWindow::Refresh() {
     const int selected = m_model.Selected();
-    if (m_steps->currentRow() != selected) {
-        m_steps->setCurrentRow(selected);
-    }
-    if (selected >= 0) {
-        m_steps->scrollToItem(m_steps->item(selected));
-    }
+    m_steps->Show(selected);
     const StepModel::View view = m_model.Shown();
     m_grid->Show(view);
     RefreshBranches(view);

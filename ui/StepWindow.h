@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <vector>
 
+#include "StepList.h"
 #include "StepModel.h"
 #include "StepSolver.h"
 
@@ -13,7 +14,6 @@ class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
 class QLabel;
-class QListWidget;
 class QProgressBar;
 class QTextBrowser;
 
@@ -49,7 +49,7 @@ private:
     void OnEntry(StepModel::Entry entry);
     void OnFinished(const Novem::Ladder::Rating& rating, bool solved, int solutions,
                     const Novem::PuzzleText::Cells& solution);
-    void OnSelected(int row);
+    void OnSelected(int entry);
     void OnEntered(int cell, int digit);
     void OnHint();
     void OnShowSolution();
@@ -76,7 +76,7 @@ private:
     StepModel m_model;
     StepSolver m_solver{this};
     GridView* m_grid = nullptr;
-    QListWidget* m_steps = nullptr;
+    StepList* m_steps = nullptr;
     QLabel* m_status = nullptr;
     QTextBrowser* m_detail = nullptr;
     // Of a forcing chain shown, which branch the grid draws.

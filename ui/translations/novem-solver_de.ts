@@ -420,6 +420,23 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     </message>
 </context>
 <context>
+    <name>StepList</name>
+    <message numerus="yes">
+        <source>%n singles and locked candidates, step %1</source>
+        <translation>
+            <numerusform>%n Einer oder Reduktion, Schritt %1</numerusform>
+            <numerusform>%n Einer und Reduktionen, Schritt %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n singles and locked candidates, steps %1 to %2</source>
+        <translation>
+            <numerusform>%n Einer oder Reduktion, Schritte %1 bis %2</numerusform>
+            <numerusform>%n Einer und Reduktionen, Schritte %1 bis %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>StepWindow</name>
     <message>
         <source>Puzzles (*.txt *.sdk *.ss)</source>

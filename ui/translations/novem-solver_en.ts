@@ -12,6 +12,23 @@
     </message>
 </context>
 <context>
+    <name>StepList</name>
+    <message numerus="yes">
+        <source>%n singles and locked candidates, step %1</source>
+        <translation>
+            <numerusform>%n single or locked candidate, step %1</numerusform>
+            <numerusform>%n singles and locked candidates, step %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n singles and locked candidates, steps %1 to %2</source>
+        <translation>
+            <numerusform>%n single or locked candidate, steps %1 to %2</numerusform>
+            <numerusform>%n singles and locked candidates, steps %1 to %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>StepWindow</name>
     <message numerus="yes">
         <source>%n more</source>

@@ -420,6 +420,23 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     </message>
 </context>
 <context>
+    <name>StepList</name>
+    <message numerus="yes">
+        <source>%n singles and locked candidates, step %1</source>
+        <translation>
+            <numerusform>%n singleton ou interaction, étape %1</numerusform>
+            <numerusform>%n singletons et interactions, étape %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n singles and locked candidates, steps %1 to %2</source>
+        <translation>
+            <numerusform>%n singleton ou interaction, étapes %1 à %2</numerusform>
+            <numerusform>%n singletons et interactions, étapes %1 à %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>StepWindow</name>
     <message>
         <source>Puzzles (*.txt *.sdk *.ss)</source>
