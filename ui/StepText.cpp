@@ -83,18 +83,19 @@ QString Line(const Novem::Application& application, Novem::Explanation::Detail d
     return Text(application, LocalWords(), detail);
 }
 
-QString HintLine(const Novem::Application& hint, const std::vector<StepModel::Entry>& entries) {
+QString HintLine(const Novem::Application& hint, const std::vector<StepModel::Entry>& entries,
+                 Novem::Explanation::Detail detail) {
     // Compared in English, where the step's number stands in a column of its own.
     constexpr qsizetype kStepColumn = 10;
     constexpr auto kFull = Novem::Explanation::Detail::Full;
     const QString line = Text(hint, {}, kFull).mid(kStepColumn);
     for (const StepModel::Entry& entry : entries) {
         if (Text(entry.application, {}, kFull).mid(kStepColumn) == line) {
-            return Line(entry.application);
+            return Line(entry.application, detail);
         }
     }
     const Novem::Explanation::Words words = LocalWords();
-    const QString local = Text(hint, words, kFull);
+    const QString local = Text(hint, words, detail);
     return local.mid(local.indexOf(u' ', QString::fromStdString(words.step).size() + 1)).trimmed();
 }
 

@@ -27,6 +27,7 @@ QString Line(const Novem::Application& application,
 
 // A hint as the list tells it: the list's line for the same application, with its step number;
 // without a number where the user's grid has left the list's path, as its own run counts apart.
-QString HintLine(const Novem::Application& hint, const std::vector<StepModel::Entry>& entries);
+QString HintLine(const Novem::Application& hint, const std::vector<StepModel::Entry>& entries,
+                 Novem::Explanation::Detail detail);
 
 }  // namespace StepText

@@ -206,7 +206,7 @@ void StepWindow::CreateActions() {
 void StepWindow::SetPuzzle(const Novem::PuzzleText::Cells& puzzle) {
     m_model.SetPuzzle(puzzle);
     m_steps->Clear();
-    m_told.clear();
+    Tell({});
     m_solver.Start(
         puzzle, [this](StepModel::Entry entry) { OnEntry(std::move(entry)); },
         [this](const Novem::Ladder::Rating& rating, bool solved, int solutions,
@@ -231,8 +231,7 @@ bool StepWindow::OpenText(const QString& text, const QString& source, const QStr
         problems << tr("%n more", nullptr, static_cast<int>(read.problems.size() - kTold));
     }
     if (read.puzzles.empty()) {
-        m_told =
-            problems.isEmpty() ? nothing : nothing + u' ' + problems.join(QStringLiteral("; "));
+        Tell(problems.isEmpty() ? nothing : nothing + u' ' + problems.join(QStringLiteral("; ")));
         Refresh();
         return false;
     }
@@ -241,7 +240,7 @@ bool StepWindow::OpenText(const QString& text, const QString& source, const QStr
     setWindowTitle(name.isEmpty() ? tr("Step by Step") : tr("Step by Step: %1").arg(name));
     SetPuzzle(m_puzzles.front());
     if (!problems.isEmpty()) {
-        m_told = tr("Not puzzles: %1").arg(problems.join(QStringLiteral("; ")));
+        Tell(tr("Not puzzles: %1").arg(problems.join(QStringLiteral("; "))));
         Refresh();
     }
     return true;
@@ -269,7 +268,7 @@ void StepWindow::OnSelected(int entry) {
 void StepWindow::OnEntered(int cell, int digit) {
     m_model.Select(-1);
     m_model.Enter(cell, digit);
-    m_told.clear();
+    Tell({});
     Refresh();
 }
 
@@ -298,16 +297,19 @@ void StepWindow::OnHint() {
     m_model.Select(-1);
     if (const StepModel::Mistake mistake = m_model.Check();
         mistake.kind != StepModel::Mistake::Kind::None) {
-        m_told = MistakeText(mistake);
+        Tell(MistakeText(mistake));
         Refresh();
         return;
     }
     const StepModel::HintLevel before = m_model.ShownHint();
     const std::optional<Novem::Application> applying = m_model.CurrentHint();
     if (!m_model.Hint()) {
-        m_told = tr("No hint: the ladder has no next step from this grid.");
+        Tell(tr("No hint: the ladder has no next step from this grid."));
     } else if (before == StepModel::HintLevel::Removals) {
-        m_told = tr("Applied: %1").arg(StepText::HintLine(*applying, m_model.Entries()));
+        const auto line = [&](Novem::Explanation::Detail detail) {
+            return tr("Applied: %1").arg(StepText::HintLine(*applying, m_model.Entries(), detail));
+        };
+        Tell(line(Novem::Explanation::Detail::Brief), line(Novem::Explanation::Detail::Full));
     } else {
         const Novem::Application& hint = *m_model.CurrentHint();
         const QString technique = StepText::TechniqueName(Novem::Explanation::Technique(hint));
@@ -315,19 +317,23 @@ void StepWindow::OnHint() {
             // The marks in words too, for those who don't see them.
             case StepModel::HintLevel::Technique: {
                 const QString regions = StepText::Regions(hint);
-                m_told =
-                    regions.isEmpty()
-                        ? tr("Hint: %1, somewhere in the grid.").arg(technique)
-                        : tr("Hint: %1 in %2, where the grid is marked.").arg(technique, regions);
+                Tell(regions.isEmpty()
+                         ? tr("Hint: %1, somewhere in the grid.").arg(technique)
+                         : tr("Hint: %1 in %2, where the grid is marked.").arg(technique, regions));
                 break;
             }
             case StepModel::HintLevel::Cells:
-                m_told = tr("Hint: %1 on the marked cells, %2.")
-                             .arg(technique, StepText::Cells(GridPainter::PatternCells(
-                                                 hint, m_model.Shown().candidates)));
+                Tell(tr("Hint: %1 on the marked cells, %2.")
+                         .arg(technique, StepText::Cells(GridPainter::PatternCells(
+                                             hint, m_model.Shown().candidates))));
                 break;
             default:
-                m_told = tr("Hint: %1").arg(StepText::HintLine(hint, m_model.Entries()));
+                Tell(tr("Hint: %1")
+                         .arg(StepText::HintLine(hint, m_model.Entries(),
+                                                 Novem::Explanation::Detail::Brief)),
+                     tr("Hint: %1")
+                         .arg(StepText::HintLine(hint, m_model.Entries(),
+                                                 Novem::Explanation::Detail::Full)));
                 break;
         }
     }
@@ -337,14 +343,14 @@ void StepWindow::OnHint() {
 void StepWindow::OnShowSolution() {
     m_model.Select(-1);
     if (!m_model.Finished()) {
-        m_told = tr("The search is not done yet.");
+        Tell(tr("The search is not done yet."));
     } else if (m_model.ShowSolution()) {
-        m_told = tr("The solution is shown: Undo takes it back.");
+        Tell(tr("The solution is shown: Undo takes it back."));
     } else {
-        m_told = m_model.Solutions() == 0
-                     ? tr("The grid has no solution at all, so there is none to show.")
-                     : tr("The grid has more than one solution, so there is no one solution to "
-                          "show.");
+        Tell(m_model.Solutions() == 0
+                 ? tr("The grid has no solution at all, so there is none to show.")
+                 : tr("The grid has more than one solution, so there is no one solution to "
+                      "show."));
     }
     Refresh();
 }
@@ -352,14 +358,14 @@ void StepWindow::OnShowSolution() {
 void StepWindow::OnUndo() {
     m_model.Select(-1);
     m_model.Undo();
-    m_told.clear();
+    Tell({});
     Refresh();
 }
 
 void StepWindow::OnRedo() {
     m_model.Select(-1);
     m_model.Redo();
-    m_told.clear();
+    Tell({});
     Refresh();
 }
 
@@ -378,7 +384,7 @@ void StepWindow::OnOpen() {
     }
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_told = tr("Could not open %1: %2").arg(name, file.errorString());
+        Tell(tr("Could not open %1: %2").arg(name, file.errorString()));
         Refresh();
         return;
     }
@@ -392,9 +398,9 @@ void StepWindow::OnSave() {
     }
     QFile file(name);
     const QByteArray line = GridLine(m_model.Shown().candidates).toLatin1() + '\n';
-    m_told = file.open(QIODevice::WriteOnly) && file.write(line) == line.size() && file.flush()
-                 ? tr("Saved to %1.").arg(name)
-                 : tr("Could not save to %1: %2").arg(name, file.errorString());
+    Tell(file.open(QIODevice::WriteOnly) && file.write(line) == line.size() && file.flush()
+             ? tr("Saved to %1.").arg(name)
+             : tr("Could not save to %1: %2").arg(name, file.errorString()));
     Refresh();
 }
 
@@ -421,7 +427,7 @@ void StepWindow::OnPastePuzzle() {
 // The grid as it stands, as Save Puzzle writes it.
 void StepWindow::OnCopyPuzzle() {
     QApplication::clipboard()->setText(GridLine(m_model.Shown().candidates));
-    m_told = tr("The puzzle is in the clipboard.");
+    Tell(tr("The puzzle is in the clipboard."));
     Refresh();
 }
 
@@ -433,7 +439,7 @@ void StepWindow::OnCopyPicture() {
     data->setData(QStringLiteral("image/svg+xml"), Svg());
     data->setText(GridLine(m_model.Shown().candidates));
     QApplication::clipboard()->setMimeData(data);
-    m_told = tr("The picture is in the clipboard.");
+    Tell(tr("The picture is in the clipboard."));
     Refresh();
 }
 
@@ -467,7 +473,7 @@ void StepWindow::OnSavePicture() {
     } else {
         saved = Picture().save(name, "PNG");
     }
-    m_told = saved ? tr("Saved to %1.").arg(name) : tr("Could not save to %1.").arg(name);
+    Tell(saved ? tr("Saved to %1.").arg(name) : tr("Could not save to %1.").arg(name));
     Refresh();
 }
 
@@ -514,7 +520,7 @@ void StepWindow::Refresh() {
         selected >= 0
             ? StepText::Line(m_model.Entries()[static_cast<std::size_t>(selected)].application) +
                   QStringLiteral("\n\n") + Legend()
-            : m_told);
+            : m_toldInFull);
     m_undo->setEnabled(m_model.CanUndo());
     m_redo->setEnabled(m_model.CanRedo());
     m_previousPuzzle->setEnabled(m_puzzle > 0);
@@ -554,6 +560,11 @@ void StepWindow::RefreshBranches(const StepModel::View& view) {
         m_branches->setCurrentIndex(view.branch);
     }
     m_branches->setEnabled(!labels.isEmpty());
+}
+
+void StepWindow::Tell(const QString& told, const QString& inFull) {
+    m_told = told;
+    m_toldInFull = inFull.isEmpty() ? told : inFull;
 }
 
 QString StepWindow::Legend() const {

@@ -67,6 +67,7 @@ private:
     void Refresh();
     void RefreshBranches(const StepModel::View& view);
     QString Status() const;
+    void Tell(const QString& told, const QString& inFull = {});
     // What the marks of a step on the grid mean.
     QString Legend() const;
     QString MistakeText(const StepModel::Mistake& mistake) const;
@@ -89,6 +90,7 @@ private:
     // The puzzles of the file opened last, and which of them is shown.
     std::vector<Novem::PuzzleText::Cells> m_puzzles;
     std::size_t m_puzzle = 0;
-    // What the user was told last, in the status line.
+    // What the user was told last, in the status line, and in full in the pane under the list.
     QString m_told;
+    QString m_toldInFull;
 };
