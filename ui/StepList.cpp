@@ -113,5 +113,5 @@ void StepList::Show(int entry) {
         expandItem(item->parent());
     }
     setCurrentItem(item);
-    scrollToItem(item);
+    scrollToItem(item, QAbstractItemView::PositionAtCenter);
 }

@@ -121,7 +121,13 @@ void StepWindow::CreateLayout() {
             m_grid->Show(m_model.Shown());
         }
     });
-    sideLayout->addWidget(m_branches);
+    // Alt+B reaches it from the keyboard.
+    auto* branchLabel = new QLabel(tr("&Branch:"), this);
+    branchLabel->setBuddy(m_branches);
+    auto* branchRow = new QHBoxLayout;
+    branchRow->addWidget(branchLabel);
+    branchRow->addWidget(m_branches, 1);
+    sideLayout->addLayout(branchRow);
     // The selected step, or the hint, in full: a forcing chain's line is longer than any list.
     m_detail = new QTextBrowser(this);
     m_detail->setObjectName(QStringLiteral("detail"));

@@ -90,7 +90,7 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     </message>
     <message>
         <source>Show S&amp;olution</source>
-        <translation>&amp;Lösung zeigen</translation>
+        <translation>Lösung &amp;zeigen</translation>
     </message>
     <message>
         <source>%1 cells: a puzzle has 81.</source>
@@ -476,7 +476,7 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     </message>
     <message>
         <source>Show S&amp;olution</source>
-        <translation>&amp;Lösung zeigen</translation>
+        <translation>Lösung &amp;zeigen</translation>
     </message>
     <message>
         <source>Working out the steps</source>
@@ -719,6 +719,10 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>Hint: %1 on the marked cells, %2.</source>
         <translation>Tipp: %1 auf den markierten Feldern, %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Branch:</source>
+        <translation>Z&amp;weig:</translation>
     </message>
 </context>
 <context>

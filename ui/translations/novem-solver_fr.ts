@@ -472,7 +472,7 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     </message>
     <message>
         <source>My &amp;Grid</source>
-        <translation>Ma &amp;grille</translation>
+        <translation>M&amp;a grille</translation>
     </message>
     <message>
         <source>Show S&amp;olution</source>
@@ -719,6 +719,10 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source>Hint: %1 on the marked cells, %2.</source>
         <translation>Indice&#xa0;: %1 sur les cases marquées, %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Branch:</source>
+        <translation>&amp;Branche&#xa0;:</translation>
     </message>
 </context>
 <context>
