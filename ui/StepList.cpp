@@ -14,10 +14,11 @@ bool IsBasic(const Novem::Application& application) {
     if (applied == nullptr) {
         return false;
     }
+    // A subset of one cell is a single too.
     using Kind = Novem::Ladder::RuleNames::Kind;
-    const Kind kind = Novem::Ladder::RuleNames::SubjectOf(*applied).kind;
-    return kind == Kind::NakedSingle || kind == Kind::HiddenSingle || kind == Kind::Pointing ||
-           kind == Kind::Claiming;
+    const Novem::Ladder::RuleNames::Subject subject = Novem::Ladder::RuleNames::SubjectOf(*applied);
+    return subject.kind == Kind::NakedSingle || subject.kind == Kind::HiddenSingle ||
+           subject.kind == Kind::Pointing || subject.kind == Kind::Claiming || subject.size == 1;
 }
 
 int StepNumber(const Novem::Application& application) {
@@ -28,8 +29,9 @@ int StepNumber(const Novem::Application& application) {
 }  // namespace
 
 StepList::StepList(QWidget* parent) : QTreeWidget(parent) {
+    // Hidden, but a screen reader still reads the column's name.
     setHeaderHidden(true);
-    setColumnCount(1);
+    setHeaderLabels({tr("Steps")});
     setUniformRowHeights(true);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item != nullptr) {

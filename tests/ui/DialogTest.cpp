@@ -476,8 +476,15 @@ void DialogTest::stepByStepListsWhatNovemBatchExplains() {
     QTRY_VERIFY(window->findChild<QLabel*>(QStringLiteral("status"))
                     ->text()
                     .endsWith(QStringLiteral("Exactly one solution.")));
-    // Stretches of singles and locked candidates fold into a row each, between the subsets.
+    // Stretches of singles and locked candidates fold into a row each, between the subsets: no
+    // such step or stretch stands next to another.
     QVERIFY(list->topLevelItemCount() < list->Count());
+    const QRegularExpression basic(QStringLiteral(R"(\b(singles?|pointing|claiming)\b)"));
+    for (int row = 1; row < list->topLevelItemCount(); ++row) {
+        QVERIFY2(!basic.match(list->topLevelItem(row - 1)->text(0)).hasMatch() ||
+                     !basic.match(list->topLevelItem(row)->text(0)).hasMatch(),
+                 qPrintable(list->topLevelItem(row)->text(0)));
+    }
     list->expandAll();
     QAccessibleInterface* steps = QAccessible::queryAccessibleInterface(list);
     QStringList read;

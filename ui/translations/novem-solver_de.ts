@@ -435,6 +435,10 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
             <numerusform>%n Einer und Reduktionen, Schritte %1 bis %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
 </context>
 <context>
     <name>StepWindow</name>

@@ -435,6 +435,10 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
             <numerusform>%n singletons et interactions, étapes %1 à %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Steps</source>
+        <translation>Étapes</translation>
+    </message>
 </context>
 <context>
     <name>StepWindow</name>
