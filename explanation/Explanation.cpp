@@ -234,6 +234,19 @@ std::string Regions(const std::vector<int>& regions, const Words& words) {
     return text;
 }
 
+std::vector<std::string*> All(Words& words) {
+    std::vector<std::string*> all = {
+        &words.step,     &words.in,      &words.removes, &words.from,
+        &words.places,   &words.fins,    &words.pivot,   &words.pincers,
+        &words.linkedBy, &words.andAlso, &words.via,     &words.restricted,
+        &words.ifTrue,   &words.then,    &words.isNot,   &words.contradiction};
+    for (std::size_t kind = 0; kind < words.region.size(); ++kind) {
+        all.push_back(&words.region[kind]);
+        all.push_back(&words.regions[kind]);
+    }
+    return all;
+}
+
 std::string_view Technique(const Application& application) {
     if (const auto* applied = std::get_if<RuleApplication>(&application)) {
         return Ladder::RuleNames::Of(*applied);

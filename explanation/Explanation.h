@@ -44,6 +44,9 @@ struct Words {
 // Regions of one kind: "rows 2,8", the kind once and the numbers after it, or "row 2".
 std::string Regions(const std::vector<int>& regions, const Words& words = {});
 
+// Every word of `words`, for a caller that translates them.
+std::vector<std::string*> All(Words& words);
+
 // How much a line tells, for a terminal or for a list of steps: a forcing chain's branches, or
 // only where they start (the cell or region, or a contradiction's assumption); what a rule
 // removes in a column of its own, or right after its pattern.

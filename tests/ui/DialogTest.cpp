@@ -29,6 +29,7 @@
 #include "StepWindow.h"
 #include "Translations.h"
 #include "WindowSystem.h"
+#include "explanation/Explanation.h"
 #include "ladder/RuleNames.h"
 #include "run/SolveReport.h"
 #include "support/Puzzles.h"
@@ -776,6 +777,11 @@ void DialogTest::everySolveTextIsTranslatedInEveryLanguage() {
              {Novem::Ladder::RuleNames::Kind::Naked, Novem::Ladder::RuleNames::Kind::Hidden}) {
             texts.emplace_back("Technique", Novem::Ladder::RuleNames::NameOf({kind, size, 0, 0}));
         }
+    }
+    // And every other word of a step's line.
+    Novem::Explanation::Words english;
+    for (const std::string* word : Novem::Explanation::All(english)) {
+        texts.emplace_back("Step", *word);
     }
     for (const QString& file : files) {
         QTranslator translator;
