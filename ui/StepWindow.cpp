@@ -30,6 +30,7 @@
 #include "NewPuzzleDialog.h"
 #include "StepList.h"
 #include "StepText.h"
+#include "TechniqueHelp.h"
 #include "WindowSystem.h"
 #include "explanation/Explanation.h"
 #include "explanation/Names.h"
@@ -323,9 +324,13 @@ void StepWindow::OnHint() {
             // The marks in words too, for those who don't see them.
             case StepModel::HintLevel::Technique: {
                 const QString regions = StepText::Regions(hint);
-                Tell(regions.isEmpty()
-                         ? tr("Hint: %1, somewhere in the grid.").arg(technique)
-                         : tr("Hint: %1 in %2, where the grid is marked.").arg(technique, regions));
+                const QString told =
+                    regions.isEmpty()
+                        ? tr("Hint: %1, somewhere in the grid.").arg(technique)
+                        : tr("Hint: %1 in %2, where the grid is marked.").arg(technique, regions);
+                // What to look for, for one who has not met the technique yet.
+                Tell(told, told + QStringLiteral("\n\n") +
+                               TechniqueHelp::Of(Novem::Explanation::Technique(hint)));
                 break;
             }
             case StepModel::HintLevel::Cells:
@@ -521,12 +526,16 @@ void StepWindow::Refresh() {
     const StepModel::View view = m_model.Shown();
     m_grid->Show(view);
     RefreshBranches(view);
-    // Under a step, what its marks on the grid mean.
-    m_detail->setPlainText(
-        selected >= 0
-            ? StepText::Line(m_model.Entries()[static_cast<std::size_t>(selected)].application) +
-                  QStringLiteral("\n\n") + Legend()
-            : m_toldInFull);
+    // Under a step, what its technique is and what its marks on the grid mean.
+    if (selected >= 0) {
+        const Novem::Application& step =
+            m_model.Entries()[static_cast<std::size_t>(selected)].application;
+        m_detail->setPlainText(StepText::Line(step) + QStringLiteral("\n\n") +
+                               TechniqueHelp::Of(Novem::Explanation::Technique(step)) +
+                               QStringLiteral("\n\n") + Legend());
+    } else {
+        m_detail->setPlainText(m_toldInFull);
+    }
     m_undo->setEnabled(m_model.CanUndo());
     m_redo->setEnabled(m_model.CanRedo());
     m_previousPuzzle->setEnabled(m_puzzle > 0);

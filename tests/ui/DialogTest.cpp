@@ -27,6 +27,7 @@
 #include "ResultBox.h"
 #include "StepList.h"
 #include "StepWindow.h"
+#include "TechniqueHelp.h"
 #include "Translations.h"
 #include "WindowSystem.h"
 #include "explanation/Explanation.h"
@@ -782,6 +783,18 @@ void DialogTest::everySolveTextIsTranslatedInEveryLanguage() {
     Novem::Explanation::Words english;
     for (const std::string* word : Novem::Explanation::All(english)) {
         texts.emplace_back("Step", *word);
+    }
+    // And what each technique is.
+    std::vector<QByteArray> helps;
+    for (const auto& [context, text] : std::vector(texts)) {
+        if (std::string_view(context) == "Technique") {
+            const QString help = TechniqueHelp::Of(text);
+            QVERIFY2(!help.isEmpty(), std::string(text).c_str());
+            helps.push_back(help.toUtf8());
+        }
+    }
+    for (const QByteArray& help : helps) {
+        texts.emplace_back("TechniqueHelp", std::string_view(help.constData(), help.size()));
     }
     for (const QString& file : files) {
         QTranslator translator;

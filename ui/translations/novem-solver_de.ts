@@ -896,4 +896,131 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <translation>dynamische verschachtelte Widerspruchskette</translation>
     </message>
 </context>
+<context>
+    <name>TechniqueHelp</name>
+    <message>
+        <source>A cell with one candidate left: that digit goes there, and its row, column and block lose it.</source>
+        <translation>Ein Feld mit nur noch einem Kandidaten: diese Ziffer gehört hinein, und seine Zeile, Spalte und sein Block verlieren sie.</translation>
+    </message>
+    <message>
+        <source>A digit with one place left in a row, column or block: it goes there, whatever else that cell could hold.</source>
+        <translation>Eine Ziffer mit nur noch einem Platz in einer Zeile, Spalte oder einem Block: sie gehört dorthin, was das Feld sonst auch enthalten könnte.</translation>
+    </message>
+    <message>
+        <source>Two, three or four cells of a region whose candidates are only as many digits: those digits fill those cells, so the region&apos;s other cells lose them.</source>
+        <translation>Zwei, drei oder vier Felder einer Einheit, deren Kandidaten nur ebenso viele Ziffern sind: diese Ziffern füllen diese Felder, also verlieren die übrigen Felder der Einheit sie.</translation>
+    </message>
+    <message>
+        <source>Two, three or four digits that have their places in a region in only as many cells: those cells hold those digits, so they lose every other candidate.</source>
+        <translation>Zwei, drei oder vier Ziffern, die in einer Einheit ihre Plätze in nur ebenso vielen Feldern haben: diese Felder enthalten diese Ziffern und verlieren also jeden anderen Kandidaten.</translation>
+    </message>
+    <message>
+        <source>In a block, a digit&apos;s places all lie in one row or column: the digit is there within the block, so the rest of that line loses it.</source>
+        <translation>In einem Block liegen alle Plätze einer Ziffer in einer Zeile oder Spalte: dort steht die Ziffer innerhalb des Blocks, also verliert der Rest dieser Linie sie.</translation>
+    </message>
+    <message>
+        <source>In a row or column, a digit&apos;s places all lie in one block: the digit is there within the line, so the rest of that block loses it.</source>
+        <translation>In einer Zeile oder Spalte liegen alle Plätze einer Ziffer in einem Block: dort steht die Ziffer innerhalb der Linie, also verliert der Rest dieses Blocks sie.</translation>
+    </message>
+    <message>
+        <source>In two rows a digit has its places in the same two columns: it stands at two opposite corners, one in each column, so the columns&apos; other cells lose it. The same holds with rows and columns swapped.</source>
+        <translation>In zwei Zeilen hat eine Ziffer ihre Plätze in denselben zwei Spalten: sie steht an zwei gegenüberliegenden Ecken, je eine in jeder Spalte, also verlieren die übrigen Felder der Spalten sie. Mit Zeilen und Spalten vertauscht gilt dasselbe.</translation>
+    </message>
+    <message>
+        <source>An X-wing of three: in three rows a digit&apos;s places lie in three columns, so the digit fills those columns from these rows and their other cells lose it.</source>
+        <translation>Ein X-Wing aus drei: in drei Zeilen liegen die Plätze einer Ziffer in drei Spalten, also füllt die Ziffer diese Spalten aus diesen Zeilen, und ihre übrigen Felder verlieren sie.</translation>
+    </message>
+    <message>
+        <source>An X-wing of four: in four rows a digit&apos;s places lie in four columns, so their other cells lose it.</source>
+        <translation>Ein X-Wing aus vier: in vier Zeilen liegen die Plätze einer Ziffer in vier Spalten, also verlieren deren übrige Felder sie.</translation>
+    </message>
+    <message>
+        <source>Two rows (or columns) where a digit has two places each, one end of each in the same column: the digit is at one of the two other ends, so a cell that sees both loses it.</source>
+        <translation>Zwei Zeilen (oder Spalten), in denen eine Ziffer je zwei Plätze hat, je ein Ende in derselben Spalte: die Ziffer steht an einem der beiden anderen Enden, also verliert ein Feld, das beide sieht, sie.</translation>
+    </message>
+    <message>
+        <source>A digit with two places in a row and two in a column, one of each in the same block: it is at one of the two far ends, so a cell that sees both loses it.</source>
+        <translation>Eine Ziffer mit zwei Plätzen in einer Zeile und zwei in einer Spalte, je einer davon im selben Block: sie steht an einem der beiden fernen Enden, also verliert ein Feld, das beide sieht, sie.</translation>
+    </message>
+    <message>
+        <source>Four places of one digit linked strong, weak, strong: it is at one of the two ends, so a cell that sees both ends loses it.</source>
+        <translation>Vier Plätze einer Ziffer, verbunden stark, schwach, stark: sie steht an einem der beiden Enden, also verliert ein Feld, das beide Enden sieht, sie.</translation>
+    </message>
+    <message>
+        <source>A pivot cell {X,Y} sees two pincers {X,Z} and {Y,Z}: whichever digit the pivot takes, one pincer is Z, so a cell that sees both pincers loses Z.</source>
+        <translation>Ein Angelpunkt {X,Y} sieht zwei Zangen {X,Z} und {Y,Z}: welche Ziffer der Angelpunkt auch bekommt, eine Zange ist Z, also verliert ein Feld, das beide Zangen sieht, Z.</translation>
+    </message>
+    <message>
+        <source>A pivot cell {X,Y,Z} sees two pincers {X,Z} and {Y,Z}: one of the three is Z, so a cell that sees all three loses Z.</source>
+        <translation>Ein Angelpunkt {X,Y,Z} sieht zwei Zangen {X,Z} und {Y,Z}: eines der drei Felder ist Z, also verliert ein Feld, das alle drei sieht, Z.</translation>
+    </message>
+    <message>
+        <source>A digit&apos;s places that come in pairs (a region with two places) are coloured in turn with two colours, and one colour is the digit&apos;s. A cell that sees both colours loses it.</source>
+        <translation>Die Plätze einer Ziffer, die paarweise auftreten (eine Einheit mit zwei Plätzen), werden abwechselnd mit zwei Farben gefärbt, und eine Farbe ist die der Ziffer. Ein Feld, das beide Farben sieht, verliert sie.</translation>
+    </message>
+    <message>
+        <source>A digit&apos;s paired places coloured in turn: where two cells of one colour see each other, that colour is wrong and all its cells lose the digit.</source>
+        <translation>Die paarweisen Plätze einer Ziffer abwechselnd gefärbt: wo sich zwei Felder derselben Farbe sehen, ist diese Farbe falsch, und alle ihre Felder verlieren die Ziffer.</translation>
+    </message>
+    <message>
+        <source>A chain of one digit&apos;s places whose links are in turn strong (one of the two holds it) and weak (not both do): one end holds it, so a cell that sees both ends loses it.</source>
+        <translation>Eine Kette von Plätzen einer Ziffer, deren Verbindungen abwechselnd stark (einer der beiden enthält sie) und schwach (nicht beide) sind: ein Ende enthält sie, also verliert ein Feld, das beide Enden sieht, sie.</translation>
+    </message>
+    <message>
+        <source>A chain of cells with two candidates, each sharing a digit with the next: if the first cell is not X the last one is, so a cell that sees both ends loses X.</source>
+        <translation>Eine Kette von Feldern mit zwei Kandidaten, jedes mit einer gemeinsamen Ziffer mit dem nächsten: ist das erste Feld nicht X, so ist es das letzte, also verliert ein Feld, das beide Enden sieht, X.</translation>
+    </message>
+    <message>
+        <source>A chain of candidates through cells and regions whose links are in turn strong and weak: one of its two ends is true, so a candidate that sees both goes.</source>
+        <translation>Eine Kette von Kandidaten durch Felder und Einheiten, deren Verbindungen abwechselnd stark und schwach sind: eines ihrer beiden Enden ist wahr, also fällt ein Kandidat, der beide sieht.</translation>
+    </message>
+    <message>
+        <source>A loop of links in turn strong and weak but for one place, where two links of a kind meet: the candidate there is proven true or false.</source>
+        <translation>Eine Schleife abwechselnd starker und schwacher Verbindungen bis auf eine Stelle, an der zwei gleichartige Verbindungen zusammentreffen: der Kandidat dort ist als wahr oder falsch bewiesen.</translation>
+    </message>
+    <message>
+        <source>A fish with extra places, the fins, in one block: either the fish holds or a fin is the digit, so the cells that the fish would clear and that also see every fin lose it.</source>
+        <translation>Ein Fisch mit zusätzlichen Plätzen, den Flossen, in einem Block: entweder gilt der Fisch, oder eine Flosse ist die Ziffer, also verlieren die Felder sie, die der Fisch räumen würde und die zudem jede Flosse sehen.</translation>
+    </message>
+    <message>
+        <source>A finned fish with one of its corners missing: the fin stands in for it, so the cells that the fish would clear and that see every fin lose the digit.</source>
+        <translation>Ein Fisch mit Flosse, dem eine seiner Ecken fehlt: die Flosse steht für sie ein, also verlieren die Felder die Ziffer, die der Fisch räumen würde und die jede Flosse sehen.</translation>
+    </message>
+    <message>
+        <source>Three almost-locked sets (N cells with N+1 digits), the two outer ones linked to the middle one by digits that see each other: a digit Z common to the outer sets is in one of them, so a cell that sees every Z of both loses it.</source>
+        <translation>Drei fast gesperrte Mengen (N Felder mit N+1 Ziffern), die beiden äußeren mit der mittleren durch Ziffern verbunden, die sich sehen: eine Ziffer Z, die den äußeren Mengen gemeinsam ist, ist in einer von ihnen, also verliert ein Feld, das jedes Z beider sieht, sie.</translation>
+    </message>
+    <message>
+        <source>Each candidate of one cell is assumed in turn and followed through singles: what every one of them leads to is true, whichever is the cell&apos;s.</source>
+        <translation>Jeder Kandidat eines Feldes wird der Reihe nach angenommen und über Einer verfolgt: wozu jeder von ihnen führt, ist wahr, welcher es auch ist.</translation>
+    </message>
+    <message>
+        <source>Each place of a digit in one region is assumed in turn and followed through singles: what every place leads to is true, wherever the digit is.</source>
+        <translation>Jeder Platz einer Ziffer in einer Einheit wird der Reihe nach angenommen und über Einer verfolgt: wozu jeder Platz führt, ist wahr, wo die Ziffer auch steht.</translation>
+    </message>
+    <message>
+        <source>Assumptions followed through singles, locked candidates and pairs: one that leads to a contradiction is false, and what every candidate of a cell or every place of a digit in a region leads to is true.</source>
+        <translation>Annahmen, verfolgt über Einer, Reduktionen und Paare: eine, die zu einem Widerspruch führt, ist falsch, und wozu jeder Kandidat eines Feldes oder jeder Platz einer Ziffer in einer Einheit führt, ist wahr.</translation>
+    </message>
+    <message>
+        <source>An assumption followed until it contradicts itself, and so false, where a candidate on the way may be false because its own assumption, made inside the first, contradicts itself too.</source>
+        <translation>Eine Annahme, verfolgt bis sie sich selbst widerspricht und also falsch ist, wobei ein Kandidat unterwegs falsch sein kann, weil seine eigene Annahme, innerhalb der ersten getroffen, sich ebenfalls widerspricht.</translation>
+    </message>
+    <message>
+        <source>A nested contradiction chain whose assumptions, the first and those inside it, are followed through singles, locked candidates and pairs.</source>
+        <translation>Eine verschachtelte Widerspruchskette, deren Annahmen, die erste und die in ihr, über Einer, Reduktionen und Paare verfolgt werden.</translation>
+    </message>
+    <message>
+        <source>Two cells {X,Y} that don&apos;t see each other, each seeing one end of a region where X has only two places: one of the ends is X, so one of the two cells is Y, and a cell that sees both loses Y.</source>
+        <translation>Zwei Felder {X,Y}, die sich nicht sehen und je ein Ende einer Einheit sehen, in der X nur zwei Plätze hat: eines der Enden ist X, also ist eines der beiden Felder Y, und ein Feld, das beide sieht, verliert Y.</translation>
+    </message>
+    <message>
+        <source>A chain of links in turn strong and weak that closes on itself: each weak link then has a true end, so the other candidates of its cell, or of its digit in its region, go.</source>
+        <translation>Eine Kette abwechselnd starker und schwacher Verbindungen, die sich schließt: jede schwache Verbindung hat dann ein wahres Ende, also fallen die übrigen Kandidaten ihres Feldes oder ihrer Ziffer in ihrer Einheit.</translation>
+    </message>
+    <message>
+        <source>Two almost-locked sets (N cells with N+1 digits) sharing a digit X whose places in both see each other: X is in one set at most, so a digit Z common to both is in one of them, and a cell that sees every Z of both loses it.</source>
+        <translation>Zwei fast gesperrte Mengen (N Felder mit N+1 Ziffern) mit einer gemeinsamen Ziffer X, deren Plätze in beiden sich sehen: X ist in höchstens einer Menge, also ist eine beiden gemeinsame Ziffer Z in einer von ihnen, und ein Feld, das jedes Z beider sieht, verliert sie.</translation>
+    </message>
+</context>
 </TS>

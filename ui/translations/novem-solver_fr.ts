@@ -896,4 +896,131 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <translation>chaîne de contradiction imbriquée dynamique</translation>
     </message>
 </context>
+<context>
+    <name>TechniqueHelp</name>
+    <message>
+        <source>A cell with one candidate left: that digit goes there, and its row, column and block lose it.</source>
+        <translation>Une case qui n’a plus qu’un candidat&#xa0;: ce chiffre y va, et sa ligne, sa colonne et son bloc le perdent.</translation>
+    </message>
+    <message>
+        <source>A digit with one place left in a row, column or block: it goes there, whatever else that cell could hold.</source>
+        <translation>Un chiffre qui n’a plus qu’une place dans une ligne, une colonne ou un bloc&#xa0;: il y va, quoi que la case puisse contenir d’autre.</translation>
+    </message>
+    <message>
+        <source>Two, three or four cells of a region whose candidates are only as many digits: those digits fill those cells, so the region&apos;s other cells lose them.</source>
+        <translation>Deux, trois ou quatre cases d’une région dont les candidats ne sont qu’autant de chiffres&#xa0;: ces chiffres remplissent ces cases, donc les autres cases de la région les perdent.</translation>
+    </message>
+    <message>
+        <source>Two, three or four digits that have their places in a region in only as many cells: those cells hold those digits, so they lose every other candidate.</source>
+        <translation>Deux, trois ou quatre chiffres qui n’ont leurs places dans une région que dans autant de cases&#xa0;: ces cases contiennent ces chiffres, donc elles perdent tout autre candidat.</translation>
+    </message>
+    <message>
+        <source>In a block, a digit&apos;s places all lie in one row or column: the digit is there within the block, so the rest of that line loses it.</source>
+        <translation>Dans un bloc, toutes les places d’un chiffre sont sur une ligne ou une colonne&#xa0;: le chiffre y est dans le bloc, donc le reste de cette ligne le perd.</translation>
+    </message>
+    <message>
+        <source>In a row or column, a digit&apos;s places all lie in one block: the digit is there within the line, so the rest of that block loses it.</source>
+        <translation>Dans une ligne ou une colonne, toutes les places d’un chiffre sont dans un bloc&#xa0;: le chiffre y est dans la ligne, donc le reste de ce bloc le perd.</translation>
+    </message>
+    <message>
+        <source>In two rows a digit has its places in the same two columns: it stands at two opposite corners, one in each column, so the columns&apos; other cells lose it. The same holds with rows and columns swapped.</source>
+        <translation>Dans deux lignes, un chiffre a ses places dans les deux mêmes colonnes&#xa0;: il est à deux coins opposés, un dans chaque colonne, donc les autres cases des colonnes le perdent. De même en échangeant lignes et colonnes.</translation>
+    </message>
+    <message>
+        <source>An X-wing of three: in three rows a digit&apos;s places lie in three columns, so the digit fills those columns from these rows and their other cells lose it.</source>
+        <translation>Un X-wing à trois&#xa0;: dans trois lignes, les places d’un chiffre sont dans trois colonnes, donc le chiffre remplit ces colonnes depuis ces lignes et leurs autres cases le perdent.</translation>
+    </message>
+    <message>
+        <source>An X-wing of four: in four rows a digit&apos;s places lie in four columns, so their other cells lose it.</source>
+        <translation>Un X-wing à quatre&#xa0;: dans quatre lignes, les places d’un chiffre sont dans quatre colonnes, donc leurs autres cases le perdent.</translation>
+    </message>
+    <message>
+        <source>Two rows (or columns) where a digit has two places each, one end of each in the same column: the digit is at one of the two other ends, so a cell that sees both loses it.</source>
+        <translation>Deux lignes (ou colonnes) où un chiffre a deux places chacune, un bout de chacune dans la même colonne&#xa0;: le chiffre est à l’un des deux autres bouts, donc une case qui voit les deux le perd.</translation>
+    </message>
+    <message>
+        <source>A digit with two places in a row and two in a column, one of each in the same block: it is at one of the two far ends, so a cell that sees both loses it.</source>
+        <translation>Un chiffre avec deux places dans une ligne et deux dans une colonne, une de chaque dans le même bloc&#xa0;: il est à l’un des deux bouts éloignés, donc une case qui voit les deux le perd.</translation>
+    </message>
+    <message>
+        <source>Four places of one digit linked strong, weak, strong: it is at one of the two ends, so a cell that sees both ends loses it.</source>
+        <translation>Quatre places d’un chiffre reliées fort, faible, fort&#xa0;: il est à l’un des deux bouts, donc une case qui voit les deux bouts le perd.</translation>
+    </message>
+    <message>
+        <source>A pivot cell {X,Y} sees two pincers {X,Z} and {Y,Z}: whichever digit the pivot takes, one pincer is Z, so a cell that sees both pincers loses Z.</source>
+        <translation>Une case pivot {X,Y} voit deux pinces {X,Z} et {Y,Z}&#xa0;: quel que soit le chiffre du pivot, une pince vaut Z, donc une case qui voit les deux pinces perd Z.</translation>
+    </message>
+    <message>
+        <source>A pivot cell {X,Y,Z} sees two pincers {X,Z} and {Y,Z}: one of the three is Z, so a cell that sees all three loses Z.</source>
+        <translation>Une case pivot {X,Y,Z} voit deux pinces {X,Z} et {Y,Z}&#xa0;: l’une des trois cases vaut Z, donc une case qui voit les trois perd Z.</translation>
+    </message>
+    <message>
+        <source>A digit&apos;s places that come in pairs (a region with two places) are coloured in turn with two colours, and one colour is the digit&apos;s. A cell that sees both colours loses it.</source>
+        <translation>Les places d’un chiffre qui vont par paires (une région à deux places) sont coloriées tour à tour de deux couleurs, et l’une des couleurs est celle du chiffre. Une case qui voit les deux couleurs le perd.</translation>
+    </message>
+    <message>
+        <source>A digit&apos;s paired places coloured in turn: where two cells of one colour see each other, that colour is wrong and all its cells lose the digit.</source>
+        <translation>Les places d’un chiffre par paires coloriées tour à tour&#xa0;: là où deux cases de la même couleur se voient, cette couleur est fausse et toutes ses cases perdent le chiffre.</translation>
+    </message>
+    <message>
+        <source>A chain of one digit&apos;s places whose links are in turn strong (one of the two holds it) and weak (not both do): one end holds it, so a cell that sees both ends loses it.</source>
+        <translation>Une chaîne de places d’un chiffre dont les liens sont tour à tour forts (l’une des deux le contient) et faibles (pas les deux)&#xa0;: un bout le contient, donc une case qui voit les deux bouts le perd.</translation>
+    </message>
+    <message>
+        <source>A chain of cells with two candidates, each sharing a digit with the next: if the first cell is not X the last one is, so a cell that sees both ends loses X.</source>
+        <translation>Une chaîne de cases à deux candidats, chacune partageant un chiffre avec la suivante&#xa0;: si la première case ne vaut pas X, la dernière le vaut, donc une case qui voit les deux bouts perd X.</translation>
+    </message>
+    <message>
+        <source>A chain of candidates through cells and regions whose links are in turn strong and weak: one of its two ends is true, so a candidate that sees both goes.</source>
+        <translation>Une chaîne de candidats à travers cases et régions dont les liens sont tour à tour forts et faibles&#xa0;: l’un de ses deux bouts est vrai, donc un candidat qui voit les deux tombe.</translation>
+    </message>
+    <message>
+        <source>A loop of links in turn strong and weak but for one place, where two links of a kind meet: the candidate there is proven true or false.</source>
+        <translation>Une boucle de liens tour à tour forts et faibles sauf en un point, où deux liens de même sorte se rejoignent&#xa0;: le candidat de ce point est prouvé vrai ou faux.</translation>
+    </message>
+    <message>
+        <source>A fish with extra places, the fins, in one block: either the fish holds or a fin is the digit, so the cells that the fish would clear and that also see every fin lose it.</source>
+        <translation>Un poisson avec des places en plus, les ailerons, dans un bloc&#xa0;: ou le poisson tient, ou un aileron porte le chiffre, donc les cases que le poisson viderait et qui voient aussi chaque aileron le perdent.</translation>
+    </message>
+    <message>
+        <source>A finned fish with one of its corners missing: the fin stands in for it, so the cells that the fish would clear and that see every fin lose the digit.</source>
+        <translation>Un poisson à aileron auquel il manque un coin&#xa0;: l’aileron en tient lieu, donc les cases que le poisson viderait et qui voient chaque aileron perdent le chiffre.</translation>
+    </message>
+    <message>
+        <source>Three almost-locked sets (N cells with N+1 digits), the two outer ones linked to the middle one by digits that see each other: a digit Z common to the outer sets is in one of them, so a cell that sees every Z of both loses it.</source>
+        <translation>Trois ensembles presque verrouillés (N cases pour N+1 chiffres), les deux extérieurs reliés à celui du milieu par des chiffres qui se voient&#xa0;: un chiffre Z commun aux ensembles extérieurs est dans l’un d’eux, donc une case qui voit chaque Z des deux le perd.</translation>
+    </message>
+    <message>
+        <source>Each candidate of one cell is assumed in turn and followed through singles: what every one of them leads to is true, whichever is the cell&apos;s.</source>
+        <translation>Chaque candidat d’une case est supposé tour à tour et suivi par les singletons&#xa0;: ce à quoi chacun d’eux mène est vrai, quel que soit celui de la case.</translation>
+    </message>
+    <message>
+        <source>Each place of a digit in one region is assumed in turn and followed through singles: what every place leads to is true, wherever the digit is.</source>
+        <translation>Chaque place d’un chiffre dans une région est supposée tour à tour et suivie par les singletons&#xa0;: ce à quoi chaque place mène est vrai, où que soit le chiffre.</translation>
+    </message>
+    <message>
+        <source>Assumptions followed through singles, locked candidates and pairs: one that leads to a contradiction is false, and what every candidate of a cell or every place of a digit in a region leads to is true.</source>
+        <translation>Des hypothèses suivies par les singletons, les interactions et les paires&#xa0;: une qui mène à une contradiction est fausse, et ce à quoi mène chaque candidat d’une case ou chaque place d’un chiffre dans une région est vrai.</translation>
+    </message>
+    <message>
+        <source>An assumption followed until it contradicts itself, and so false, where a candidate on the way may be false because its own assumption, made inside the first, contradicts itself too.</source>
+        <translation>Une hypothèse suivie jusqu’à ce qu’elle se contredise, et donc fausse, où un candidat en chemin peut être faux parce que sa propre hypothèse, faite à l’intérieur de la première, se contredit aussi.</translation>
+    </message>
+    <message>
+        <source>A nested contradiction chain whose assumptions, the first and those inside it, are followed through singles, locked candidates and pairs.</source>
+        <translation>Une chaîne de contradiction imbriquée dont les hypothèses, la première et celles qu’elle contient, sont suivies par les singletons, les interactions et les paires.</translation>
+    </message>
+    <message>
+        <source>Two cells {X,Y} that don&apos;t see each other, each seeing one end of a region where X has only two places: one of the ends is X, so one of the two cells is Y, and a cell that sees both loses Y.</source>
+        <translation>Deux cases {X,Y} qui ne se voient pas, chacune voyant un bout d’une région où X n’a que deux places&#xa0;: l’un des bouts vaut X, donc l’une des deux cases vaut Y, et une case qui voit les deux perd Y.</translation>
+    </message>
+    <message>
+        <source>A chain of links in turn strong and weak that closes on itself: each weak link then has a true end, so the other candidates of its cell, or of its digit in its region, go.</source>
+        <translation>Une chaîne de liens tour à tour forts et faibles qui se referme&#xa0;: chaque lien faible a alors un bout vrai, donc les autres candidats de sa case, ou de son chiffre dans sa région, tombent.</translation>
+    </message>
+    <message>
+        <source>Two almost-locked sets (N cells with N+1 digits) sharing a digit X whose places in both see each other: X is in one set at most, so a digit Z common to both is in one of them, and a cell that sees every Z of both loses it.</source>
+        <translation>Deux ensembles presque verrouillés (N cases pour N+1 chiffres) partageant un chiffre X dont les places dans les deux se voient&#xa0;: X est dans un ensemble au plus, donc un chiffre Z commun aux deux est dans l’un d’eux, et une case qui voit chaque Z des deux le perd.</translation>
+    </message>
+</context>
 </TS>
