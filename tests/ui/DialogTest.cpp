@@ -604,9 +604,12 @@ void DialogTest::stepByStepOpensSavesAndDrawsPuzzles() {
     QTRY_COMPARE(list->Count(), 166);
     // Its first two presses name in words where the grid is marked.
     auto* hintButton = window.findChild<QPushButton*>(QStringLiteral("hint"));
+    const auto* detail = window.findChild<QTextBrowser*>(QStringLiteral("detail"));
     hintButton->click();
     QCOMPARE(status->text(), QStringLiteral("Hint: hidden single in block 6, where the grid is "
                                             "marked."));
+    // The pane tells what to look for.
+    QVERIFY(detail->toPlainText().endsWith(TechniqueHelp::Of("hidden single")));
     hintButton->click();
     QCOMPARE(status->text(), QStringLiteral("Hint: hidden single on the marked cells, r5c9."));
     hintButton->click();
@@ -619,12 +622,11 @@ void DialogTest::stepByStepOpensSavesAndDrawsPuzzles() {
     QVERIFY2(rows.contains(hint.mid(6)), qPrintable(hint));
     // The pane under the list tells the hint, and the selected step, in full, aligned as
     // novem-batch aligns it.
-    const auto* detail = window.findChild<QTextBrowser*>(QStringLiteral("detail"));
     QCOMPARE(detail->toPlainText().simplified(), hint.simplified());
     QVERIFY(detail->toPlainText().contains(QStringLiteral("r5c9 = 1                   removes")));
     list->setCurrentItem(list->ItemOf(5));
     QVERIFY(detail->toPlainText().startsWith(list->ItemOf(5)->text(0).left(36)));
-    QVERIFY(detail->toPlainText().contains(QStringLiteral("\n\n")));
+    QVERIFY(detail->toPlainText().contains(QStringLiteral("\n\nA cell with one candidate left")));
 }
 
 // The steps, the status line and a hint's technique in German and French: no English word of a
