@@ -85,6 +85,8 @@ private slots:
     void theResultBoxCopiesWholeLines();
     void stepByStepListsWhatNovemBatchExplains();
     void stepByStepOpensSavesAndDrawsPuzzles();
+    void theStepListFoldsStretchesOfBasicSteps_data();
+    void theStepListFoldsStretchesOfBasicSteps();
     void stepByStepSpeaksTheUsersLanguage();
     void stepByStepDrawsTheChosenBranch();
     void aPasteThatIsNoPuzzleSaysWhy_data();
@@ -627,6 +629,59 @@ void DialogTest::stepByStepOpensSavesAndDrawsPuzzles() {
     list->setCurrentItem(list->ItemOf(5));
     QVERIFY(detail->toPlainText().startsWith(list->ItemOf(5)->text(0).left(36)));
     QVERIFY(detail->toPlainText().contains(QStringLiteral("\n\nA cell with one candidate left")));
+}
+
+void DialogTest::theStepListFoldsStretchesOfBasicSteps_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<bool>("unfolded");
+    // B a basic step (a hidden single), T a technique; a row is T, B or a stretch of its count.
+    QTest::newRow("a stretch before a technique") << "BBBT"
+                                                  << "3 T" << false;
+    QTest::newRow("a lone basic step stays a row") << "TBTBB"
+                                                   << "T B T 2" << false;
+    QTest::newRow("basic steps alone, all unfolded") << "BBB"
+                                                     << "3" << true;
+}
+
+void DialogTest::theStepListFoldsStretchesOfBasicSteps() {
+    QFETCH(QString, steps);
+    QFETCH(QString, rows);
+    QFETCH(bool, unfolded);
+    Novem::RuleApplication single;
+    single.rule = Novem::RuleApplication::Rule::External;
+    single.positions = 1U;
+    single.digits = 1U;
+    Novem::Ladder::Step xWing(Novem::Ladder::Technique::XWing);
+    xWing.digits = 1U;
+    xWing.base = {9, 12};
+    xWing.cover = {18, 20};
+    StepList list;
+    for (const QChar kind : steps) {
+        list.Add(kind == u'B' ? Novem::Application(single) : Novem::Application(xWing));
+    }
+    list.Finish();
+    QStringList shape;
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = list.topLevelItem(row);
+        shape << (item->childCount() > 0 ? QString::number(item->childCount())
+                  : item->text(0).contains(QStringLiteral("X-wing")) ? QStringLiteral("T")
+                                                                     : QStringLiteral("B"));
+        if (item->childCount() > 0) {
+            QCOMPARE(item->isExpanded(), unfolded);
+        }
+    }
+    QCOMPARE(shape.join(u' '), rows);
+    // Walking onto a folded step unfolds its stretch; its row stands for its first step.
+    const int last = list.Count() - 1;
+    list.Show(last);
+    QCOMPARE(list.currentItem(), list.ItemOf(last));
+    QVERIFY(list.ItemOf(last)->parent() == nullptr || list.ItemOf(last)->parent()->isExpanded());
+    if (QTreeWidgetItem* stretch = list.ItemOf(0)->parent()) {
+        list.setCurrentItem(stretch);
+        list.Show(0);
+        QCOMPARE(list.currentItem(), stretch);
+    }
 }
 
 // The steps, the status line and a hint's technique in German and French: no English word of a
