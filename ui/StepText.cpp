@@ -12,6 +12,16 @@ std::string Word(const char* english) {
     return QCoreApplication::translate("Step", english).toStdString();
 }
 
+QString Text(const Novem::Application& application, const Novem::Explanation::Words& words,
+             Novem::Explanation::Detail detail) {
+    std::string line;
+    Novem::Explanation::AppendLine(line, application, words, detail);
+    line.pop_back();
+    return QString::fromStdString(line);
+}
+
+}  // namespace
+
 Novem::Explanation::Words LocalWords() {
     Novem::Explanation::Words words;
     words.step = Word(QT_TRANSLATE_NOOP("Step", "step"));
@@ -39,16 +49,6 @@ Novem::Explanation::Words LocalWords() {
     words.technique = [](std::string_view name) { return TechniqueName(name).toStdString(); };
     return words;
 }
-
-QString Text(const Novem::Application& application, const Novem::Explanation::Words& words,
-             Novem::Explanation::Detail detail) {
-    std::string line;
-    Novem::Explanation::AppendLine(line, application, words, detail);
-    line.pop_back();
-    return QString::fromStdString(line);
-}
-
-}  // namespace
 
 QString TechniqueName(std::string_view name) {
     return QCoreApplication::translate("Technique", std::string(name).c_str());

@@ -14,6 +14,9 @@ namespace StepText {
 // A technique's name.
 QString TechniqueName(std::string_view name);
 
+// The words of a line.
+Novem::Explanation::Words LocalWords();
+
 // Where a hint's first stage looks, the regions it marks: "block 6", "rows 2,8 and columns 3,5";
 // empty when the step looks at the whole grid.
 QString Regions(const Novem::Application& application);

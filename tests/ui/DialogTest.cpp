@@ -26,6 +26,7 @@
 #include "Product.h"
 #include "ResultBox.h"
 #include "StepList.h"
+#include "StepText.h"
 #include "StepWindow.h"
 #include "TechniqueHelp.h"
 #include "Translations.h"
@@ -521,6 +522,10 @@ void DialogTest::stepByStepListsWhatNovemBatchExplains() {
     QCOMPARE(table->childCount(), 81);
     QCOMPARE(table->role(), QAccessible::Table);
     QCOMPARE(table->tableInterface()->rowCount(), 9);
+    QCOMPARE(table->tableInterface()->cellAt(0, 9), nullptr);
+    QCOMPARE(table->tableInterface()->cellAt(-1, 0), nullptr);
+    QCOMPARE(table->tableInterface()->cellAt(8, 0)->text(QAccessible::Name),
+             QStringLiteral("Row 9, column 1"));
     QAccessibleInterface* cell = table->tableInterface()->cellAt(2, 7);
     QCOMPARE(cell->role(), QAccessible::Cell);
     QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Row 3, column 8"));
@@ -699,6 +704,15 @@ void DialogTest::stepByStepSpeaksTheUsersLanguage() {
         QVERIFY(
             translator.load(QStringLiteral("novem-solver_") + language, Translations::Directory()));
         QCoreApplication::installTranslator(&translator);
+        // Every word of a line is its translation.
+        Novem::Explanation::Words keys;
+        Novem::Explanation::Words local = StepText::LocalWords();
+        const std::vector<std::string*> words = Novem::Explanation::All(local);
+        for (std::size_t word = 0; word < words.size(); ++word) {
+            const std::string& key = *Novem::Explanation::All(keys)[word];
+            QCOMPARE(QString::fromStdString(*words[word]),
+                     QCoreApplication::translate("Step", key.c_str()));
+        }
         StepWindow window;
         window.SetPuzzle(Novem::PuzzleText::ParseLine(kSample.toStdString()).cells);
         const auto* status = window.findChild<QLabel*>(QStringLiteral("status"));
