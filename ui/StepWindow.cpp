@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -116,6 +117,7 @@ void StepWindow::CreateLayout() {
     m_branches->setAccessibleName(tr("Branch drawn"));
     // Always there, so that the list does not move when a forcing chain is selected.
     m_branches->setPlaceholderText(tr("A forcing chain's branches are chosen here"));
+    m_branches->installEventFilter(this);
     connect(m_branches, &QComboBox::currentIndexChanged, this, [this](int branch) {
         if (branch >= 0) {
             m_model.ChooseBranch(branch);
@@ -497,6 +499,19 @@ void StepWindow::closeEvent(QCloseEvent* event) {
     // The allocator keeps freed memory for the process unless asked to return it.
     malloc_trim(0);
     QMainWindow::closeEvent(event);
+}
+
+// In the Branch box, Home, End, Page Up and Page Down choose a branch, not a step.
+bool StepWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_branches && event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Home || key == Qt::Key_End || key == Qt::Key_PageUp ||
+            key == Qt::Key_PageDown) {
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void StepWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -40,6 +40,7 @@ public:
 protected:
     // Gives back what a file of many puzzles took: the window is kept for the next opening.
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 

@@ -766,6 +766,15 @@ void DialogTest::stepByStepDrawsTheChosenBranch() {
     QVERIFY(grid->grab().toImage() != first);
     branches->setCurrentIndex(0);
     QCOMPARE(grid->grab().toImage(), first);
+    // Its keys choose a branch, not a step.
+    window.activateWindow();
+    branches->setFocus();
+    const QString step = window.findChild<QTextBrowser*>(QStringLiteral("detail"))->toPlainText();
+    QTest::keyClick(branches, Qt::Key_End);
+    QCOMPARE(branches->currentIndex(), 3);
+    QTest::keyClick(branches, Qt::Key_Home);
+    QCOMPARE(branches->currentIndex(), 0);
+    QCOMPARE(window.findChild<QTextBrowser*>(QStringLiteral("detail"))->toPlainText(), step);
     list->setCurrentItem(list->ItemOf(0));
     QVERIFY(!branches->isEnabled());
 }
