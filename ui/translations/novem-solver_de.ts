@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>&amp;Clear Grid</source>
-        <translation>&amp;Gitter leeren</translation>
+        <translation>&amp;Raster leeren</translation>
     </message>
     <message>
         <source>Row %1, column %2</source>
@@ -70,9 +70,9 @@ Nach jeder Ziffer geht es zum nächsten Feld.</translation>
 Ctrl+V pastes a puzzle copied from elsewhere: 81 cells on one line, 0 or . for an empty cell, or 9 lines of 9. Ctrl+Shift+C copies the grid as one line.
 
 Return solves the grid; Escape closes the program.</source>
-        <translation>Um ein Rätsel einzugeben, drücken Sie „Gitter leeren“ und tippen seine 81 Felder Zeile für Zeile: eine Ziffer für eine Vorgabe, 0 für ein leeres Feld. Jede Taste führt zum nächsten Feld; mit den Pfeiltasten bewegen Sie sich durch das Gitter, und ein Klick markiert die Ziffer eines Feldes, sodass Tippen sie ersetzt.
+        <translation>Um ein Rätsel einzugeben, drücken Sie „Raster leeren“ und tippen seine 81 Felder Zeile für Zeile: eine Ziffer für eine Vorgabe, 0 für ein leeres Feld. Jede Taste führt zum nächsten Feld; mit den Pfeiltasten bewegen Sie sich durch das Raster, und ein Klick markiert die Ziffer eines Feldes, sodass Tippen sie ersetzt.
 
-Strg+V fügt ein anderswo kopiertes Rätsel ein: 81 Felder in einer Zeile, 0 oder . für ein leeres Feld, oder 9 Zeilen zu je 9. Strg+Umschalt+C kopiert das Gitter als eine Zeile.
+Strg+V fügt ein anderswo kopiertes Rätsel ein: 81 Felder in einer Zeile, 0 oder . für ein leeres Feld, oder 9 Zeilen zu je 9. Strg+Umschalt+C kopiert das Raster als eine Zeile.
 
 Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     </message>
