@@ -164,7 +164,7 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     </message>
     <message>
         <source>needs locked candidates</source>
-        <translation>braucht Block-Linien-Interaktion</translation>
+        <translation>braucht Block-Linien-Reduktionen</translation>
     </message>
     <message>
         <source>needs subsets</source>
@@ -200,7 +200,7 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     </message>
     <message>
         <source>needs forcing chains</source>
-        <translation>braucht erzwingende Ketten</translation>
+        <translation>braucht Erzwingungsketten</translation>
     </message>
     <message>
         <source>beyond these techniques</source>
@@ -208,11 +208,11 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     </message>
     <message>
         <source>needs dynamic forcing chains</source>
-        <translation>braucht dynamische erzwingende Ketten</translation>
+        <translation>braucht dynamische Erzwingungsketten</translation>
     </message>
     <message>
         <source>needs nested forcing chains</source>
-        <translation>braucht verschachtelte erzwingende Ketten</translation>
+        <translation>braucht verschachtelte Erzwingungsketten</translation>
     </message>
 </context>
 <context>

@@ -192,7 +192,7 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     </message>
     <message>
         <source>needs finned fish</source>
-        <translation>demande des poissons à nageoires</translation>
+        <translation>demande des poissons à aileron</translation>
     </message>
     <message>
         <source>needs almost-locked sets</source>
@@ -200,7 +200,7 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     </message>
     <message>
         <source>needs forcing chains</source>
-        <translation>demande des chaînes forcées</translation>
+        <translation>demande des chaînes de déduction forcée</translation>
     </message>
     <message>
         <source>beyond these techniques</source>
@@ -208,11 +208,11 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     </message>
     <message>
         <source>needs dynamic forcing chains</source>
-        <translation>demande des chaînes forcées dynamiques</translation>
+        <translation>demande des chaînes de déduction forcée dynamiques</translation>
     </message>
     <message>
         <source>needs nested forcing chains</source>
-        <translation>demande des chaînes forcées imbriquées</translation>
+        <translation>demande des chaînes de contradiction imbriquées</translation>
     </message>
 </context>
 <context>
