@@ -3,11 +3,11 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
 
+#include "BranchPainter.h"
 #include "ladder/RuleNames.h"
 #include "model/Bits.h"
 
@@ -155,132 +155,6 @@ void DrawLinks(QPainter& painter, const QRectF& grid, const Novem::Ladder::Step&
     }
 }
 
-QPointF CentreOf(const QRectF& grid, const Novem::Ladder::Candidate& candidate) {
-    return CandidateRect(CellRect(grid, candidate.cell), candidate.digit).center();
-}
-
-void Ring(QPainter& painter, const QRectF& grid, const Novem::Ladder::Candidate& candidate,
-          qreal radius) {
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(CentreOf(grid, candidate), radius, radius);
-}
-
-// An arrow from one candidate's ring to another's: the second follows from the first.
-void Arrow(QPainter& painter, QPointF from, QPointF to, qreal radius) {
-    const QPointF along = to - from;
-    const qreal length = std::hypot(along.x(), along.y());
-    if (length <= 2 * radius) {
-        return;
-    }
-    const QPointF unit = along / length;
-    const QPointF start = from + unit * radius;
-    const QPointF end = to - unit * radius;
-    painter.drawLine(start, end);
-    const QPointF side(-unit.y(), unit.x());
-    const qreal head = radius * 0.7;
-    QPen pen = painter.pen();
-    pen.setStyle(Qt::SolidLine);
-    painter.save();
-    painter.setPen(pen);
-    painter.setBrush(pen.color());
-    painter.drawPolygon(QPolygonF(
-        {end, end - unit * head + side * head * 0.5, end - unit * head - side * head * 0.5}));
-    painter.restore();
-}
-
-// Whether the step's outcome is the candidate, made true or false as the branch has it.
-bool Proves(const Novem::Ladder::Step& step, const Novem::Ladder::Candidate& candidate, bool on) {
-    if (on) {
-        return std::find(step.placements.begin(), step.placements.end(), candidate) !=
-               step.placements.end();
-    }
-    return std::any_of(step.removals.begin(), step.removals.end(), [&](const auto& removal) {
-        return removal.cell == candidate.cell && (removal.digits >> candidate.digit & 1U) != 0;
-    });
-}
-
-constexpr int kAssumption = -1;
-constexpr int kOutside = -2;
-
-// What each implication of a branch was decided by, the reason found last: an implication before
-// it, the assumption, or a fact of the branch around a nested one (kOutside). And which of them
-// are on the path from the assumption to what the branch proves: the step's outcome, or the
-// candidates its contradiction rests on. The rest of the branch is in the step's text; all of it
-// on the grid would hide the path.
-struct Path {
-    std::vector<int> trigger;
-    std::vector<bool> on;
-};
-
-Path PathOf(const Novem::Ladder::Step& step, const Novem::Ladder::Branch& branch) {
-    std::array<int, kCells * kSize> found{};
-    found.fill(kOutside);
-    const auto index = [](const Novem::Ladder::Candidate& candidate) {
-        return static_cast<std::size_t>(candidate.cell * kSize + candidate.digit);
-    };
-    found[index(branch.assumption)] = kAssumption;
-    const std::size_t size = branch.implications.size();
-    Path path{std::vector<int>(size, kOutside), std::vector<bool>(size, false)};
-    std::vector<int> pending;
-    for (std::size_t at = 0; at < size; ++at) {
-        const Novem::Ladder::Branch::Implication& implication = branch.implications[at];
-        for (const Novem::Ladder::Candidate& reason : implication.because) {
-            path.trigger[at] = std::max(path.trigger[at], found[index(reason)]);
-        }
-        found[index(implication.candidate)] = static_cast<int>(at);
-        if (!branch.contradiction && Proves(step, implication.candidate, implication.on)) {
-            pending.push_back(static_cast<int>(at));
-        }
-    }
-    for (const Novem::Ladder::Candidate& reason : branch.contradictionBecause) {
-        pending.push_back(found[index(reason)]);
-    }
-    while (!pending.empty()) {
-        const int at = pending.back();
-        pending.pop_back();
-        if (at >= 0 && !path.on[static_cast<std::size_t>(at)]) {
-            path.on[static_cast<std::size_t>(at)] = true;
-            pending.push_back(path.trigger[static_cast<std::size_t>(at)]);
-        }
-    }
-    return path;
-}
-
-// The path of a branch as the reasoning it is: its assumption ringed twice, each candidate on the
-// way ringed, with an arrow from the one that decided it (solid to one made true, dashed to one
-// made false), and what it contradicts itself on ringed in red.
-void DrawBranch(QPainter& painter, const QRectF& grid, const Novem::Ladder::Step& step,
-                const Novem::Ladder::Branch& branch, const QColor& colour) {
-    const qreal radius = grid.width() / kSize / 3 * 0.42;
-    const qreal width = std::max<qreal>(1.5, grid.width() / 300);
-    const Path path = PathOf(step, branch);
-    for (std::size_t at = 0; at < branch.implications.size(); ++at) {
-        const Novem::Ladder::Branch::Implication& implication = branch.implications[at];
-        if (!path.on[at]) {
-            continue;
-        }
-        const int trigger = path.trigger[at];
-        const Novem::Ladder::Candidate from =
-            trigger >= 0 ? branch.implications[static_cast<std::size_t>(trigger)].candidate
-            : trigger == kAssumption ? branch.assumption
-                                     : implication.because.front();
-        QPen pen(colour, width);
-        pen.setStyle(implication.on ? Qt::SolidLine : Qt::DashLine);
-        pen.setCapStyle(Qt::FlatCap);
-        painter.setPen(pen);
-        Arrow(painter, CentreOf(grid, from), CentreOf(grid, implication.candidate), radius);
-        painter.setPen(QPen(colour, width * 0.8));
-        Ring(painter, grid, implication.candidate, radius);
-    }
-    painter.setPen(QPen(colour, width * 1.4));
-    Ring(painter, grid, branch.assumption, radius);
-    Ring(painter, grid, branch.assumption, radius * 0.7);
-    painter.setPen(QPen(kRemovedColour, width * 1.4));
-    for (const Novem::Ladder::Candidate& reason : branch.contradictionBecause) {
-        Ring(painter, grid, reason, radius * 1.2);
-    }
-}
-
 // The candidates a step removes, bit d for digit d + 1, and where it places digits.
 struct Effects {
     std::array<unsigned, kCells> removed{};
@@ -346,15 +220,6 @@ void DrawCell(QPainter& painter, const QRectF& rect, int cell, const StepModel::
 
 }  // namespace
 
-QColor BranchColour(int branch) {
-    // Apart from the tints, the strikes and each other, for a region's nine places.
-    static const QColor kColours[] = {
-        {230, 110, 0}, {120, 40, 200}, {0, 130, 130},   {200, 0, 130}, {120, 80, 30},
-        {90, 130, 0},  {30, 60, 170},  {160, 100, 160}, {60, 60, 60},
-    };
-    return kColours[static_cast<std::size_t>(branch) % std::size(kColours)];
-}
-
 std::vector<int> PatternCells(const Novem::Application& application,
                               const StepModel::Candidates& candidates) {
     const Tints where = TintsOf(application, StepModel::HintLevel::Technique, candidates);
@@ -417,8 +282,7 @@ void Paint(QPainter& painter, const QRectF& area, const StepModel::View& view, i
             DrawLinks(painter, grid, *step);
         }
         if (view.branch >= 0 && view.branch < static_cast<int>(step->branches.size())) {
-            DrawBranch(painter, grid, *step, step->branches[static_cast<std::size_t>(view.branch)],
-                       BranchColour(view.branch));
+            BranchPainter::Draw(painter, grid, *step, view.branch);
         }
     }
     if (focused >= 0) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QRectF>
 #include <vector>
 
@@ -15,9 +14,6 @@ class QPainter;
 // arrows from what each of its candidates follows from, the candidates it removes struck out in
 // red and a digit it places in green.
 namespace GridPainter {
-
-// The colour a forcing chain's branch is drawn in, for a list of them to match.
-QColor BranchColour(int branch);
 
 // The largest square grid centred in `area`.
 QRectF GridRect(const QRectF& area);

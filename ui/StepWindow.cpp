@@ -26,6 +26,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "BranchPainter.h"
 #include "GridPainter.h"
 #include "GridView.h"
 #include "NewPuzzleDialog.h"
@@ -581,7 +582,7 @@ void StepWindow::RefreshBranches(const StepModel::View& view) {
         m_branches->clear();
         for (const QString& label : labels) {
             QPixmap swatch(12, 12);
-            swatch.fill(GridPainter::BranchColour(m_branches->count()));
+            swatch.fill(BranchPainter::Colour(m_branches->count()));
             m_branches->addItem(QIcon(swatch), label);
         }
     }
