@@ -112,7 +112,6 @@ void StepWindow::CreateLayout() {
     auto* side = new QWidget(this);
     auto* sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(0, 0, 0, 0);
-    sideLayout->addWidget(m_steps, 1);
     m_branches = new QComboBox(this);
     m_branches->setObjectName(QStringLiteral("branches"));
     m_branches->setAccessibleName(tr("Branch drawn"));
@@ -131,14 +130,23 @@ void StepWindow::CreateLayout() {
     auto* branchRow = new QHBoxLayout;
     branchRow->addWidget(branchLabel);
     branchRow->addWidget(m_branches, 1);
-    sideLayout->addLayout(branchRow);
     // The selected step, or the hint, in full: a forcing chain's line is longer than any list.
     m_detail = new QTextBrowser(this);
     m_detail->setObjectName(QStringLiteral("detail"));
     m_detail->setAccessibleName(tr("Step in full"));
     m_detail->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_detail->setMaximumHeight(7 * m_detail->fontMetrics().lineSpacing());
-    sideLayout->addWidget(m_detail);
+    auto* detailSide = new QWidget(this);
+    auto* detailLayout = new QVBoxLayout(detailSide);
+    detailLayout->setContentsMargins(0, 0, 0, 0);
+    detailLayout->addLayout(branchRow);
+    detailLayout->addWidget(m_detail);
+    // The pane starts at a few lines and grows as far as the reader drags it.
+    auto* stepsAndDetail = new QSplitter(Qt::Vertical, this);
+    stepsAndDetail->addWidget(m_steps);
+    stepsAndDetail->addWidget(detailSide);
+    stepsAndDetail->setStretchFactor(0, 1);
+    stepsAndDetail->setSizes({1000, 9 * m_detail->fontMetrics().lineSpacing()});
+    sideLayout->addWidget(stepsAndDetail, 1);
     sideLayout->addLayout(navigation);
     sideLayout->addLayout(commands);
     auto* splitter = new QSplitter(this);
