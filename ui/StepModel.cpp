@@ -195,7 +195,6 @@ StepModel::Mistake StepModel::Check() const {
 
 bool StepModel::Hint() {
     if (m_hintLevel == HintLevel::None) {
-        m_branch = 0;
         m_hint = FirstApplication(m_work.candidates);
         if (!m_hint) {
             return false;

@@ -1,6 +1,7 @@
 #include "StepText.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 #include "explanation/Names.h"
 
@@ -83,20 +84,25 @@ QString Line(const Novem::Application& application, Novem::Explanation::Detail d
     return Text(application, LocalWords(), detail);
 }
 
-QString HintLine(const Novem::Application& hint, const std::vector<StepModel::Entry>& entries,
-                 Novem::Explanation::Detail detail) {
+Lines HintLines(const Novem::Application& hint, const std::vector<StepModel::Entry>& entries) {
     // Compared in English, where the step's number stands in a column of its own.
     constexpr qsizetype kStepColumn = 10;
+    constexpr auto kBrief = Novem::Explanation::Detail::Brief;
     constexpr auto kFull = Novem::Explanation::Detail::Full;
     const QString line = Text(hint, {}, kFull).mid(kStepColumn);
-    for (const StepModel::Entry& entry : entries) {
-        if (Text(entry.application, {}, kFull).mid(kStepColumn) == line) {
-            return Line(entry.application, detail);
-        }
+    const auto listed = std::find_if(entries.begin(), entries.end(), [&](const auto& entry) {
+        return Text(entry.application, {}, kFull).mid(kStepColumn) == line;
+    });
+    if (listed != entries.end()) {
+        return {Line(listed->application, kBrief), Line(listed->application, kFull)};
     }
     const Novem::Explanation::Words words = LocalWords();
-    const QString local = Text(hint, words, detail);
-    return local.mid(local.indexOf(u' ', QString::fromStdString(words.step).size() + 1)).trimmed();
+    const auto unnumbered = [&](Novem::Explanation::Detail detail) {
+        const QString local = Text(hint, words, detail);
+        return local.mid(local.indexOf(u' ', QString::fromStdString(words.step).size() + 1))
+            .trimmed();
+    };
+    return {unnumbered(kBrief), unnumbered(kFull)};
 }
 
 }  // namespace StepText

@@ -28,9 +28,13 @@ QString Cells(const std::vector<int>& cells);
 QString Line(const Novem::Application& application,
              Novem::Explanation::Detail detail = Novem::Explanation::Detail::Full);
 
-// A hint as the list tells it: the list's line for the same application, with its step number;
-// without a number where the user's grid has left the list's path, as its own run counts apart.
-QString HintLine(const Novem::Application& hint, const std::vector<StepModel::Entry>& entries,
-                 Novem::Explanation::Detail detail);
+// A hint as the list tells it, brief and in full: the list's lines for the same application, with
+// its step number; without a number where the user's grid has left the list's path, as its own
+// run counts apart.
+struct Lines {
+    QString brief;
+    QString full;
+};
+Lines HintLines(const Novem::Application& hint, const std::vector<StepModel::Entry>& entries);
 
 }  // namespace StepText

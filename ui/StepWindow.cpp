@@ -324,10 +324,8 @@ void StepWindow::OnHint() {
     if (!m_model.Hint()) {
         Tell(tr("No hint: the ladder has no next step from this grid."));
     } else if (before == StepModel::HintLevel::Removals) {
-        const auto line = [&](Novem::Explanation::Detail detail) {
-            return tr("Applied: %1").arg(StepText::HintLine(*applying, m_model.Entries(), detail));
-        };
-        Tell(line(Novem::Explanation::Detail::Brief), line(Novem::Explanation::Detail::Full));
+        const StepText::Lines lines = StepText::HintLines(*applying, m_model.Entries());
+        Tell(tr("Applied: %1").arg(lines.brief), tr("Applied: %1").arg(lines.full));
     } else {
         const Novem::Application& hint = *m_model.CurrentHint();
         const QString technique = StepText::TechniqueName(Novem::Explanation::Technique(hint));
@@ -349,14 +347,11 @@ void StepWindow::OnHint() {
                          .arg(technique, StepText::Cells(GridPainter::PatternCells(
                                              hint, m_model.Shown().candidates))));
                 break;
-            default:
-                Tell(tr("Hint: %1")
-                         .arg(StepText::HintLine(hint, m_model.Entries(),
-                                                 Novem::Explanation::Detail::Brief)),
-                     tr("Hint: %1")
-                         .arg(StepText::HintLine(hint, m_model.Entries(),
-                                                 Novem::Explanation::Detail::Full)));
+            default: {
+                const StepText::Lines lines = StepText::HintLines(hint, m_model.Entries());
+                Tell(tr("Hint: %1").arg(lines.brief), tr("Hint: %1").arg(lines.full));
                 break;
+            }
         }
     }
     Refresh();
