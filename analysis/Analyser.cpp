@@ -9,6 +9,24 @@
 
 namespace Novem::Analysis {
 
+namespace {
+
+// Every region allows every digit: with every cell decided, the grid is a solution.
+bool EveryRegionHoldsEveryDigit(const Grid_9x9& grid) {
+    for (const auto& cells : GridGeometry::kCellsOfRegion) {
+        unsigned digits = 0;
+        for (const int cell : cells) {
+            digits |= static_cast<unsigned>(grid.GetCell(cell)->GetCandidates().to_ulong());
+        }
+        if (digits != GridGeometry::kAllDigits) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 class Analyser::Engine : private GridUpdateListener<Grid_9x9>,
                          private RuleApplicationListener,
                          private Ladder::StepListener {
@@ -47,6 +65,8 @@ public:
             m_result.steps = m_rules.GetSteps();
             m_result.counters = m_rules.GetCounters();
         }
+        // Whatever the engine, no grid is called solved unless it is a solution.
+        m_result.solved = m_result.solved && EveryRegionHoldsEveryDigit(m_grid);
         m_result.result = PuzzleText::Format(m_grid);
         m_result.contradicted = Contradicted();
         m_result.solutions = -1;

@@ -41,4 +41,15 @@ bool Board::Contradicted() const {
     return allowing != kAllCells;
 }
 
+bool Board::EveryDigitPlaceable() const {
+    for (const auto& digits : m_positions) {
+        for (const unsigned positions : digits) {
+            if (positions == 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 }  // namespace Novem::Ladder

@@ -29,6 +29,9 @@ public:
     const CellMask& Bivalue() const { return m_bivalue; }
     // A cell has no candidate left.
     bool Contradicted() const;
+    // Every region still has a place for every digit: with every cell decided, the grid is a
+    // solution.
+    bool EveryDigitPlaceable() const;
 
 private:
     std::array<unsigned, GridGeometry::kCells> m_candidates{};

@@ -30,6 +30,8 @@ inline constexpr int kHiddenQuad = 54;
 // Chains of one digit: closed into a loop, and open.
 inline constexpr int kXCycle = 65;
 inline constexpr int kXChain = 66;
+// What the scale gives a grid its techniques leave unsolved: none of its numbers.
+inline constexpr int kNotRated = 200;
 
 // What a longer chain adds: a tenth for each of the lengths 4, 6, 8, 12, 16, 24, 32, ... it
 // exceeds, each ceiling half or a third again the one before, alternately.

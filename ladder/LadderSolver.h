@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,9 +24,10 @@ public:
     virtual void OnStep(const Step& step) = 0;
 };
 
-// What a solve needed: the level of its hardest family, and on the rating scale (in tenths) the
-// hardest step (ER, whose technique is `hardest`), the hardest up to the first placement (EP) and
-// the first step (ED). No step rates 0.
+// What a solve needed: its level, the lowest whose techniques with all below it solve the puzzle;
+// and on the rating scale (in tenths) the hardest step of the path (ER, whose technique is
+// `hardest`), the hardest up to the first placement (EP) and the first step (ED). No step rates
+// 0; an unsolved grid is not rated (Difficulty::kNotRated) and its level is Beyond.
 struct Rating {
     Level level = Level::SinglesOnly;
     std::string_view hardest;
@@ -70,8 +72,18 @@ public:
     void SetStepListener(StepListener* listener) { m_stepListener = listener; }
 
 private:
+    // The path's state as the rungs read it.
+    struct Position {
+        Board board;
+        CellMask free;
+        CellMask unspread;
+    };
+
     bool Rules(Grid_9x9& grid);
     bool Climb(Grid_9x9& grid);
+    void KeepBeyond(Level level, const Board& board);
+    bool SolvesWithin(Position position, Level ceiling) const;
+    Level LowestLevel(Level reached) const;
     // Each removes what it removes from the grid and the board alike.
     void Take(const BasicMove& move, Grid_9x9& grid, Board& board);
     void Take(const Step& step, Grid_9x9& grid, Board& board);
@@ -94,6 +106,9 @@ private:
     // Those of them whose digit may not have left their peers yet: the givens, and what forcing
     // chains place.
     CellMask m_unspread;
+    // By level, where the path first went beyond it; and the highest level it has reached.
+    std::array<std::optional<Position>, kLevels> m_beyond;
+    Level m_reached = Level::SinglesOnly;
     RuleApplicationListener* m_ruleListener = nullptr;
     StepListener* m_stepListener = nullptr;
     // Named after the technique of the step that sends it.

@@ -154,9 +154,10 @@ constexpr std::string_view kHardest =
 constexpr std::string_view kHardestSolution =
     "123456789457189236689372451261735948794268513835941627346827195512693874978514362";
 
-// With families the path takes the easiest step there is, so a puzzle is rated by what it needs:
-// singles only are level 0, and the rating follows the scale (ER/EP/ED in tenths).
-TEST(Ladder, RatesTheEasiestPath) {
+// With families the path takes the easiest step there is, and the rating follows the scale
+// (ER/EP/ED in tenths, its step's technique as `hardest`). The level is what the puzzle needs:
+// the lowest whose techniques solve it, which may be less than the path's hardest step uses.
+TEST(Ladder, RatesTheEasiestPathAndLevelsByNeed) {
     struct Case {
         std::string_view puzzle;
         Level level;
@@ -170,11 +171,16 @@ TEST(Ladder, RatesTheEasiestPath) {
          Level::SinglesOnly, "hidden single", 15, 12, 12},
         {".2.......45.189...68.......2.136..9.5......2..6.5...14...7...61...8.....8....59..",
          Level::LockedCandidates, "pointing", 17, 12, 12},
+        // Singles solve it, though the scale's path takes a direct hidden pair first.
         {".2.4.6.....7.8.2..6.9.........9....3.....4.7.7.4.....8...2.1.9.8..6....19.2..54..",
-         Level::Subsets, "hidden pair", 20, 12, 12},
+         Level::SinglesOnly, "hidden pair", 20, 12, 12},
         {TestSupport::kSamplePuzzle, Level::Subsets, "claiming", 28, 12, 12},
+        // It needs an X-wing, though a hidden pair is the path's hardest step.
+        {".164.....2....9...4......62.7.23.1..1.......3..3.87.4.96......5...8....7.....682.",
+         LevelOf(Family::Fish), "hidden pair", 34, 12, 12},
+        // The path takes an XY-wing where single-digit patterns would do.
         {"1..4.....4...89.......2..15.7.89.3..53.....679....3.......6...87.4...5..8........",
-         LevelOf(Family::Wings), "skyscraper", 66, 12, 12},
+         LevelOf(Family::SingleDigit), "skyscraper", 66, 12, 12},
         // One of the three of top1465 that plain forcing chains leave open, and the first of
         // eleven's list of the hardest.
         {"7.8...3.....2.1...5.........4.....263...8.......1...93.9.6....4....7.5...........",
@@ -194,13 +200,44 @@ TEST(Ladder, RatesTheEasiestPath) {
     }
 }
 
-// A family left out leaves the puzzle open: beyond these techniques.
-TEST(Ladder, WithoutTheFamilyItNeedsThePuzzleStaysOpen) {
-    Grid_9x9 grid;
-    LadderSolver fishOnly(FamilyBit(Family::Fish));
-    TestSupport::LoadPuzzle(grid, TestSupport::kSeventeen);
-    EXPECT_FALSE(fishOnly.Solve(grid));
-    EXPECT_EQ(fishOnly.GetRating().level, Level::Beyond);
+// A grid the ladder leaves unsolved is beyond its techniques and not rated, whether a family it
+// needs is left out, its givens clash (full or partial: a contradiction before any step, shown as
+// the two rules show it), or it has several solutions.
+TEST(Ladder, NeverCallsAGridSolvedThatIsNoSolution) {
+    const std::string fives(GridGeometry::kCells, '5');
+    std::string rows;
+    for (int row = 0; row < GridGeometry::kSize; ++row) {
+        rows += "123456789";
+    }
+    const std::string clash = "11" + std::string(GridGeometry::kCells - 2, '.');
+    const std::string several = "12345678." + std::string(GridGeometry::kCells - 10, '.') + "1";
+    struct Case {
+        std::string_view puzzle;
+        Families families;
+    };
+    const Case cases[] = {{TestSupport::kSeventeen, FamilyBit(Family::Fish)},
+                          {fives, kAllFamilies},
+                          {rows, kAllFamilies},
+                          {clash, kAllFamilies},
+                          {several, kAllFamilies}};
+    for (const Case& c : cases) {
+        Grid_9x9 ladderGrid;
+        TestSupport::LoadPuzzle(ladderGrid, c.puzzle);
+        LadderSolver ladder(c.families);
+        EXPECT_FALSE(ladder.Solve(ladderGrid)) << c.puzzle;
+        const Rating& rating = ladder.GetRating();
+        EXPECT_EQ(rating.level, Level::Beyond) << c.puzzle;
+        EXPECT_EQ(rating.hardest, "") << c.puzzle;
+        EXPECT_EQ(std::tuple(rating.er, rating.ep, rating.ed),
+                  std::tuple(Difficulty::kNotRated, Difficulty::kNotRated, Difficulty::kNotRated))
+            << c.puzzle;
+        if (c.puzzle.find_first_of('.') == std::string_view::npos) {
+            Grid_9x9 rulesGrid;
+            TestSupport::LoadPuzzle(rulesGrid, c.puzzle);
+            SolverImplV1<Grid_9x9>().Solve(rulesGrid);
+            EXPECT_EQ(PuzzleText::Format(ladderGrid), PuzzleText::Format(rulesGrid));
+        }
+    }
 }
 
 // A candidate whose assumption contradicts itself, even two levels deep, is in no solution: on
