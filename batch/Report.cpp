@@ -12,9 +12,11 @@ namespace Novem::Batch::Report {
 namespace Difficulty = Ladder::Difficulty;
 
 void AppendRating(std::string& out, const Ladder::Rating& rating) {
+    // Labelled, so that it is not read as the level's technique: a puzzle that singles solve
+    // may reach its ER with a direct hidden pair.
     std::string hardest(rating.hardest.empty() ? "none" : rating.hardest);
     std::replace(hardest.begin(), hardest.end(), ' ', '-');
-    out += ' ' + std::to_string(static_cast<int>(rating.level)) + ' ' + hardest;
+    out += ' ' + std::to_string(static_cast<int>(rating.level)) + " ER:" + hardest;
     out += ' ' + Difficulty::Text(rating.er) + '/' + Difficulty::Text(rating.ep) + '/' +
            Difficulty::Text(rating.ed);
 }
@@ -80,7 +82,7 @@ void AppendJson(std::string& out, std::string_view file, std::uint64_t line,
         out += ", \"level\": " + std::to_string(static_cast<int>(result.rating->level));
         out += ", \"levelName\": \"";
         out += Ladder::kLevelNames[static_cast<std::size_t>(result.rating->level)];
-        out += "\", \"hardest\": ";
+        out += "\", \"erStep\": ";
         out += '"';
         out += result.rating->hardest.empty() ? "none" : result.rating->hardest;
         out += '"';

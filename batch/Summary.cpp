@@ -43,8 +43,11 @@ void Summary::Add(const Analysis::PuzzleResult& result) {
     if (result.rating) {
         ++m_rated;
         ++m_levels[static_cast<std::size_t>(result.rating->level)];
-        ++m_ratings[std::min(static_cast<std::size_t>(result.rating->er / 10),
-                             m_ratings.size() - 1)];
+        // An unsolved grid is not rated: its 20.0 is no band of difficulty.
+        if (result.solved) {
+            ++m_ratings[std::min(static_cast<std::size_t>(result.rating->er / 10),
+                                 m_ratings.size() - 1)];
+        }
         for (std::size_t technique = 0; technique < m_applications.size(); ++technique) {
             m_applications[technique] += result.applications[technique];
             m_needing[technique] += result.applications[technique] != 0 ? 1 : 0;
@@ -109,7 +112,7 @@ std::string Summary::Format() const {
             text += Line("%-32s%10llu %7.2f %%\n", label.c_str(), Count{m_levels[level]},
                          Percent(m_levels[level], m_puzzles));
         }
-        text += Line("\n%s\n", "Ratings (ER)");
+        text += Line("\n%s\n", "Ratings (ER) of the solved puzzles");
         for (std::size_t band = 0; band < m_ratings.size(); ++band) {
             if (m_ratings[band] == 0) {
                 continue;
@@ -122,7 +125,7 @@ std::string Summary::Format() const {
             text += Line("%-32s%10llu %7.2f %%\n", label.c_str(), Count{m_ratings[band]},
                          Percent(m_ratings[band], m_puzzles));
         }
-        text += Line("\n%-28s%14s%17s\n", "Techniques", "applications", "puzzles");
+        text += Line("\n%-28s%14s%17s\n", "Techniques", "applications", "puzzles using it");
         for (std::size_t technique = 0; technique < m_applications.size(); ++technique) {
             if (m_applications[technique] != 0) {
                 const std::string label =

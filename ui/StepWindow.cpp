@@ -637,11 +637,14 @@ QString StepWindow::Status() const {
                   .arg(QCoreApplication::translate(
                       "Ladder", std::string(Novem::Ladder::kLevelNames[level]).c_str()));
     if (!rating.hardest.empty()) {
-        status += tr(", hardest: %1").arg(StepText::TechniqueName(rating.hardest));
         const auto text = [](int tenths) {
             return QString::fromStdString(Novem::Ladder::Difficulty::Text(tenths));
         };
-        status += tr(", rated %1/%2/%3").arg(text(rating.er), text(rating.ep), text(rating.ed));
+        // The step that set the ER, named apart from the level: it may be harder than what the
+        // puzzle needs.
+        status += tr(", rated %1/%2/%3 (ER: %4)")
+                      .arg(text(rating.er), text(rating.ep), text(rating.ed),
+                           StepText::TechniqueName(rating.hardest));
     }
     return status + tr(". Exactly one solution.");
 }

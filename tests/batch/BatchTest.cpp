@@ -98,9 +98,10 @@ TEST_F(RunBatchTest, SolutionsAreCountedForEveryPuzzle) {
     EXPECT_TRUE(json.ends_with("\"solutions\": 2, \"solution\": null}\n")) << json;
 }
 
-// Where the rules stall the ladder goes on: the result gains the level and the hardest technique,
-// JSON its keys, the log a block headed by the technique, the summary the levels. The rules'
-// part of a result the ladder doesn't touch stays as it is.
+// Where the rules stall the ladder goes on: the result gains the level and the technique of the
+// step that set the ER, JSON its keys, the log a block headed by the technique, the summary the
+// levels. The rules' part of a result the ladder doesn't touch stays as it is. An unsolved grid
+// is not rated.
 TEST_F(RunBatchTest, TheLadderRatesWhatEachPuzzleNeeded) {
     const std::string kite =
         "100400006002870500095100000409000000001000600000000209000007930007028400900003008";
@@ -108,12 +109,12 @@ TEST_F(RunBatchTest, TheLadderRatesWhatEachPuzzleNeeded) {
         "138452796642879513795136824479265381281394657563781249854617932317928465926543178";
     const Ladder::Families all = Ladder::kAllFamilies;
     EXPECT_EQ(Run({.techniques = all}, kite + "\n" + kSample).out,
-              solved + " solved 5 XY-wing 4.2/1.2/1.2\n" + kSolution +
-                  " solved 2 claiming 2.8/1.2/1.2\n");
+              solved + " solved 5 ER:XY-wing 4.2/1.2/1.2\n" + kSolution +
+                  " solved 2 ER:claiming 2.8/1.2/1.2\n");
     EXPECT_TRUE(Run({.techniques = Ladder::FamilyBit(Ladder::Family::Fish)}, kite)
-                    .out.ends_with(" unsolved 13 naked-triple 3.6/1.2/1.2\n"));
+                    .out.ends_with(" unsolved 13 ER:none 20.0/20.0/20.0\n"));
     const std::string json = Run({.json = true, .explain = true, .techniques = all}, kite).out;
-    EXPECT_NE(json.find("\"level\": 5, \"levelName\": \"needs wings\", \"hardest\": \"XY-wing\""),
+    EXPECT_NE(json.find("\"level\": 5, \"levelName\": \"needs wings\", \"erStep\": \"XY-wing\""),
               std::string::npos);
     EXPECT_NE(json.find("\"er\": 4.2, \"ep\": 1.2, \"ed\": 1.2"), std::string::npos) << json;
     EXPECT_NE(json.find("{\"step\": 16, \"technique\": \"XY-wing\", \"region\": null, "
@@ -127,7 +128,7 @@ TEST_F(RunBatchTest, TheLadderRatesWhatEachPuzzleNeeded) {
     EXPECT_NE(ReadFile("ladder.log").find("************ XY-wing[16] ************\r\n"),
               std::string::npos);
     // JSON says what the text says where nothing was needed, and a fish names its base's cells.
-    EXPECT_NE(Run({.json = true, .techniques = all}, kSolution).out.find("\"hardest\": \"none\""),
+    EXPECT_NE(Run({.json = true, .techniques = all}, kSolution).out.find("\"erStep\": \"none\""),
               std::string::npos);
     EXPECT_NE(
         Run({.json = true, .explain = true, .techniques = Ladder::FamilyBit(Ladder::Family::Fish)},
@@ -138,6 +139,34 @@ TEST_F(RunBatchTest, TheLadderRatesWhatEachPuzzleNeeded) {
     EXPECT_NE(Run({.summary = true, .techniques = all}, kite)
                   .err.find("  5 needs wings                          1  100.00 %\n"),
               std::string::npos);
+}
+
+// Givens that clash are no solution, whatever the options: a full grid of them as much as a
+// partial one, in text, JSON and the summary.
+TEST_F(RunBatchTest, ClashingGivensAreNeverSolved) {
+    std::string rows;
+    for (int row = 0; row < 9; ++row) {
+        rows += "123456789";
+    }
+    const std::string input = std::string(81, '5') + "\n" + rows + "\n11" + std::string(79, '.');
+    for (const std::optional<Ladder::Families> techniques :
+         {std::optional<Ladder::Families>(), std::optional(Ladder::kAllFamilies)}) {
+        for (const bool solutions : {false, true}) {
+            const BatchOptions text{
+                .summary = true, .solutions = solutions, .techniques = techniques};
+            const Outcome plain = Run(text, input);
+            EXPECT_EQ(std::count(plain.out.begin(), plain.out.end(), 'x') > 0 &&
+                          plain.out.find(" solved") == std::string::npos,
+                      true)
+                << plain.out;
+            EXPECT_NE(plain.err.find("  solved                                 0    0.00 %\n"),
+                      std::string::npos)
+                << plain.err;
+            BatchOptions json = text;
+            json.json = true;
+            EXPECT_EQ(Run(json, input).out.find("\"solved\": true"), std::string::npos);
+        }
+    }
 }
 
 TEST_F(RunBatchTest, TimeCountsThePuzzlesAndTheSolved) {

@@ -610,12 +610,8 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         </translation>
     </message>
     <message>
-        <source>, hardest: %1</source>
-        <translation>, am schwersten: %1</translation>
-    </message>
-    <message>
-        <source>, rated %1/%2/%3</source>
-        <translation>, bewertet mit %1/%2/%3</translation>
+        <source>, rated %1/%2/%3 (ER: %4)</source>
+        <translation>, bewertet mit %1/%2/%3 (ER: %4)</translation>
     </message>
     <message>
         <source>. Exactly one solution.</source>

@@ -610,12 +610,8 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         </translation>
     </message>
     <message>
-        <source>, hardest: %1</source>
-        <translation>, la plus difficile&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>, rated %1/%2/%3</source>
-        <translation>, note&#xa0;%1/%2/%3</translation>
+        <source>, rated %1/%2/%3 (ER: %4)</source>
+        <translation>, note&#xa0;%1/%2/%3 (ER&#xa0;: %4)</translation>
     </message>
     <message>
         <source>. Exactly one solution.</source>
