@@ -233,7 +233,7 @@ bool LadderSolver::SolvesWithin(Position position, Level ceiling) const {
             Easiest(position.board, position.free, position.unspread, m_families, ceiling);
         position.unspread = CellMask();
         if (!move) {
-            return false;
+            break;
         }
         Remove(*move, position.board);
         const Decisions decided =
@@ -307,7 +307,7 @@ bool LadderSolver::Climb(Grid_9x9& grid) {
         // The first rung spread them all, or found nothing left to spread.
         m_unspread = CellMask();
         if (!move) {
-            return false;
+            break;
         }
         ++m_steps;
         std::visit([&](const auto& found) { Take(found, grid, board); }, *move);

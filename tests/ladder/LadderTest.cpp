@@ -181,6 +181,9 @@ TEST(Ladder, RatesTheEasiestPathAndLevelsByNeed) {
         // The path takes an XY-wing where single-digit patterns would do.
         {"1..4.....4...89.......2..15.7.89.3..53.....679....3.......6...87.4...5..8........",
          LevelOf(Family::SingleDigit), "skyscraper", 66, 12, 12},
+        // Its last step places a digit by a forcing chain, which leaves nothing to spread.
+        {"..3.........18...6.9.7.2....7.891.5.3............4.82...2.6.5..8...149..93.2.....",
+         LevelOf(Family::Forcing), "cell forcing chain", 91, 12, 12},
         // One of the three of top1465 that plain forcing chains leave open, and the first of
         // eleven's list of the hardest.
         {"7.8...3.....2.1...5.........4.....263...8.......1...93.9.6....4....7.5...........",
