@@ -42,20 +42,44 @@ constexpr Subject SubjectOf(const RuleApplication& applied) {
             GridGeometry::KindOf(applied.region) == GridGeometry::RegionKind::Block;
         return {fromBlock ? Kind::Pointing : Kind::Claiming, count, places, applied.digits};
     }
+    // Each view leaves out the digits of its own decided cells: the subset's, or the others'.
+    unsigned subsetDecidedDigits = 0;
+    unsigned otherDecidedDigits = 0;
+    for (const int position : Bits::Indices(applied.decided)) {
+        ((applied.positions >> position & 1U) != 0 ? subsetDecidedDigits : otherDecidedDigits) |=
+            applied.DecidedDigit(position);
+    }
     const unsigned naked = applied.positions & open;
     const unsigned hidden = ~applied.positions & open;
-    const unsigned nakedDigits = applied.digits & ~applied.decidedDigits;
-    const unsigned hiddenDigits =
-        GridGeometry::kAllDigits & ~applied.digits & ~applied.decidedDigits;
+    const unsigned nakedDigits = applied.digits & ~subsetDecidedDigits;
+    const unsigned hiddenDigits = GridGeometry::kAllDigits & ~applied.digits & ~otherDecidedDigits;
     const int nakedCount = Bits::Count(naked);
     const int hiddenCount = Bits::Count(hidden);
     if (hiddenCount == 1) {
         return {Kind::HiddenSingle, 1, hidden, hiddenDigits};
     }
-    // Only decided cells in the subset: one spreads its digit, several leave the open cells
-    // the digits still to place.
+    // Only decided cells in the subset: those whose digits the application removes spread them,
+    // as naked singles (cells decided within the same examination join a subset with them);
+    // several leave the open cells the digits still to place.
     if (nakedCount == 0 && (Bits::Count(applied.positions) == 1 || hiddenCount > 4)) {
-        return {Kind::NakedSingle, 1, applied.positions, applied.digits};
+        unsigned removed = 0;
+        for (const CellRemoval& removal : applied.Removals()) {
+            removed |= removal.digits;
+        }
+        unsigned spreading = 0;
+        unsigned spread = 0;
+        for (const int position : Bits::Indices(applied.positions)) {
+            const unsigned digit = applied.DecidedDigit(position);
+            if ((digit & removed) != 0) {
+                spreading |= 1U << position;
+                spread |= digit;
+            }
+        }
+        if (spreading == 0 || Bits::Count(applied.positions) == 1) {
+            return {Kind::NakedSingle, 1, applied.positions, applied.digits};
+        }
+        const int count = Bits::Count(spreading);
+        return {count == 1 ? Kind::NakedSingle : Kind::Naked, count, spreading, spread};
     }
     if (nakedCount == 0) {
         return {Kind::Hidden, hiddenCount, hidden, hiddenDigits};

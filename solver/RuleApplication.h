@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <span>
 
@@ -38,15 +39,25 @@ struct RuleApplication {
     // InternalRule: the digits the subset's cells allow. ExternalRule: the one digit.
     unsigned digits = 0;
     // The examined region's cells that were decided (one candidate) before the application, as
-    // positions, and their digits: what the application does is told by its open cells.
+    // positions, and the digit of each, four bits a position from the lowest, 0 to 8 for 1 to 9:
+    // what the application does is told by its open cells.
     unsigned decided = 0;
-    unsigned decidedDigits = 0;
+    std::uint64_t decidedDigitAt = 0;
     // Every changed cell, in the order the candidates were removed: the first removalCount.
     std::array<CellRemoval, kMaxRemovals> removals{};
     int removalCount = 0;
 
     std::span<const CellRemoval> Removals() const {
         return {removals.data(), static_cast<std::size_t>(removalCount)};
+    }
+    // Notes that the cell at `position` was decided with `digit` (bit d for digit d + 1).
+    void NoteDecided(int position, unsigned digit) {
+        decided |= 1U << position;
+        decidedDigitAt |= static_cast<std::uint64_t>(std::countr_zero(digit)) << (4 * position);
+    }
+    // The digit of a decided cell, bit d for digit d + 1.
+    constexpr unsigned DecidedDigit(int position) const {
+        return 1U << ((decidedDigitAt >> (4 * position)) & 0xFU);
     }
 };
 

@@ -184,8 +184,7 @@ private:
         for (int position = 0; position < kSize; ++position) {
             const Candidates& candidates = *m_cells[GridGeometry::kCellsOfRegion[region][position]];
             if (candidates.count() == 1) {
-                application.decided |= 1U << position;
-                application.decidedDigits |= static_cast<Digits>(candidates.to_ulong());
+                application.NoteDecided(position, static_cast<Digits>(candidates.to_ulong()));
             }
         }
     }
