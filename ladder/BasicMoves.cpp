@@ -1,5 +1,7 @@
 #include "BasicMoves.h"
 
+#include <algorithm>
+
 #include "Difficulty.h"
 
 namespace Novem::Ladder {
@@ -9,8 +11,69 @@ namespace {
 using GridGeometry::kCellsOfRegion;
 using GridGeometry::kSize;
 
-constexpr GridGeometry::RegionMask kBlocks =
-    (GridGeometry::RegionMask{1} << GridGeometry::kFirstRow) - 1;
+// A region and a region of another kind it crosses, where a digit may be locked: the positions
+// of the first where they meet, and the other regions of the first's kind that cross the second,
+// in order.
+struct Crossing {
+    int region;
+    int crossing;
+    unsigned meeting;
+    std::array<int, 2> others;
+};
+
+// As the scale tries them: a block with each column it crosses, then with each row (pointing),
+// then each column with each block it crosses, then each row (claiming).
+constexpr std::array<Crossing, 4 * GridGeometry::kSize* GridGeometry::kBlockSize> kLockingOrder =
+    [] {
+        using namespace GridGeometry;
+        std::array<Crossing, 4 * kSize * kBlockSize> order{};
+        std::size_t next = 0;
+        constexpr std::array<std::pair<int, int>, 4> kPairs = {
+            {{0, kFirstColumn}, {0, kFirstRow}, {kFirstColumn, 0}, {kFirstRow, 0}}};
+        for (const auto& [firstKind, secondKind] : kPairs) {
+            for (int region = firstKind; region < firstKind + kSize; ++region) {
+                for (int crossing = secondKind; crossing < secondKind + kSize; ++crossing) {
+                    unsigned meeting = 0;
+                    for (int position = 0; position < kSize; ++position) {
+                        const int cell = kCellsOfRegion[region][position];
+                        for (const int other : kCellsOfRegion[crossing]) {
+                            meeting |= (other == cell ? 1U : 0U) << position;
+                        }
+                    }
+                    if (meeting == 0) {
+                        continue;
+                    }
+                    Crossing& entry = order[next++];
+                    entry = {region, crossing, meeting, {-1, -1}};
+                    std::size_t found = 0;
+                    for (int other = firstKind; other < firstKind + kSize; ++other) {
+                        bool crosses = false;
+                        for (const int cell : kCellsOfRegion[other]) {
+                            for (const int inCrossing : kCellsOfRegion[crossing]) {
+                                crosses = crosses || cell == inCrossing;
+                            }
+                        }
+                        if (other != region && crosses && found < 2) {
+                            entry.others[found++] = other;
+                        }
+                    }
+                }
+            }
+        }
+        return order;
+    }();
+
+// The regions in the order the scale reads them: blocks, then columns, then rows.
+constexpr std::array<int, GridGeometry::kRegions> kRegionsInScaleOrder = [] {
+    std::array<int, GridGeometry::kRegions> regions{};
+    std::size_t next = 0;
+    for (const int first : {0, GridGeometry::kFirstColumn, GridGeometry::kFirstRow}) {
+        for (int region = first; region < first + GridGeometry::kSize; ++region) {
+            regions[next++] = region;
+        }
+    }
+    return regions;
+}();
 
 int PositionIn(int region, int cell) {
     for (const GridGeometry::Place& place : GridGeometry::kPlacesOfCell[cell]) {
@@ -46,8 +109,7 @@ public:
         for (int position = 0; position < kSize; ++position) {
             const unsigned candidates = m_candidates[kCellsOfRegion[region][position]];
             if (Bits::Count(candidates) == 1) {
-                application.decided |= 1U << position;
-                application.decidedDigits |= candidates;
+                application.NoteDecided(position, candidates);
             }
         }
         const int examined =
@@ -75,6 +137,30 @@ public:
         }
     }
 
+    // The digit's one place left in the region takes it, as a hidden single whose other digits
+    // the region's other cells hold between them, and the digit spreads: how a direct technique
+    // places the single it leaves, in the same step.
+    void PlaceHiddenSingle(int region, int digit) {
+        unsigned places = 0;
+        unsigned others = 0;
+        for (int position = 0; position < kSize; ++position) {
+            const unsigned candidates = m_candidates[kCellsOfRegion[region][position]];
+            places |= (candidates >> digit & 1U) << position;
+        }
+        if (Bits::Count(places) != 1) {
+            return;
+        }
+        const unsigned rest = GridGeometry::kAllPositions & ~places;
+        for (const int position : Bits::Indices(rest)) {
+            others |= m_candidates[kCellsOfRegion[region][position]];
+        }
+        if (others != (GridGeometry::kAllDigits & ~(1U << digit))) {
+            return;
+        }
+        Add({RuleApplication::Rule::Internal, 0, region, -1, rest, others}, places, others);
+        Spread(kCellsOfRegion[region][Bits::Lowest(places)]);
+    }
+
     std::optional<BasicMove> Done() {
         if (m_move.applications.empty()) {
             return std::nullopt;
@@ -86,30 +172,6 @@ private:
     std::array<unsigned, GridGeometry::kCells> m_candidates{};
     BasicMove m_move;
 };
-
-// Calls visit(members, joined) for each set of `size` members of `items` whose sets (`setOf`)
-// join into at most `size` elements, in lexicographic order of the members, until visit returns
-// true; returns whether it did. A subset is locked only when its members' sets join into as many
-// elements as it has members, so a join grown too large ends the search below it.
-template <typename SetOf, typename Visit>
-bool ForEachLockedCandidate(unsigned items, int size, SetOf setOf, Visit visit) {
-    const auto search = [&](const auto& self, unsigned from, unsigned members, unsigned joined,
-                            int left) -> bool {
-        if (left == 0) {
-            return visit(members, joined);
-        }
-        for (const int item : Bits::Indices(from)) {
-            const unsigned grown = joined | setOf(item);
-            const unsigned above = from & ~((2U << item) - 1);
-            if (Bits::Count(grown) <= size &&
-                self(self, above, members | 1U << item, grown, left - 1)) {
-                return true;
-            }
-        }
-        return false;
-    };
-    return search(search, items, 0, 0, size);
-}
 
 }  // namespace
 
@@ -168,21 +230,31 @@ std::optional<BasicMove> BasicMoves::NakedSingle() const {
     return std::nullopt;
 }
 
-std::optional<BasicMove> BasicMoves::HiddenSingle(bool inBlock) const {
-    const int first = inBlock ? 0 : GridGeometry::kFirstRow;
-    const int last = inBlock ? GridGeometry::kFirstRow : GridGeometry::kRegions;
-    const int rating = inBlock ? Difficulty::kHiddenSingleInBlock : Difficulty::kHiddenSingleInLine;
-    for (int region = first; region < last; ++region) {
+int BasicMoves::Empty(int region) const {
+    return GridGeometry::kSize - (m_placed & kRegionCells[region]).Count();
+}
+
+// A full house is a region's last empty cell; the other kinds skip such regions, which the
+// first rung leaves without a single to find.
+std::optional<BasicMove> BasicMoves::HiddenSingle(Single kind) const {
+    const int rating = kind == Single::FullHouse ? Difficulty::kFullHouse
+                       : kind == Single::Block   ? Difficulty::kHiddenSingleInBlock
+                                                 : Difficulty::kHiddenSingleInLine;
+    for (const int region : kRegionsInScaleOrder) {
+        const bool block = GridGeometry::KindOf(region) == GridGeometry::RegionKind::Block;
+        if (kind == Single::FullHouse ? !(kRegionCells[region] - m_placed).One()
+                                      : block != (kind == Single::Block)) {
+            continue;
+        }
         for (int digit = 0; digit < kSize; ++digit) {
-            const CellMask cells = m_board.CellsOf(digit) & kRegionCells[region];
-            if (!cells.One()) {
+            const unsigned places = m_board.Positions(region, digit);
+            if (places == 0 || (places & (places - 1)) != 0) {
                 continue;
             }
-            const int cell = cells.First();
+            const int cell = kCellsOfRegion[region][Bits::Lowest(places)];
             if (!m_board.Open().Has(cell) && !Spreads(cell)) {
                 continue;
             }
-            const unsigned places = 1U << PositionIn(region, cell);
             MoveBuilder builder(m_board, rating, true,
                                 {RuleNames::Kind::HiddenSingle, 1, places, 1U << digit});
             if (m_board.Open().Has(cell)) {
@@ -203,73 +275,59 @@ std::optional<BasicMove> BasicMoves::HiddenSingle(bool inBlock) const {
     return std::nullopt;
 }
 
-bool BasicMoves::LeavesHiddenSingle(const std::array<CellMask, kSize>& removed,
-                                    GridGeometry::RegionMask regions) const {
-    for (int digit = 0; digit < kSize; ++digit) {
-        const CellMask left = m_board.CellsOf(digit) - removed[digit];
-        for (const int cell : removed[digit]) {
-            for (const GridGeometry::Place& place : GridGeometry::kPlacesOfCell[cell]) {
-                if ((regions >> place.region & 1U) == 0) {
-                    continue;
-                }
-                const CellMask places = left & kRegionCells[place.region];
-                if (places.One() && !m_placed.Has(places.First())) {
-                    return true;
-                }
-            }
-        }
+bool BasicMoves::LeavesSingle(int region, int crossing, int digit) const {
+    const unsigned places = m_board.Positions(region, digit) & RegionTables().open[region];
+    if (Bits::Count(places) <= 1) {
+        return false;
     }
-    return false;
+    int outside = 0;
+    for (const int position : Bits::Indices(places)) {
+        outside += kRegionCells[crossing].Has(kCellsOfRegion[region][position]) ? 0 : 1;
+    }
+    return outside == 1;
 }
 
-std::optional<BasicMove> BasicMoves::LockedCandidates(bool fromBlock, bool direct) const {
+std::optional<BasicMove> BasicMoves::LockedCandidates(bool direct) const {
     const Tables& tables = RegionTables();
-    const int first = fromBlock ? 0 : GridGeometry::kFirstRow;
-    const int last = fromBlock ? GridGeometry::kFirstRow : GridGeometry::kRegions;
-    for (int region = first; region < last; ++region) {
+    for (const Crossing& pair : kLockingOrder) {
+        const int region = pair.region;
+        const int crossing = pair.crossing;
         for (int digit = 0; digit < kSize; ++digit) {
             const unsigned positions = m_board.Positions(region, digit);
-            if (Bits::Count(positions) < 2 || (positions & ~tables.open[region]) != 0) {
+            if ((positions & ~pair.meeting) != 0 || (positions & (positions - 1)) == 0 ||
+                (positions & ~tables.open[region]) != 0) {
                 continue;
             }
-            CellMask places;
-            for (const int position : Bits::Indices(positions)) {
-                places |= CellMask::Of(kCellsOfRegion[region][position]);
+            const CellMask removed =
+                (kRegionCells[crossing] - kRegionCells[region]) & m_board.CellsOf(digit);
+            if (removed.Empty()) {
+                continue;
             }
-            for (const GridGeometry::Place& crossing :
-                 GridGeometry::kPlacesOfCell[places.First()]) {
-                const bool acrossKinds = (GridGeometry::KindOf(crossing.region) ==
-                                          GridGeometry::RegionKind::Block) != fromBlock;
-                if (!acrossKinds || !(places - kRegionCells[crossing.region]).Empty()) {
-                    continue;
+            int single = -1;
+            for (const int other : pair.others) {
+                if (single < 0 && LeavesSingle(other, crossing, digit)) {
+                    single = other;
                 }
-                const CellMask removed =
-                    (kRegionCells[crossing.region] - kRegionCells[region]) & m_board.CellsOf(digit);
-                if (removed.Empty()) {
-                    continue;
-                }
-                std::array<CellMask, kSize> byDigit{};
-                byDigit[digit] = removed;
-                // Claiming removes inside one block, where the digit keeps its places on the
-                // line: it is never direct.
-                const bool leaves = fromBlock && LeavesHiddenSingle(byDigit, kBlocks);
-                if (direct && !leaves) {
-                    continue;
-                }
-                const RuleNames::Subject subject{
-                    fromBlock ? RuleNames::Kind::Pointing : RuleNames::Kind::Claiming,
-                    Bits::Count(positions), positions, 1U << digit};
-                MoveBuilder builder(m_board, Difficulty::Of(subject, region, leaves), false,
-                                    subject);
-                unsigned changing = 0;
-                for (const int cell : removed) {
-                    changing |= 1U << PositionIn(crossing.region, cell);
-                }
-                builder.Add({RuleApplication::Rule::External, 0, region, crossing.region, positions,
-                             1U << digit},
-                            changing, 1U << digit);
-                return builder.Done();
             }
+            if (direct && single < 0) {
+                continue;
+            }
+            const bool fromBlock = GridGeometry::KindOf(region) == GridGeometry::RegionKind::Block;
+            const RuleNames::Subject subject{
+                fromBlock ? RuleNames::Kind::Pointing : RuleNames::Kind::Claiming,
+                Bits::Count(positions), positions, 1U << digit};
+            MoveBuilder builder(m_board, Difficulty::Of(subject, region, direct), direct, subject);
+            unsigned changing = 0;
+            for (const int cell : removed) {
+                changing |= 1U << PositionIn(crossing, cell);
+            }
+            builder.Add(
+                {RuleApplication::Rule::External, 0, region, crossing, positions, 1U << digit},
+                changing, 1U << digit);
+            if (direct) {
+                builder.PlaceHiddenSingle(single, digit);
+            }
+            return builder.Done();
         }
     }
     return std::nullopt;
@@ -277,16 +335,17 @@ std::optional<BasicMove> BasicMoves::LockedCandidates(bool fromBlock, bool direc
 
 std::optional<BasicMove> BasicMoves::NakedSubset(int size) const {
     const Tables& tables = RegionTables();
-    for (int region = 0; region < GridGeometry::kRegions; ++region) {
-        const unsigned open = tables.open[region];
-        if (Bits::Count(open) <= size) {
+    for (const int region : kRegionsInScaleOrder) {
+        if (Empty(region) < 2 * size) {
             continue;
         }
-        const auto candidatesAt = [&](int position) {
-            return m_board.Candidates(kCellsOfRegion[region][position]);
-        };
+        const unsigned open = tables.open[region];
         std::optional<BasicMove> move;
-        ForEachLockedCandidate(open, size, candidatesAt, [&](unsigned subset, unsigned digits) {
+        Bits::ForEachSubsetOfSize(open, size, [&](unsigned subset) {
+            unsigned digits = 0;
+            for (const int position : Bits::Indices(subset)) {
+                digits |= m_board.Candidates(kCellsOfRegion[region][position]);
+            }
             if (Bits::Count(digits) != size) {
                 return false;
             }
@@ -313,15 +372,22 @@ std::optional<BasicMove> BasicMoves::NakedSubset(int size) const {
 
 std::optional<BasicMove> BasicMoves::HiddenSubset(int size, bool direct) const {
     const Tables& tables = RegionTables();
-    for (int region = 0; region < GridGeometry::kRegions; ++region) {
-        // The digits still to place in the region, with at most `size` places.
+    for (const int region : kRegionsInScaleOrder) {
+        const int empty = Empty(region);
+        if (!(empty > 2 * size || (direct && empty > size))) {
+            continue;
+        }
         unsigned usable = 0;
         for (int count = 2; count <= size; ++count) {
             usable |= tables.digitsByPlaces[region][static_cast<std::size_t>(count)];
         }
-        const auto placesOf = [&](int digit) { return m_board.Positions(region, digit); };
         std::optional<BasicMove> move;
-        ForEachLockedCandidate(usable, size, placesOf, [&](unsigned digits, unsigned cells) {
+        // The subsets of the usable digits come in the order of all subsets' masks.
+        Bits::ForEachSubsetOfSize(usable, size, [&](unsigned digits) {
+            unsigned cells = 0;
+            for (const int digit : Bits::Indices(digits)) {
+                cells |= m_board.Positions(region, digit);
+            }
             if (Bits::Count(cells) != size) {
                 return false;
             }
@@ -329,13 +395,17 @@ std::optional<BasicMove> BasicMoves::HiddenSubset(int size, bool direct) const {
             if (lost == 0) {
                 return false;
             }
-            // Direct: a digit the cells lose is left one place in the region, not yet placed.
-            bool leaves = false;
+            // Direct: a digit the cells lose is left one place in the region, not yet placed;
+            // the first such digit is placed there in the same step.
+            int single = -1;
             for (const int digit : Bits::Indices(lost)) {
                 const unsigned left = m_board.Positions(region, digit) & ~cells;
-                leaves = leaves || (Bits::Count(left) == 1 &&
-                                    !m_placed.Has(kCellsOfRegion[region][Bits::Lowest(left)]));
+                if (single < 0 && Bits::Count(left) == 1 &&
+                    !m_placed.Has(kCellsOfRegion[region][Bits::Lowest(left)])) {
+                    single = digit;
+                }
             }
+            const bool leaves = single >= 0;
             if (direct && !leaves) {
                 return false;
             }
@@ -345,9 +415,12 @@ std::optional<BasicMove> BasicMoves::HiddenSubset(int size, bool direct) const {
                 return false;
             }
             const RuleNames::Subject subject{RuleNames::Kind::Hidden, size, cells, digits};
-            MoveBuilder builder(m_board, Difficulty::Of(subject, region, leaves), false, subject);
+            MoveBuilder builder(m_board, Difficulty::Of(subject, region, leaves), direct, subject);
             builder.Add({RuleApplication::Rule::Internal, 0, region, -1, others, otherDigits},
                         cells, otherDigits);
+            if (direct) {
+                builder.PlaceHiddenSingle(region, single);
+            }
             move = builder.Done();
             return true;
         });

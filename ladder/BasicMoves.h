@@ -26,9 +26,10 @@ struct BasicMove {
     std::vector<RuleApplication> applications;
 };
 
-// Finds the first move of each basic technique on a board, in a fixed order: regions in region
-// order (blocks, rows, columns), then digits ascending, or a subset's cells or digits in
-// lexicographic order; cells in cell order.
+// Finds the first move of each basic technique on a board, in the rating scale's order: regions
+// as it reads them (blocks, columns, rows), then digits ascending, or a subset's cells or digits
+// in ascending order of their masks; cells in cell order. A region's empty cells are those not
+// placed.
 class BasicMoves {
 public:
     // `placed`: the decided cells whose digits have been placed (given, or placed by a step), as
@@ -40,21 +41,27 @@ public:
     std::optional<BasicMove> SpreadPlaced(const CellMask& cells) const;
     // A decided cell, not placed, whose digit its peers still allow.
     std::optional<BasicMove> NakedSingle() const;
-    // A digit with one place in a block, or in a row or column.
-    std::optional<BasicMove> HiddenSingle(bool inBlock) const;
-    // Pointing (from a block) or claiming (from a line); `direct` asks for a pointing that leaves
-    // its digit a single place in another block.
-    std::optional<BasicMove> LockedCandidates(bool fromBlock, bool direct) const;
-    // `size` open cells of a region allowing `size` digits between them.
+    // A digit with one place in a region: a region's last empty cell (a full house), first in
+    // any region, then a hidden single in a block, then in a column or row.
+    enum class Single { FullHouse, Block, Line };
+    std::optional<BasicMove> HiddenSingle(Single kind) const;
+    // Pointing (a block's digit locked in a line, columns first) and then claiming (a line's
+    // digit locked in a block); `direct` asks for one that leaves its digit a single place in a
+    // region of the first one's kind that crosses the second.
+    std::optional<BasicMove> LockedCandidates(bool direct) const;
+    // `size` open cells of a region allowing `size` digits between them, in a region of at least
+    // twice as many empty cells.
     std::optional<BasicMove> NakedSubset(int size) const;
-    // `size` digits of a region with `size` open places between them; `direct` asks for one that
-    // leaves a digit its cells lose a single place in the region.
+    // `size` digits of a region with `size` open places between them, in a region of more than
+    // twice as many empty cells; `direct` asks for one that leaves a digit its cells lose a single
+    // place in the region, in a region of more empty cells than `size`.
     std::optional<BasicMove> HiddenSubset(int size, bool direct) const;
 
 private:
-    // Whether removing `removed` (by digit) leaves a digit one place in one of the `regions`.
-    bool LeavesHiddenSingle(const std::array<CellMask, GridGeometry::kSize>& removed,
-                            GridGeometry::RegionMask regions) const;
+    int Empty(int region) const;
+    // Whether the digit has open places in `region` of which exactly one lies outside
+    // `crossing`: locked candidates in the crossing leave it that one.
+    bool LeavesSingle(int region, int crossing, int digit) const;
 
     struct Tables {
         // By region, the positions of its open cells.

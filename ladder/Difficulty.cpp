@@ -26,8 +26,27 @@ int LengthOf(const Step& step, Length length) {
             return std::accumulate(
                 step.branches.begin(), step.branches.end(), 0,
                 [](int sum, const Branch& branch) { return sum + Implications(branch); });
+        case Length::Complexity:
+        case Length::Loop:
+            break;
     }
     return 0;
+}
+
+// A unique loop of 6 or 7 cells adds a tenth, of 8 or 9 two, of 10 or more five; a subset its
+// extra candidates complete a tenth for each cell past the first pair. A grave's type 1 is the
+// base; its types 2 to 4 add a tenth, and its subset as a loop's does.
+int UniquenessRating(const Step& step, int base) {
+    const auto length = step.loop.size();
+    int rating = base + (length >= 10 ? 5 : length >= 8 ? 2 : length >= 6 ? 1 : 0);
+    if (step.technique == Technique::BivalueUniversalGrave && step.type > 1) {
+        ++rating;
+    }
+    if (step.type == 3) {
+        const int cells = static_cast<int>(step.subset.size());
+        rating += step.hiddenSubset ? cells - 1 : cells;
+    }
+    return rating;
 }
 
 }  // namespace
@@ -55,7 +74,7 @@ int Of(const RuleNames::Subject& subject, int region, bool direct) {
         case Kind::Pointing:
             return direct ? kDirectPointing : kPointing;
         case Kind::Claiming:
-            return kClaiming;
+            return direct ? kDirectClaiming : kClaiming;
         case Kind::Naked:
             return subject.size <= 2 ? kNakedPair : subject.size == 3 ? kNakedTriple : kNakedQuad;
         case Kind::Hidden:
@@ -83,6 +102,12 @@ int Of(const Step& step) {
         base = kXCycle;
     } else if (step.technique == Technique::DiscontinuousNiceLoop && oneDigit) {
         base = kXChain;
+    }
+    if (info.length == Length::Loop) {
+        return UniquenessRating(step, base);
+    }
+    if (info.length == Length::Complexity) {
+        return base + LengthBonus(step.complexity - 2);
     }
     return base + LengthBonus(LengthOf(step, info.length));
 }

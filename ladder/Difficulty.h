@@ -10,12 +10,15 @@
 // easiest step there is.
 namespace Novem::Ladder::Difficulty {
 
-// The basic techniques, where the scale puts them. A "direct" pointing leaves its digit a single
-// place in another block, a direct hidden subset a digit it removes a single place in its region:
-// the next step places it. (The scale's direct claiming, 1.9, can't leave a single in a block.)
+// The basic techniques, where the scale puts them. A hidden single that is its region's last
+// empty cell is a full house. A "direct" pointing or claiming leaves its digit a single place in a
+// region of its own kind, a direct hidden subset a digit it removes a single place in its region:
+// the next step places it.
+inline constexpr int kFullHouse = 10;
 inline constexpr int kHiddenSingleInBlock = 12;
 inline constexpr int kHiddenSingleInLine = 15;
 inline constexpr int kDirectPointing = 17;
+inline constexpr int kDirectClaiming = 19;
 inline constexpr int kDirectHiddenPair = 20;
 inline constexpr int kNakedSingle = 23;
 inline constexpr int kDirectHiddenTriple = 25;

@@ -3,9 +3,12 @@
 // can't be z. XYZ-wing: the pivot holds x, y and z and sees both pincers, so z is in the pivot or
 // a pincer, and a cell that sees all three can't be z. W-wing: two cells with the same two digits
 // x and y that don't see each other, and a region whose only two places for x each see one of
-// them: one of the two cells is y, so a cell that sees both can't be. Tried in that order, each by
-// pivot (or first cell) and pincers in cell order.
+// them: one of the two cells is y, so a cell that sees both can't be. Tried in that order; W-wings
+// by their cells in cell order.
+#include <algorithm>
+
 #include "Families.h"
+#include "OpenCells.h"
 
 namespace Novem::Ladder {
 
@@ -33,27 +36,37 @@ Step WingStep(const Board& board, Technique technique, int digit, int pivot,
 
 }  // namespace
 
-std::optional<Step> FindXYWing(const Board& board) {
-    for (const int pivot : board.Bivalue()) {
-        const unsigned xy = board.Candidates(pivot);
-        const CellMask pincers = kPeers[pivot] & board.Bivalue();
-        for (const int first : pincers) {
-            const unsigned xz = board.Candidates(first);
-            if (Bits::Count(xz & xy) != 1) {
+namespace {
+
+// XY- and XYZ-wings as the rating scale finds them: pivots in cell order, each pincer among the
+// pivot's peers in the scale's order of them.
+std::optional<Step> FindWingOf(const Board& board, bool xyz) {
+    const int pivotCount = xyz ? 3 : 2;
+    for (const int pivot : board.Open()) {
+        const unsigned a = board.Candidates(pivot);
+        if (Bits::Count(a) != pivotCount) {
+            continue;
+        }
+        for (const int first : kPeersInOrder[pivot]) {
+            const unsigned b = board.Candidates(first);
+            if (Bits::Count(b) != 2 || Bits::Count(a & ~b) != 1) {
                 continue;
             }
-            const unsigned z = xz & ~xy;
-            const unsigned yz = (xy & ~xz) | z;
-            for (const int second : pincers) {
-                if (second <= first || board.Candidates(second) != yz) {
+            for (const int second : kPeersInOrder[pivot]) {
+                const unsigned c = board.Candidates(second);
+                if (Bits::Count(c) != 2 || Bits::Count(a | b | c) != 3 ||
+                    Bits::Count(a & b & c) != (xyz ? 1 : 0)) {
                     continue;
                 }
-                const int digit = Bits::Lowest(z);
-                const CellMask removed =
-                    (SeeingAll(CellMask::Of(first) | CellMask::Of(second)) & board.CellsOf(digit)) -
-                    CellMask::Of(pivot);
+                const int digit = Bits::Lowest(b & c);
+                CellMask wing = CellMask::Of(first) | CellMask::Of(second);
+                wing |= xyz ? CellMask::Of(pivot) : CellMask();
+                const CellMask removed = (SeeingAll(wing) & board.CellsOf(digit)) -
+                                         CellMask::Of(pivot) - CellMask::Of(first) -
+                                         CellMask::Of(second);
                 if (!removed.Empty()) {
-                    return WingStep(board, Technique::XYWing, digit, pivot, {first, second},
+                    return WingStep(board, xyz ? Technique::XYZWing : Technique::XYWing, digit,
+                                    pivot, {std::min(first, second), std::max(first, second)},
                                     removed);
                 }
             }
@@ -62,33 +75,14 @@ std::optional<Step> FindXYWing(const Board& board) {
     return std::nullopt;
 }
 
+}  // namespace
+
+std::optional<Step> FindXYWing(const Board& board) {
+    return FindWingOf(board, false);
+}
+
 std::optional<Step> FindXYZWing(const Board& board) {
-    for (const int pivot : board.Open()) {
-        const unsigned xyz = board.Candidates(pivot);
-        if (Bits::Count(xyz) != 3) {
-            continue;
-        }
-        const CellMask pincers = kPeers[pivot] & board.Bivalue();
-        for (const int first : pincers) {
-            const unsigned xz = board.Candidates(first);
-            for (const int second : pincers) {
-                const unsigned yz = board.Candidates(second);
-                if (second <= first || (xz & ~xyz) != 0 || (yz & ~xyz) != 0 || xz == yz) {
-                    continue;
-                }
-                const unsigned z = xz & yz;
-                const int digit = Bits::Lowest(z);
-                const CellMask removed =
-                    SeeingAll(CellMask::Of(pivot) | CellMask::Of(first) | CellMask::Of(second)) &
-                    board.CellsOf(digit);
-                if (!removed.Empty()) {
-                    return WingStep(board, Technique::XYZWing, digit, pivot, {first, second},
-                                    removed);
-                }
-            }
-        }
-    }
-    return std::nullopt;
+    return FindWingOf(board, true);
 }
 
 std::optional<Step> FindWWing(const Board& board) {
