@@ -91,6 +91,9 @@ std::vector<int> PatternCells(const Ladder::Step& step) {
     add(step.baseCells);
     add(step.fins);
     add(step.pincers);
+    add(step.loop);
+    add(step.subset);
+    add(step.excluders);
     add(step.colours[0]);
     add(step.colours[1]);
     for (const auto& set : step.sets) {
@@ -180,6 +183,24 @@ void AppendParts(std::string& out, const Ladder::Step& step) {
         out += ", \"restricted\": ";
         AppendArray(out, step.restricted,
                     [&](int digit) { out += static_cast<char>('1' + digit); });
+    }
+    if (!step.loop.empty() || step.type != 0) {
+        out += ", \"loop\": ";
+        AppendCells(out, step.loop);
+        out += ", \"type\": " + std::to_string(step.type);
+        if (step.type == 3) {
+            out += ", \"subset\": ";
+            AppendCells(out, step.subset);
+            out += step.hiddenSubset ? ", \"hidden\": true" : ", \"hidden\": false";
+        }
+        if (step.subsetDigits != 0) {
+            out += ", \"subsetDigits\": ";
+            AppendDigits(out, step.subsetDigits);
+        }
+    }
+    if (!step.excluders.empty()) {
+        out += ", \"excluders\": ";
+        AppendCells(out, step.excluders);
     }
     if (step.forcingCell != -1) {
         out += ", \"forcingCell\": \"" + Names::Cell(step.forcingCell) + '"';

@@ -124,6 +124,20 @@ std::string Branch(const Ladder::Branch& branch, const Words& words) {
     return text + (branch.contradiction ? ", " + words.contradiction : "");
 }
 
+// "r1c2 {3,7} r4c5 {1,3,7}".
+std::string CellsWithDigits(const std::vector<Ladder::CellDigits>& cells) {
+    std::string text;
+    for (const Ladder::CellDigits& cell : cells) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += Names::Cell(cell.cell);
+        text += ' ';
+        text += Names::Digits(cell.digits);
+    }
+    return text;
+}
+
 std::string Pattern(const Ladder::Step& step, const Words& words, Detail detail) {
     // The candidates of the pattern's cells, where the step keeps them.
     std::vector<unsigned> candidates(GridGeometry::kCells, 0);
@@ -150,6 +164,25 @@ std::string Pattern(const Ladder::Step& step, const Words& words, Detail detail)
             return words.pivot + ' ' + cell(step.pivot) + ", " + words.pincers + ' ' +
                    cell(step.pincers[0]) + " " + cell(step.pincers[1]);
         }
+        case Ladder::Family::Uniqueness: {
+            // A loop by its cells in order and its two digits; a grave by its cells with extra
+            // candidates.
+            std::string text =
+                step.loop.empty() ? CellsWithDigits(step.cellDigits) : Names::Cells(step.loop);
+            if (!step.loop.empty()) {
+                text += ' ';
+                text += digit;
+            }
+            text += ", " + words.type + ' ' + std::to_string(step.type);
+            if (step.type == 3) {
+                text += ' ' + words.with + ' ' + Names::Cells(step.subset) + ' ' +
+                        Names::Digits(step.subsetDigits);
+            }
+            return text;
+        }
+        case Ladder::Family::Exclusion:
+            return CellsWithDigits(step.cellDigits) + ", " + words.excludedBy + ' ' +
+                   Names::Cells(step.excluders);
         case Ladder::Family::Colouring:
             return digit + ' ' + words.in + ' ' + Names::Cells(step.colours[0]) + " / " +
                    Names::Cells(step.colours[1]);
@@ -236,10 +269,10 @@ std::string Regions(const std::vector<int>& regions, const Words& words) {
 
 std::vector<std::string*> All(Words& words) {
     std::vector<std::string*> all = {
-        &words.step,     &words.in,      &words.removes, &words.from,
-        &words.places,   &words.fins,    &words.pivot,   &words.pincers,
-        &words.linkedBy, &words.andAlso, &words.via,     &words.restricted,
-        &words.ifTrue,   &words.then,    &words.isNot,   &words.contradiction};
+        &words.step,          &words.in,         &words.removes, &words.from,      &words.places,
+        &words.fins,          &words.pivot,      &words.pincers, &words.linkedBy,  &words.andAlso,
+        &words.via,           &words.restricted, &words.ifTrue,  &words.then,      &words.isNot,
+        &words.contradiction, &words.type,       &words.with,    &words.excludedBy};
     for (std::size_t kind = 0; kind < words.region.size(); ++kind) {
         all.push_back(&words.region[kind]);
         all.push_back(&words.regions[kind]);

@@ -37,6 +37,9 @@ struct Words {
     std::string then = "then";
     std::string isNot = "not";
     std::string contradiction = "a contradiction";
+    std::string type = "type";
+    std::string with = "with";
+    std::string excludedBy = "excluded by";
     // A technique's name from its English one; none keeps the English.
     std::function<std::string(std::string_view)> technique;
 };

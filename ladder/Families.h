@@ -18,6 +18,11 @@ std::optional<Step> FindWing(const Board& board);
 std::optional<Step> FindXYWing(const Board& board);
 std::optional<Step> FindXYZWing(const Board& board);
 std::optional<Step> FindWWing(const Board& board);
+// Unique rectangles and loops, then the bivalue universal grave: only for a grid of exactly one
+// solution.
+std::optional<Step> FindUniqueness(const Board& board);
+std::optional<Step> FindUniqueLoop(const Board& board);
+std::optional<Step> FindBivalueUniversalGrave(const Board& board);
 std::optional<Step> FindColouring(const Board& board);
 std::optional<Step> FindChain(const Board& board);
 std::optional<Step> FindFinnedFish(const Board& board);
@@ -25,6 +30,10 @@ std::optional<Step> FindFinnedFish(const Board& board);
 // jellyfish.
 std::optional<Step> FindFinnedFishOfSizes(const Board& board, int smallest, int largest);
 std::optional<Step> FindAlmostLockedSets(const Board& board);
+// Aligned pair exclusion, then aligned triplet exclusion.
+std::optional<Step> FindAlignedExclusion(const Board& board);
+std::optional<Step> FindAlignedPairExclusion(const Board& board);
+std::optional<Step> FindAlignedTripletExclusion(const Board& board);
 std::optional<Step> FindForcingChain(const Board& board);
 std::optional<Step> FindDynamicForcingChain(const Board& board);
 std::optional<Step> FindNestedForcingChain(const Board& board);

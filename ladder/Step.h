@@ -93,6 +93,22 @@ struct Step {
     std::vector<std::vector<int>> sets;
     std::vector<int> restricted;
 
+    // Uniqueness: the rectangle's or loop's cells in loop order (none for a grave), the type of
+    // the pattern, 1 to 4, and for type 3 the cells of the subset its extra candidates complete
+    // (besides the pattern's own), its digits, and whether it is a hidden subset.
+    std::vector<int> loop;
+    int type = 0;
+    std::vector<int> subset;
+    unsigned subsetDigits = 0;
+    bool hiddenSubset = false;
+
+    // Aligned exclusion: the cells that see every base cell and exclude combinations of them.
+    std::vector<int> excluders;
+
+    // The rating scale's own chains: the distinct implications the conclusion rests on, which
+    // its rating grows with.
+    int complexity = 0;
+
     // Forcing chains: where each candidate of a cell, or each place of a digit in a region, leads.
     int forcingCell = -1;
     int forcingRegion = -1;

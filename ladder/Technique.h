@@ -14,16 +14,18 @@ enum class Family {
     Fish,
     SingleDigit,
     Wings,
+    Uniqueness,
     Colouring,
     Chains,
     FinnedFish,
     AlmostLockedSets,
+    Exclusion,
     Forcing,
     DynamicForcing,
     NestedForcing,
 };
 
-inline constexpr int kFamilies = 10;
+inline constexpr int kFamilies = 12;
 
 // Families as a set, bit f for family f.
 using Families = unsigned;
@@ -65,13 +67,26 @@ enum class Technique {
     DynamicRegionForcingChain,
     NestedContradictionChain,
     DynamicNestedContradictionChain,
+    UniqueRectangle,
+    UniqueLoop,
+    BivalueUniversalGrave,
+    AlignedPairExclusion,
+    AlignedTripletExclusion,
+    BidirectionalXCycle,
+    BidirectionalYCycle,
+    BidirectionalCycle,
+    ForcingXChain,
+    ForcingChain,
+    NishioForcingChain,
+    DynamicDoubleForcingChain,
 };
 
-inline constexpr int kTechniques = 31;
+inline constexpr int kTechniques = 43;
 
 // What a technique's rating grows with, beyond its base: nothing, the candidates of its chain, the
-// cells of its pattern, or the implications of all its branches.
-enum class Length { None, Nodes, Cells, Implications };
+// cells of its pattern, the implications of all its branches, the complexity the scale counts for
+// its own chains, or a uniqueness pattern's loop and subset.
+enum class Length { None, Nodes, Cells, Implications, Complexity, Loop };
 
 struct TechniqueInfo {
     // As solvers call it; the desktop shows it in the user's language.
@@ -119,7 +134,26 @@ inline constexpr std::array<TechniqueInfo, kTechniques> kTechniqueInfo = {{
      Length::Implications},
     {Translatable("Technique", "dynamic nested contradiction chain"), Family::NestedForcing, 100,
      Length::Implications},
+    {Translatable("Technique", "unique rectangle"), Family::Uniqueness, 45, Length::Loop},
+    {Translatable("Technique", "unique loop"), Family::Uniqueness, 45, Length::Loop},
+    {Translatable("Technique", "bivalue universal grave"), Family::Uniqueness, 56, Length::Loop},
+    {Translatable("Technique", "aligned pair exclusion"), Family::Exclusion, 62, Length::None},
+    {Translatable("Technique", "aligned triplet exclusion"), Family::Exclusion, 75, Length::None},
+    {Translatable("Technique", "bidirectional X-cycle"), Family::Chains, 65, Length::Complexity},
+    {Translatable("Technique", "bidirectional Y-cycle"), Family::Chains, 65, Length::Complexity},
+    {Translatable("Technique", "bidirectional cycle"), Family::Chains, 70, Length::Complexity},
+    {Translatable("Technique", "forcing X-chain"), Family::Chains, 66, Length::Complexity},
+    {Translatable("Technique", "forcing chain"), Family::Chains, 70, Length::Complexity},
+    {Translatable("Technique", "Nishio forcing chain"), Family::Forcing, 75, Length::Complexity},
+    {Translatable("Technique", "dynamic double forcing chain"), Family::DynamicForcing, 85,
+     Length::Complexity},
 }};
+
+// The rating scale's own chains, which only its path takes: the ladder's own path finds the same
+// deductions with its friendlier techniques.
+constexpr bool ScaleOnly(Technique technique) {
+    return technique >= Technique::BidirectionalXCycle;
+}
 
 constexpr const TechniqueInfo& InfoOf(Technique technique) {
     return kTechniqueInfo[static_cast<std::size_t>(technique)];
@@ -127,8 +161,8 @@ constexpr const TechniqueInfo& InfoOf(Technique technique) {
 
 // The names of the families, as a list of them is written: "fish,wings".
 inline constexpr std::array<std::string_view, kFamilies> kFamilyNames = {
-    "fish",        "single-digit", "wings",   "colouring",       "chains",
-    "finned-fish", "als",          "forcing", "dynamic-forcing", "nested-forcing"};
+    "fish",        "single-digit", "wings",     "uniqueness", "colouring",       "chains",
+    "finned-fish", "als",          "exclusion", "forcing",    "dynamic-forcing", "nested-forcing"};
 
 // A puzzle's difficulty: the hardest thing its solution needed, in the ladder's order. The two
 // rules make the first three levels: singles, pointing and claiming, and subsets; each family
@@ -150,10 +184,12 @@ inline constexpr std::array<std::string_view, kLevels> kLevelNames = {
     Translatable("Ladder", "needs fish"),
     Translatable("Ladder", "needs single-digit patterns"),
     Translatable("Ladder", "needs wings"),
+    Translatable("Ladder", "needs uniqueness"),
     Translatable("Ladder", "needs colouring"),
     Translatable("Ladder", "needs chains"),
     Translatable("Ladder", "needs finned fish"),
     Translatable("Ladder", "needs almost-locked sets"),
+    Translatable("Ladder", "needs aligned exclusion"),
     Translatable("Ladder", "needs forcing chains"),
     Translatable("Ladder", "needs dynamic forcing chains"),
     Translatable("Ladder", "needs nested forcing chains"),

@@ -243,6 +243,93 @@ class Ladder:
                         all(sees(cell, other) for other in zs)}
         return allowed
 
+    def uniqueness(self, record, placed):
+        """Its removals rest on the puzzle having one solution, which the solution check holds
+        them against; here the pattern must be the one claimed."""
+        pair = set(record['digits'])
+        kind = record['type']
+        extra = {cell_of(cell): set(digits) for cell, digits in record['candidates']}
+        if record['technique'] == 'bivalue universal grave':
+            need(all(len(self.cands[cell]) > 2 for cell in extra), 'a grave cell with two digits')
+            need(all(len(self.cands[cell]) == 2 for cell in range(81)
+                     if len(self.cands[cell]) > 1 and cell not in extra),
+                 'an open cell outside the grave with more than two digits')
+            seeing = {cell for cell in range(81) if all(sees(cell, other) for other in extra)}
+            if kind == 1:
+                (cell, digits), = extra.items()
+                return {(cell, digit) for digit in digits - pair}
+            if kind == 2:
+                return {(cell, digit) for cell in seeing for digit in pair}
+            if kind == 4:
+                return {(cell, digit) for cell in extra for digit in extra[cell] - pair}
+            return {(cell, digit) for cell in seeing for digit in set(record['subsetDigits'])}
+        loop = [cell_of(cell) for cell in record['loop']]
+        need(len(loop) % 2 == 0 and len(loop) >= 4 and len(set(loop)) == len(loop),
+             'a loop of an odd or too small number of cells')
+        need(all(pair <= self.cands[cell] for cell in loop), 'a loop cell without both digits')
+        for index, cell in enumerate(loop):
+            need(regions_with(cell, loop[(index + 1) % len(loop)]), 'loop cells not linked')
+        for region in REGIONS:
+            inside = [index for index, cell in enumerate(loop) if cell in region]
+            need(len(inside) in (0, 2) and (not inside or inside[0] % 2 != inside[1] % 2),
+                 'a region the loop does not pass twice, once each way')
+        extras = [cell for cell in loop if len(self.cands[cell]) > 2]
+        need(set(extras) == set(extra), 'the extra cells differ')
+        if kind == 1:
+            need(len(extras) == 1, 'a type 1 with several extra cells')
+            return {(extras[0], digit) for digit in pair}
+        if kind == 2:
+            others = set().union(*(self.cands[cell] for cell in extras)) - pair
+            need(len(others) == 1, 'a type 2 with several extra digits')
+            return {(cell, digit) for cell in range(81) for digit in others
+                    if cell not in extras and all(sees(cell, other) for other in extras)}
+        need(len(extras) == 2, 'a type 3 or 4 without two extra cells')
+        shared = regions_with(*extras)
+        if kind == 4:
+            kept = pair & set(record['subsetDigits'])
+            need(len(kept) == 1 and any(
+                all(cell in extras or not kept & self.cands[cell] for cell in region)
+                for region in (REGIONS[r] for r in range(27) if REGIONS[r] in shared)),
+                'no region where a digit of the pair is locked in the extra cells')
+            return {(cell, digit) for cell in extras for digit in pair - kept}
+        subset = [cell_of(cell) for cell in record['subset']]
+        digits = set(record['subsetDigits'])
+        need(any(all(cell in region for cell in subset) for region in shared),
+             'the subset is not in a region of both extra cells')
+        if record['hidden']:
+            return {(cell, digit) for cell in subset for digit in self.cands[cell] - digits}
+        region = next(region for region in shared if all(cell in region for cell in subset))
+        need(set().union(*(self.cands[cell] for cell in subset)) | (
+            set().union(*(self.cands[cell] for cell in extras)) - pair) <= digits,
+             'the subset holds other digits')
+        return {(cell, digit) for cell in region if cell not in subset + extras
+                for digit in digits}
+
+    def exclusion(self, record, placed):
+        cells = [cell_of(cell) for cell, _ in record['candidates']]
+        excluders = [cell_of(cell) for cell in record['excluders']]
+        need(all(sees(excluder, cell) for excluder in excluders for cell in cells),
+             'an excluder that does not see every cell')
+        need(all(len(self.cands[excluder]) <= len(cells) for excluder in excluders),
+             'an excluder of too many digits')
+
+        def allowed(combination):
+            if any(a == b and sees(cells[i], cells[j]) for i, a in enumerate(combination)
+                   for j, b in enumerate(combination) if i < j):
+                return False
+            return not any(self.cands[excluder] <= set(combination) for excluder in excluders)
+
+        kept = [set() for _ in cells]
+        combinations = [[]]
+        for cell in cells:
+            combinations = [c + [digit] for c in combinations for digit in self.cands[cell]]
+        for combination in combinations:
+            if allowed(combination):
+                for index, digit in enumerate(combination):
+                    kept[index].add(digit)
+        return {(cell, digit) for index, cell in enumerate(cells)
+                for digit in self.cands[cell] - kept[index]}
+
     def forcing(self, record, placed):
         branches = record['branches']
         if 'forcingCell' in record:
@@ -356,6 +443,10 @@ for name in ('skyscraper', 'two-string kite', 'turbot fish', 'X-chain', 'XY-chai
     FAMILIES[name] = 'chain'
 for name in ('ALS-XZ', 'ALS-XY-wing'):
     FAMILIES[name] = 'als'
+for name in ('unique rectangle', 'unique loop', 'bivalue universal grave'):
+    FAMILIES[name] = 'uniqueness'
+for name in ('aligned pair exclusion', 'aligned triplet exclusion'):
+    FAMILIES[name] = 'exclusion'
 for name in ('cell forcing chain', 'region forcing chain', 'dynamic contradiction chain',
              'dynamic cell forcing chain', 'dynamic region forcing chain',
              'nested contradiction chain', 'dynamic nested contradiction chain'):

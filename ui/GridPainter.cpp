@@ -103,6 +103,25 @@ Tints TintsOf(const Novem::Application& application, StepModel::HintLevel shown,
     for (const Novem::Ladder::Candidate& node : step.nodes) {
         Tint(tints, node.cell, kPatternTint);
     }
+    // A unique loop's cells, a grave's cells with extra candidates, or aligned exclusion's base
+    // cells; the subset a loop's extra candidates complete, or the cells that exclude.
+    const bool exclusion =
+        Novem::Ladder::InfoOf(step.technique).family == Novem::Ladder::Family::Exclusion;
+    for (const int cell : step.loop) {
+        Tint(tints, cell, kPatternTint);
+    }
+    if (step.loop.empty() &&
+        (exclusion || step.technique == Novem::Ladder::Technique::BivalueUniversalGrave)) {
+        for (const Novem::Ladder::CellDigits& cell : step.cellDigits) {
+            Tint(tints, cell.cell, kPatternTint);
+        }
+    }
+    for (const int cell : step.subset) {
+        Tint(tints, cell, kOtherTint);
+    }
+    for (const int cell : step.excluders) {
+        Tint(tints, cell, kOtherTint);
+    }
     // A fish's corners: where base and cover meet on its digit.
     for (const int base : step.base) {
         for (const int cell : Novem::GridGeometry::kCellsOfRegion[base]) {

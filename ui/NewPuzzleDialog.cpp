@@ -50,8 +50,10 @@ NewPuzzleDialog::NewPuzzleDialog(QWidget* parent)
     for (const std::string_view name : kBasicTechniques) {
         add(name);
     }
-    for (const Novem::Ladder::TechniqueInfo& info : Novem::Ladder::kTechniqueInfo) {
-        add(info.name);
+    for (int technique = 0; technique < Novem::Ladder::kTechniques; ++technique) {
+        if (!Novem::Ladder::ScaleOnly(static_cast<Novem::Ladder::Technique>(technique))) {
+            add(Novem::Ladder::kTechniqueInfo[static_cast<std::size_t>(technique)].name);
+        }
     }
     auto* form = new QFormLayout;
     form->addRow(tr("&Level:"), m_level);

@@ -47,6 +47,9 @@ Novem::Explanation::Words LocalWords() {
     words.then = Word(QT_TRANSLATE_NOOP("Step", "then"));
     words.isNot = Word(QT_TRANSLATE_NOOP("Step", "not"));
     words.contradiction = Word(QT_TRANSLATE_NOOP("Step", "a contradiction"));
+    words.type = Word(QT_TRANSLATE_NOOP("Step", "type"));
+    words.with = Word(QT_TRANSLATE_NOOP("Step", "with"));
+    words.excludedBy = Word(QT_TRANSLATE_NOOP("Step", "excluded by"));
     words.technique = [](std::string_view name) { return TechniqueName(name).toStdString(); };
     return words;
 }

@@ -138,6 +138,42 @@ const Help kHelp[] = {
                        "linked to the middle one by digits that see each other: a digit Z common "
                        "to the outer sets is in one of them, so a cell that sees every Z of both "
                        "loses it.")},
+    {"unique",
+     QT_TRANSLATE_NOOP("TechniqueHelp",
+                       "Cells in a rectangle of two rows, two columns and two blocks (or a longer "
+                       "loop through each of its regions twice) that hold the same two digits: "
+                       "were those all they could hold, the two digits could swap and the puzzle "
+                       "would have two solutions. A puzzle has one, so what keeps the pattern "
+                       "from being only those digits is true, and what would leave only them "
+                       "goes.")},
+    {"bivalue universal grave",
+     QT_TRANSLATE_NOOP("TechniqueHelp",
+                       "Were every open cell left with two candidates and every digit with two "
+                       "places in each region, the puzzle would have two solutions. A puzzle has "
+                       "one, so a candidate beyond that pattern is true, or at least one of "
+                       "them is.")},
+    {"aligned",
+     QT_TRANSLATE_NOOP("TechniqueHelp",
+                       "Two (or three) cells take one digit each; a combination goes when it "
+                       "gives two of them that see each other one digit, or takes every "
+                       "candidate of a cell that sees all of them. A candidate that no "
+                       "combination left uses goes.")},
+    {"bidirectional",
+     QT_TRANSLATE_NOOP("TechniqueHelp",
+                       "A loop of candidates, each linked to the next strongly (one of the two "
+                       "holds) and weakly (not both do), in turn: either every other candidate "
+                       "of the loop is true or the others are, so a candidate that sees one of "
+                       "each goes.")},
+    {"forcing",
+     QT_TRANSLATE_NOOP("TechniqueHelp",
+                       "A candidate assumed true (or false) and followed through candidates "
+                       "linked strongly and weakly leads to its own opposite: so the opposite "
+                       "is true. An X-chain follows one digit only.")},
+    {"Nishio forcing chain",
+     QT_TRANSLATE_NOOP("TechniqueHelp",
+                       "A digit assumed in a cell and followed through that digit's places alone "
+                       "leaves a region, a row or a column without a place for it: so it is not "
+                       "there.")},
     {"cell forcing chain",
      QT_TRANSLATE_NOOP("TechniqueHelp",
                        "Each candidate of one cell is assumed in turn and followed through "

@@ -214,6 +214,14 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <source>needs nested forcing chains</source>
         <translation>braucht verschachtelte Erzwingungsketten</translation>
     </message>
+    <message>
+        <source>needs uniqueness</source>
+        <translation>braucht Eindeutigkeit</translation>
+    </message>
+    <message>
+        <source>needs aligned exclusion</source>
+        <translation>braucht Aligned Exclusion</translation>
+    </message>
 </context>
 <context>
     <name>NewPuzzleDialog</name>
@@ -417,6 +425,18 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source> and </source>
         <translation> und </translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>with</source>
+        <translation>mit</translation>
+    </message>
+    <message>
+        <source>excluded by</source>
+        <translation>ausgeschlossen durch</translation>
     </message>
 </context>
 <context>
@@ -891,6 +911,54 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <source>dynamic nested contradiction chain</source>
         <translation>dynamische verschachtelte Widerspruchskette</translation>
     </message>
+    <message>
+        <source>unique rectangle</source>
+        <translation>Unique Rectangle</translation>
+    </message>
+    <message>
+        <source>unique loop</source>
+        <translation>Unique Loop</translation>
+    </message>
+    <message>
+        <source>bivalue universal grave</source>
+        <translation>BUG (Bivalue Universal Grave)</translation>
+    </message>
+    <message>
+        <source>aligned pair exclusion</source>
+        <translation>Aligned Pair Exclusion</translation>
+    </message>
+    <message>
+        <source>aligned triplet exclusion</source>
+        <translation>Aligned Triplet Exclusion</translation>
+    </message>
+    <message>
+        <source>bidirectional X-cycle</source>
+        <translation>bidirektionaler X-Zyklus</translation>
+    </message>
+    <message>
+        <source>bidirectional Y-cycle</source>
+        <translation>bidirektionaler Y-Zyklus</translation>
+    </message>
+    <message>
+        <source>bidirectional cycle</source>
+        <translation>bidirektionaler Zyklus</translation>
+    </message>
+    <message>
+        <source>forcing X-chain</source>
+        <translation>erzwingende X-Kette</translation>
+    </message>
+    <message>
+        <source>forcing chain</source>
+        <translation>erzwingende Kette</translation>
+    </message>
+    <message>
+        <source>Nishio forcing chain</source>
+        <translation>Nishio-Erzwingungskette</translation>
+    </message>
+    <message>
+        <source>dynamic double forcing chain</source>
+        <translation>dynamische doppelte Erzwingungskette</translation>
+    </message>
 </context>
 <context>
     <name>TechniqueHelp</name>
@@ -1017,6 +1085,30 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>Two almost-locked sets (N cells with N+1 digits) sharing a digit X whose places in both see each other: X is in one set at most, so a digit Z common to both is in one of them, and a cell that sees every Z of both loses it.</source>
         <translation>Zwei fast gesperrte Mengen (N Felder mit N+1 Ziffern) mit einer gemeinsamen Ziffer X, deren Plätze in beiden sich sehen: X ist in höchstens einer Menge, also ist eine beiden gemeinsame Ziffer Z in einer von ihnen, und ein Feld, das jedes Z beider sieht, verliert sie.</translation>
+    </message>
+    <message>
+        <source>Cells in a rectangle of two rows, two columns and two blocks (or a longer loop through each of its regions twice) that hold the same two digits: were those all they could hold, the two digits could swap and the puzzle would have two solutions. A puzzle has one, so what keeps the pattern from being only those digits is true, and what would leave only them goes.</source>
+        <translation>Felder in einem Rechteck aus zwei Zeilen, zwei Spalten und zwei Blöcken (oder in einer längeren Schleife, die jede ihrer Einheiten zweimal berührt) mit denselben zwei Ziffern: Könnten sie nur diese enthalten, ließen sich die zwei Ziffern vertauschen, und das Rätsel hätte zwei Lösungen. Es hat eine, also ist wahr, was das Muster davon abhält, nur diese Ziffern zu sein, und was nur sie übrig ließe, entfällt.</translation>
+    </message>
+    <message>
+        <source>Were every open cell left with two candidates and every digit with two places in each region, the puzzle would have two solutions. A puzzle has one, so a candidate beyond that pattern is true, or at least one of them is.</source>
+        <translation>Hätte jedes offene Feld zwei Kandidaten und jede Ziffer zwei Plätze in jeder Einheit, so hätte das Rätsel zwei Lösungen. Es hat eine, also ist ein Kandidat außerhalb dieses Musters wahr, oder wenigstens einer von ihnen.</translation>
+    </message>
+    <message>
+        <source>Two (or three) cells take one digit each; a combination goes when it gives two of them that see each other one digit, or takes every candidate of a cell that sees all of them. A candidate that no combination left uses goes.</source>
+        <translation>Zwei (oder drei) Felder nehmen je eine Ziffer; eine Kombination entfällt, wenn sie zwei Feldern, die einander sehen, dieselbe Ziffer gibt oder alle Kandidaten eines Feldes nimmt, das sie alle sieht. Ein Kandidat, den keine verbliebene Kombination nutzt, entfällt.</translation>
+    </message>
+    <message>
+        <source>A loop of candidates, each linked to the next strongly (one of the two holds) and weakly (not both do), in turn: either every other candidate of the loop is true or the others are, so a candidate that sees one of each goes.</source>
+        <translation>Eine Schleife von Kandidaten, jeder mit dem nächsten abwechselnd stark (einer der beiden gilt) und schwach (nicht beide) verbunden: Entweder ist jeder zweite Kandidat der Schleife wahr oder die anderen, also entfällt ein Kandidat, der von beiden einen sieht.</translation>
+    </message>
+    <message>
+        <source>A candidate assumed true (or false) and followed through candidates linked strongly and weakly leads to its own opposite: so the opposite is true. An X-chain follows one digit only.</source>
+        <translation>Ein als wahr (oder falsch) angenommener Kandidat führt über stark und schwach verbundene Kandidaten zu seinem eigenen Gegenteil: also gilt das Gegenteil. Eine X-Kette folgt nur einer Ziffer.</translation>
+    </message>
+    <message>
+        <source>A digit assumed in a cell and followed through that digit&apos;s places alone leaves a region, a row or a column without a place for it: so it is not there.</source>
+        <translation>Eine in einem Feld angenommene Ziffer, nur über die Plätze dieser Ziffer verfolgt, lässt einer Einheit keinen Platz für sie: also steht sie dort nicht.</translation>
     </message>
 </context>
 </TS>

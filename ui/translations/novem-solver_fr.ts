@@ -214,6 +214,14 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <source>needs nested forcing chains</source>
         <translation>demande des chaînes de contradiction imbriquées</translation>
     </message>
+    <message>
+        <source>needs uniqueness</source>
+        <translation>demande l&apos;unicité</translation>
+    </message>
+    <message>
+        <source>needs aligned exclusion</source>
+        <translation>demande l&apos;exclusion alignée</translation>
+    </message>
 </context>
 <context>
     <name>NewPuzzleDialog</name>
@@ -417,6 +425,18 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source> and </source>
         <translation> et </translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>type</translation>
+    </message>
+    <message>
+        <source>with</source>
+        <translation>avec</translation>
+    </message>
+    <message>
+        <source>excluded by</source>
+        <translation>exclus par</translation>
     </message>
 </context>
 <context>
@@ -891,6 +911,54 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <source>dynamic nested contradiction chain</source>
         <translation>chaîne de contradiction imbriquée dynamique</translation>
     </message>
+    <message>
+        <source>unique rectangle</source>
+        <translation>rectangle unique</translation>
+    </message>
+    <message>
+        <source>unique loop</source>
+        <translation>boucle unique</translation>
+    </message>
+    <message>
+        <source>bivalue universal grave</source>
+        <translation>BUG (tombe universelle bivalente)</translation>
+    </message>
+    <message>
+        <source>aligned pair exclusion</source>
+        <translation>exclusion de paire alignée</translation>
+    </message>
+    <message>
+        <source>aligned triplet exclusion</source>
+        <translation>exclusion de triplet aligné</translation>
+    </message>
+    <message>
+        <source>bidirectional X-cycle</source>
+        <translation>cycle X bidirectionnel</translation>
+    </message>
+    <message>
+        <source>bidirectional Y-cycle</source>
+        <translation>cycle Y bidirectionnel</translation>
+    </message>
+    <message>
+        <source>bidirectional cycle</source>
+        <translation>cycle bidirectionnel</translation>
+    </message>
+    <message>
+        <source>forcing X-chain</source>
+        <translation>chaîne X forcée</translation>
+    </message>
+    <message>
+        <source>forcing chain</source>
+        <translation>chaîne forcée</translation>
+    </message>
+    <message>
+        <source>Nishio forcing chain</source>
+        <translation>chaîne forcée de Nishio</translation>
+    </message>
+    <message>
+        <source>dynamic double forcing chain</source>
+        <translation>chaîne de déduction forcée dynamique double</translation>
+    </message>
 </context>
 <context>
     <name>TechniqueHelp</name>
@@ -1017,6 +1085,30 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source>Two almost-locked sets (N cells with N+1 digits) sharing a digit X whose places in both see each other: X is in one set at most, so a digit Z common to both is in one of them, and a cell that sees every Z of both loses it.</source>
         <translation>Deux ensembles presque verrouillés (N cases pour N+1 chiffres) partageant un chiffre X dont les places dans les deux se voient&#xa0;: X est dans un ensemble au plus, donc un chiffre Z commun aux deux est dans l’un d’eux, et une case qui voit chaque Z des deux le perd.</translation>
+    </message>
+    <message>
+        <source>Cells in a rectangle of two rows, two columns and two blocks (or a longer loop through each of its regions twice) that hold the same two digits: were those all they could hold, the two digits could swap and the puzzle would have two solutions. A puzzle has one, so what keeps the pattern from being only those digits is true, and what would leave only them goes.</source>
+        <translation>Des cases aux coins d&apos;un rectangle de deux lignes, deux colonnes et deux blocs (ou d&apos;une boucle plus longue passant deux fois par chacune de ses régions) qui portent les deux mêmes chiffres : si elles ne pouvaient porter que ceux-là, on pourrait les échanger et la grille aurait deux solutions. Elle en a une, donc ce qui empêche le motif de n&apos;être que ces chiffres est vrai, et ce qui ne laisserait qu&apos;eux disparaît.</translation>
+    </message>
+    <message>
+        <source>Were every open cell left with two candidates and every digit with two places in each region, the puzzle would have two solutions. A puzzle has one, so a candidate beyond that pattern is true, or at least one of them is.</source>
+        <translation>Si chaque case ouverte n&apos;avait plus que deux candidats et chaque chiffre deux places dans chaque région, la grille aurait deux solutions. Elle en a une, donc un candidat hors de ce motif est vrai, ou au moins l&apos;un d&apos;eux.</translation>
+    </message>
+    <message>
+        <source>Two (or three) cells take one digit each; a combination goes when it gives two of them that see each other one digit, or takes every candidate of a cell that sees all of them. A candidate that no combination left uses goes.</source>
+        <translation>Deux (ou trois) cases prennent chacune un chiffre ; une combinaison disparaît quand elle donne le même chiffre à deux d&apos;entre elles qui se voient, ou prend tous les candidats d&apos;une case qui les voit toutes. Un candidat qu&apos;aucune combinaison restante n&apos;utilise disparaît.</translation>
+    </message>
+    <message>
+        <source>A loop of candidates, each linked to the next strongly (one of the two holds) and weakly (not both do), in turn: either every other candidate of the loop is true or the others are, so a candidate that sees one of each goes.</source>
+        <translation>Une boucle de candidats, chacun lié au suivant tour à tour fortement (l&apos;un des deux est vrai) et faiblement (pas les deux) : un candidat sur deux de la boucle est vrai, ou bien les autres, donc un candidat qui en voit un de chaque sorte disparaît.</translation>
+    </message>
+    <message>
+        <source>A candidate assumed true (or false) and followed through candidates linked strongly and weakly leads to its own opposite: so the opposite is true. An X-chain follows one digit only.</source>
+        <translation>Un candidat supposé vrai (ou faux) et suivi par des candidats liés fortement et faiblement mène à son propre contraire : c&apos;est donc le contraire qui est vrai. Une chaîne X ne suit qu&apos;un chiffre.</translation>
+    </message>
+    <message>
+        <source>A digit assumed in a cell and followed through that digit&apos;s places alone leaves a region, a row or a column without a place for it: so it is not there.</source>
+        <translation>Un chiffre supposé dans une case et suivi par ses seules places laisse une région sans place pour lui : il n&apos;est donc pas là.</translation>
     </message>
 </context>
 </TS>
