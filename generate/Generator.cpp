@@ -168,7 +168,7 @@ std::optional<Generated> Generator::Generate(std::uint64_t seed, const std::atom
 bool Generator::Meets(const Analysis::PuzzleResult& analysis) const {
     const Ladder::Rating& rating = *analysis.rating;
     return rating.level >= m_target.lowestLevel && rating.level <= m_target.highestLevel &&
-           (m_target.hardest.empty() || rating.hardest == m_target.hardest) &&
+           (m_target.hardest.empty() || rating.hardestExplained == m_target.hardest) &&
            rating.er >= m_target.lowestRating && rating.er <= m_target.highestRating;
 }
 

@@ -23,7 +23,8 @@ struct Target {
     int mostGivens = GridGeometry::kCells;
     Ladder::Level lowestLevel = Ladder::Level::SinglesOnly;
     Ladder::Level highestLevel = Ladder::Level::Beyond;
-    // Empty for any: the hardest step's technique, as novem-batch names it.
+    // Empty for any: the technique of the hardest step of the ladder's path, the one explained,
+    // as novem-batch names it.
     std::string hardest{};
     int lowestRating = 0;
     int highestRating = 1000;

@@ -24,12 +24,6 @@ int CellOf(const RuleApplication& application, const RuleNames::Subject& subject
     return GridGeometry::kCellsOfRegion[application.region][Bits::Lowest(subject.positions)];
 }
 
-using Move = std::variant<BasicMove, Step>;
-
-bool Has(Families families, Family family) {
-    return (families & FamilyBit(family)) != 0;
-}
-
 // The techniques the scale doesn't name, and the chains, are rated by their length, so the
 // easiest of them is found by asking each family for its first and taking the lowest rated. Each
 // is tried only while it could beat the best so far (its lowest possible rating first). Finned
@@ -49,12 +43,13 @@ std::optional<Step> EasiestBeyondSubsets(const Board& board, Families families) 
         int lowest;
         std::optional<Step> (*find)(const Board&);
     };
-    static constexpr std::array<Finder, 6> kFinders = {{
+    static constexpr std::array<Finder, 7> kFinders = {{
         {Family::SingleDigit, 66, FindSingleDigitPattern},
         {Family::Chains, 66, FindChain},
         {Family::FinnedFish, 67, FindFinnedSwordfishAtMost},
         {Family::Colouring, 66, FindColouring},
         {Family::Wings, 71, FindWWing},
+        {Family::Exclusion, 75, FindAlignedTripletExclusion},
         {Family::AlmostLockedSets, 80, FindAlmostLockedSets},
     }};
     std::optional<Step> best;
@@ -72,13 +67,6 @@ std::optional<Step> EasiestBeyondSubsets(const Board& board, Families families) 
     return best;
 }
 
-std::optional<Move> AsMove(std::optional<BasicMove> found) {
-    if (found) {
-        return Move(std::move(*found));
-    }
-    return std::nullopt;
-}
-
 std::optional<Move> AsMove(Families families, Family family,
                            std::optional<Step> (*find)(const Board&), const Board& board) {
     if (Has(families, family)) {
@@ -89,164 +77,68 @@ std::optional<Move> AsMove(Families families, Family family,
     return std::nullopt;
 }
 
-template <int size>
-std::optional<Step> FindFishOf(const Board& board) {
-    return FindFishOfSize(board, size);
-}
+// The ladder's rungs after those it shares with the scale: the lowest rated of the other
+// families' first steps, finned jellyfish, and forcing chains last: plain, dynamic, nested.
+constexpr int kRungs = kSharedRungs + 5;
 
-// The families whose level is at most `ceiling`.
-Families Within(Families families, Level ceiling) {
-    Families within = 0;
-    for (int family = 0; family < kFamilies; ++family) {
-        within |= LevelOf(static_cast<Family>(family)) <= ceiling
-                      ? FamilyBit(static_cast<Family>(family))
-                      : 0U;
-    }
-    return families & within;
-}
-
-// The rungs of the path, in the scale's order, after the spreading of placed digits: hidden
-// singles, the direct techniques, naked singles, locked candidates, then subsets and basic fish and
-// wings by their ratings, then what EasiestBeyondSubsets finds, finned jellyfish, and forcing
-// chains last: plain, dynamic, nested. The two rules' rungs above `ceiling` are left out; the
-// families are already.
-constexpr int kRungs = 24;
-
-std::optional<Move> Rung(int rung, const BasicMoves& basic, const Board& board, Families families,
-                         Level ceiling) {
-    constexpr Level kSingles = Level::SinglesOnly;
-    constexpr Level kLocked = Level::LockedCandidates;
-    constexpr Level kSubsets = Level::Subsets;
-    const auto upTo = [&](Level level, auto find) -> std::optional<Move> {
-        return level <= ceiling ? AsMove(find()) : std::nullopt;
-    };
+std::optional<Move> OwnRung(int rung, const Board& board, Families families) {
     // clang-format off
-    switch (rung) {
-        case 0: return upTo(kSingles, [&] { return basic.HiddenSingle(true); });
-        case 1: return upTo(kSingles, [&] { return basic.HiddenSingle(false); });
-        case 2: return upTo(kLocked, [&] { return basic.LockedCandidates(true, true); });
-        case 3: return upTo(kSubsets, [&] { return basic.HiddenSubset(2, true); });
-        case 4: return upTo(kSingles, [&] { return basic.NakedSingle(); });
-        case 5: return upTo(kSubsets, [&] { return basic.HiddenSubset(3, true); });
-        case 6: return upTo(kLocked, [&] { return basic.LockedCandidates(true, false); });
-        case 7: return upTo(kLocked, [&] { return basic.LockedCandidates(false, false); });
-        case 8: return upTo(kSubsets, [&] { return basic.NakedSubset(2); });
-        case 9: return AsMove(families, Family::Fish, FindFishOf<2>, board);
-        case 10: return upTo(kSubsets, [&] { return basic.HiddenSubset(2, false); });
-        case 11: return upTo(kSubsets, [&] { return basic.NakedSubset(3); });
-        case 12: return AsMove(families, Family::Fish, FindFishOf<3>, board);
-        case 13: return upTo(kSubsets, [&] { return basic.HiddenSubset(3, false); });
-        case 14: return AsMove(families, Family::Wings, FindXYWing, board);
-        case 15: return AsMove(families, Family::Wings, FindXYZWing, board);
-        case 16: return upTo(kSubsets, [&] { return basic.NakedSubset(4); });
-        case 17: return AsMove(families, Family::Fish, FindFishOf<4>, board);
-        case 18: return upTo(kSubsets, [&] { return basic.HiddenSubset(4, false); });
-        case 19: {
+    switch (rung - kSharedRungs) {
+        case 0: {
             std::optional<Step> step = EasiestBeyondSubsets(board, families);
             return step ? std::optional<Move>(Move(std::move(*step))) : std::nullopt;
         }
-        case 20: return AsMove(families, Family::FinnedFish, FindFinnedJellyfish, board);
-        case 21: return AsMove(families, Family::Forcing, FindForcingChain, board);
-        case 22: return AsMove(families, Family::DynamicForcing, FindDynamicForcingChain, board);
+        case 1: return AsMove(families, Family::FinnedFish, FindFinnedJellyfish, board);
+        case 2: return AsMove(families, Family::Forcing, FindForcingChain, board);
+        case 3: return AsMove(families, Family::DynamicForcing, FindDynamicForcingChain, board);
         default: return AsMove(families, Family::NestedForcing, FindNestedForcingChain, board);
     }
     // clang-format on
 }
 
-std::optional<Move> Easiest(const Board& board, const CellMask& free, const CellMask& unspread,
-                            Families families, Level ceiling = Level::Beyond) {
-    const BasicMoves basic(board, free);
-    if (std::optional<BasicMove> spread = basic.SpreadPlaced(unspread)) {
-        return Move(std::move(*spread));
+struct Found {
+    Move move;
+    // Its rung, or -1 for the spreading of placed digits.
+    int rung;
+};
+
+std::optional<Found> Easiest(const Position& position, Families families, Level ceiling,
+                             UniqueSolution& unique) {
+    const BasicMoves basic(position.board, position.free);
+    if (std::optional<BasicMove> spread = basic.SpreadPlaced(position.unspread)) {
+        return Found{Move(std::move(*spread)), -1};
     }
     const Families within = Within(families, ceiling);
     for (int rung = 0; rung < kRungs; ++rung) {
-        if (std::optional<Move> found = Rung(rung, basic, board, within, ceiling)) {
-            return found;
+        std::optional<Move> move =
+            rung < kSharedRungs ? SharedRung(rung, basic, position.board, within, ceiling, unique)
+                                : OwnRung(rung, position.board, within);
+        if (move) {
+            return Found{std::move(*move), rung};
         }
     }
     return std::nullopt;
-}
-
-Level LevelOf(const Move& move) {
-    if (const auto* basic = std::get_if<BasicMove>(&move)) {
-        return RuleNames::LevelOf(basic->subject);
-    }
-    return LevelOf(InfoOf(std::get<Step>(move).technique).family);
-}
-
-// The cells a move decides whose digit spreads as part of it, and those of them whose digit
-// has not spread yet.
-struct Decisions {
-    CellMask free;
-    CellMask unspread;
-};
-
-Decisions DecidedBy(const BasicMove& move) {
-    Decisions decided;
-    for (const RuleApplication& application : move.applications) {
-        const RuleNames::Subject subject = RuleNames::SubjectOf(application);
-        if (subject.kind == RuleNames::Kind::HiddenSingle ||
-            subject.kind == RuleNames::Kind::NakedSingle) {
-            decided.free |= CellMask::Of(CellOf(application, subject));
-        }
-    }
-    return decided;
-}
-
-Decisions DecidedBy(const Step& step) {
-    Decisions decided;
-    for (const Candidate& placement : step.placements) {
-        decided.free |= CellMask::Of(placement.cell);
-    }
-    decided.unspread = decided.free;
-    return decided;
-}
-
-void Remove(const Move& move, Board& board) {
-    if (const auto* basic = std::get_if<BasicMove>(&move)) {
-        for (const RuleApplication& application : basic->applications) {
-            for (const CellRemoval& removal : application.Removals()) {
-                board.Remove(removal.cell, removal.digits);
-            }
-        }
-        return;
-    }
-    for (const CellRemoval& removal : std::get<Step>(move).removals) {
-        board.Remove(removal.cell, removal.digits);
-    }
-}
-
-// Solved: every cell decided, every digit placed in every region, and nothing left to spread.
-bool Settled(const Board& board, const CellMask& unspread) {
-    return board.Open().Empty() && unspread.Empty() && board.EveryDigitPlaceable() &&
-           !board.Contradicted();
 }
 
 }  // namespace
 
 // Whether the techniques up to `ceiling` solve the position, taking the easiest step of those
 // at every step.
-bool LadderSolver::SolvesWithin(Position position, Level ceiling) const {
+bool LadderSolver::SolvesWithin(Position position, Level ceiling) {
     while (!position.board.Contradicted() && !Settled(position.board, position.unspread)) {
-        const std::optional<Move> move =
-            Easiest(position.board, position.free, position.unspread, m_families, ceiling);
+        const std::optional<Found> found = Easiest(position, m_families, ceiling, *m_unique);
         position.unspread = CellMask();
-        if (!move) {
+        if (!found) {
             break;
         }
-        Remove(*move, position.board);
-        const Decisions decided =
-            std::visit([](const auto& found) { return DecidedBy(found); }, *move);
-        position.free |= decided.free;
-        position.unspread |= decided.unspread;
+        Advance(position, found->move);
     }
     return Settled(position.board, position.unspread);
 }
 
 // The path's hardest level bounds the puzzle's from above; each lower level is tried from where
 // the path first went beyond it, since up to there the lower level's own path is the same.
-Level LadderSolver::LowestLevel(Level reached) const {
+Level LadderSolver::LowestLevel(Level reached) {
     Level lowest = reached;
     for (int level = static_cast<int>(reached) - 1; level >= 0; --level) {
         const auto ceiling = static_cast<Level>(level);
@@ -266,17 +158,18 @@ LadderSolver::LadderSolver(Families families) : m_families(families) {
 bool LadderSolver::Solve(Grid_9x9& grid) {
     m_applications.fill(0);
     m_rating = {};
-    m_placed = false;
+    m_path = {};
     m_free = Decided(grid);
     m_unspread = m_free;
     m_beyond.fill(std::nullopt);
     m_reached = Level::SinglesOnly;
+    m_parted.reset();
     const Position start{Board(grid), m_free, m_unspread};
+    m_unique.emplace(start.board);
     const bool solved = m_families == 0 ? Rules(grid) : Climb(grid);
     if (!solved) {
         m_rating.level = Level::Beyond;
         m_rating.er = m_rating.ep = m_rating.ed = Difficulty::kNotRated;
-        m_rating.hardest = {};
         return false;
     }
     // The rules' own order keeps no positions: every lower level starts from the givens.
@@ -286,7 +179,25 @@ bool LadderSolver::Solve(Grid_9x9& grid) {
         }
     }
     m_rating.level = LowestLevel(m_rating.level);
+    RateAsTheScale();
     return true;
+}
+
+void LadderSolver::RateAsTheScale() {
+    m_rating.hardestExplained = m_path.hardest;
+    if (m_parted) {
+        if (!m_explainer) {
+            m_explainer = std::make_unique<ExplainerPath>();
+        }
+        PathRating rating = m_partedRating;
+        if (m_explainer->Continue(*m_parted, rating, *m_unique)) {
+            m_path = rating;
+        }
+    }
+    m_rating.er = m_path.er;
+    m_rating.ep = m_path.ep;
+    m_rating.ed = m_path.ed;
+    m_rating.hardest = m_path.hardest;
 }
 
 bool LadderSolver::Rules(Grid_9x9& grid) {
@@ -300,17 +211,22 @@ bool LadderSolver::Climb(Grid_9x9& grid) {
     m_counters = {};
     Board board(grid);
     while (!board.Contradicted() && !Settled(board, m_unspread)) {
-        std::optional<Move> move = Easiest(board, m_free, m_unspread, m_families);
-        if (move) {
-            KeepBeyond(LevelOf(*move), board);
+        const Position position{board, m_free, m_unspread};
+        std::optional<Found> found = Easiest(position, m_families, Level::Beyond, *m_unique);
+        if (found) {
+            KeepBeyond(LevelOf(found->move), board);
+            if (found->rung >= kSharedRungs && !m_parted && m_families == kAllFamilies) {
+                m_parted = position;
+                m_partedRating = m_path;
+            }
         }
         // The first rung spread them all, or found nothing left to spread.
         m_unspread = CellMask();
-        if (!move) {
+        if (!found) {
             break;
         }
         ++m_steps;
-        std::visit([&](const auto& found) { Take(found, grid, board); }, *move);
+        std::visit([&](const auto& move) { Take(move, grid, board); }, found->move);
     }
     return Settled(board, m_unspread);
 }
@@ -398,21 +314,11 @@ void LadderSolver::OnRuleApplication(const RuleApplication& application) {
     }
 }
 
-// Among steps of equal rating the first stands.
 void LadderSolver::Rate(Level level, int rating, std::string_view name, bool places) {
-    if (rating == 0) {
-        return;
+    if (rating != 0) {
+        m_rating.level = std::max(m_rating.level, level);
     }
-    m_rating.level = std::max(m_rating.level, level);
-    if (rating > m_rating.er) {
-        m_rating.er = rating;
-        m_rating.hardest = name;
-    }
-    m_rating.ed = m_rating.ed == 0 ? rating : m_rating.ed;
-    if (!m_placed) {
-        m_rating.ep = std::max(m_rating.ep, rating);
-        m_placed = places;
-    }
+    m_path.Rate(rating, name, places);
 }
 
 }  // namespace Novem::Ladder

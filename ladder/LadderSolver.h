@@ -2,11 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "BasicMoves.h"
+#include "ExplainerPath.h"
+#include "Path.h"
 #include "Step.h"
 #include "Technique.h"
 #include "model/Grid_9x9.h"
@@ -31,6 +34,8 @@ public:
 struct Rating {
     Level level = Level::SinglesOnly;
     std::string_view hardest;
+    // The technique of the hardest step of the ladder's own path, the one explained.
+    std::string_view hardestExplained;
     int er = 0;
     int ep = 0;
     int ed = 0;
@@ -40,10 +45,15 @@ struct Rating {
 // exactly as they do alone. With families, it takes the easiest step there is, again and again, as
 // a person would and as the rating scale assumes: the singles, locked candidates and subsets as
 // applications of the two rules, found in the scale's order, and the families' techniques in
-// between and after them (the order is in Climb). It ends when the grid is solved, a cell is left
-// without a candidate, or nothing applies. Each step takes a step number of its own (after the
-// rules' region examinations when they run first), and its grid update event is named after its
-// technique, so that a run log shows it as a block of its own.
+// between and after them (the order is in Path.h and Climb). It ends when the grid is solved, a
+// cell is left without a candidate, or nothing applies. Each step takes a step number of its own
+// (after the rules' region examinations when they run first), and its grid update event is named
+// after its technique, so that a run log shows it as a block of its own.
+//
+// With every family, the rating is Sudoku Explainer's: where the ladder's path first takes a
+// step the scale's path would not, the scale's own path (ExplainerPath) goes on from there, and
+// its figures are the rating's. The uniqueness family is used only on a grid the exact search
+// finds exactly one solution of.
 class LadderSolver : public ISolver<Grid_9x9>,
                      private GridUpdateListener<Grid_9x9>,
                      private RuleApplicationListener {
@@ -72,18 +82,13 @@ public:
     void SetStepListener(StepListener* listener) { m_stepListener = listener; }
 
 private:
-    // The path's state as the rungs read it.
-    struct Position {
-        Board board;
-        CellMask free;
-        CellMask unspread;
-    };
-
     bool Rules(Grid_9x9& grid);
     bool Climb(Grid_9x9& grid);
     void KeepBeyond(Level level, const Board& board);
-    bool SolvesWithin(Position position, Level ceiling) const;
-    Level LowestLevel(Level reached) const;
+    bool SolvesWithin(Position position, Level ceiling);
+    Level LowestLevel(Level reached);
+    // Sudoku Explainer's figures, from where the ladder's path left the scale's.
+    void RateAsTheScale();
     // Each removes what it removes from the grid and the board alike.
     void Take(const BasicMove& move, Grid_9x9& grid, Board& board);
     void Take(const Step& step, Grid_9x9& grid, Board& board);
@@ -99,7 +104,7 @@ private:
     RuleCounters m_counters;
     std::array<std::uint32_t, kTechniques> m_applications{};
     Rating m_rating;
-    bool m_placed = false;
+    PathRating m_path;
     // The decided cells whose digit spreads as part of the step that decided them: the givens,
     // and the digits that singles and forcing chains place.
     CellMask m_free;
@@ -109,6 +114,12 @@ private:
     // By level, where the path first went beyond it; and the highest level it has reached.
     std::array<std::optional<Position>, kLevels> m_beyond;
     Level m_reached = Level::SinglesOnly;
+    std::optional<UniqueSolution> m_unique;
+    // Where the path first left the scale's, and its rating up to there.
+    std::optional<Position> m_parted;
+    PathRating m_partedRating;
+    // Made when first needed: its chains keep a large working memory.
+    std::unique_ptr<ExplainerPath> m_explainer;
     RuleApplicationListener* m_ruleListener = nullptr;
     StepListener* m_stepListener = nullptr;
     // Named after the technique of the step that sends it.

@@ -30,10 +30,10 @@ const std::string kGenerateUsage =
     "      --symmetry=SYM   none (default), rotate180, rotate90, mirror, flip,\n"
     "                         diagonal, or random (one of them per puzzle)\n"
     "      --level=L[-M]    only puzzles of level L, or L to M (0 singles only to\n"
-    "                         13 beyond the ladder's techniques)\n"
-    "      --needs=TECHNIQUE  only puzzles whose hardest step (the one that set the\n"
-    "                         ER) is TECHNIQUE, named as novem-batch names it,\n"
-    "                         blanks as hyphens or quoted\n"
+    "                         15 beyond the ladder's techniques)\n"
+    "      --needs=TECHNIQUE  only puzzles whose hardest step, as novem-batch\n"
+    "                         --explain tells the path, is TECHNIQUE, named as it\n"
+    "                         names it, blanks as hyphens or quoted\n"
     "      --rating=A-B     only puzzles rated A to B (ER, such as 6.5-7.5)\n"
     "      --givens=N-M     only puzzles of N to M givens, 17 to 81\n"
     "      --no-minimal     stop taking givens away at the most --givens allows\n"
@@ -91,7 +91,7 @@ constexpr unsigned long kMaxJobs = 4096;
 constexpr int kFewestGivens = 17;
 constexpr int kNoMinimalGivens = 35;
 
-// "invalid level '99' (0 to 13)": what is wrong, the value, and what would do.
+// "invalid level '99' (0 to 15)": what is wrong, the value, and what would do.
 bool Wrong(std::string_view what, std::string_view value, std::string_view hint = {}) {
     std::string line = std::string(what) + " " + Messages::Quote(value, true);
     if (!hint.empty()) {
@@ -143,13 +143,15 @@ std::string Hyphenated(std::string_view name) {
     return text;
 }
 
-// As novem-batch names the hardest step: the two rules' techniques, then the ladder's.
+// As novem-batch names the steps it explains: the two rules' techniques, then the ladder's.
 std::vector<std::string_view> TechniqueNames() {
     std::vector<std::string_view> names = {
         "hidden single", "naked single", "pointing",      "claiming",   "naked pair",
         "hidden pair",   "naked triple", "hidden triple", "naked quad", "hidden quad"};
-    for (const Ladder::TechniqueInfo& info : Ladder::kTechniqueInfo) {
-        names.push_back(info.name);
+    for (int technique = 0; technique < Ladder::kTechniques; ++technique) {
+        if (!Ladder::ScaleOnly(static_cast<Ladder::Technique>(technique))) {
+            names.push_back(Ladder::kTechniqueInfo[static_cast<std::size_t>(technique)].name);
+        }
     }
     return names;
 }
@@ -172,7 +174,7 @@ bool ParseLevel(std::string_view text, Target& target) {
         int highest = 0;
         if (!ParseNumber(low, lowest) || !ParseNumber(high, highest) || lowest > highest ||
             highest > kHighest) {
-            return Wrong("invalid level", text, "0 to 13, or L-M");
+            return Wrong("invalid level", text, "0 to " + std::to_string(kHighest) + ", or L-M");
         }
         target.lowestLevel = static_cast<Ladder::Level>(lowest);
         target.highestLevel = static_cast<Ladder::Level>(highest);

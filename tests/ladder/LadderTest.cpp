@@ -15,6 +15,7 @@
 #include "ladder/RuleNames.h"
 #include "model/Grid_9x9.h"
 #include "model/PuzzleText.h"
+#include "search/SolutionSearch.h"
 #include "support/Puzzles.h"
 
 namespace Novem::Ladder {
@@ -71,7 +72,7 @@ TEST(Ladder, FindsEveryTechniqueInItsPosition) {
         EXPECT_EQ(Difficulty::Text(Difficulty::Of(*step)), rating) << expected;
         ++found;
     }
-    EXPECT_EQ(found, 27);
+    EXPECT_EQ(found, 36);
 }
 
 // An application is named by what it does on the open cells: decided cells and their digits
@@ -85,48 +86,61 @@ TEST(Ladder, NamesAnApplicationByItsOpenCells) {
         RuleNames::Subject subject;
         std::string_view name;
     };
+    // Decided cells as (position, digit) pairs, digits as bits; removals of digits by bits.
     const auto apply = [](Rule rule, int region, int crossing, unsigned positions, unsigned digits,
-                          unsigned decided, unsigned decidedDigits) {
+                          std::initializer_list<std::pair<int, unsigned>> decided,
+                          unsigned removed = 0) {
         RuleApplication applied{rule, 1, region, crossing, positions, digits};
-        applied.decided = decided;
-        applied.decidedDigits = decidedDigits;
+        for (const auto& [position, digit] : decided) {
+            applied.NoteDecided(position, digit);
+        }
+        applied.removals[0] = {80, removed};
+        applied.removalCount = removed != 0 ? 1 : 0;
         return applied;
     };
     const Case cases[] = {
         {"a given spreads",
-         apply(Rule::Internal, 9, -1, 0b1, 0b1, 0b1, 0b1),
+         apply(Rule::Internal, 9, -1, 0b1, 0b1, {{0, 0b1}}),
          {Kind::NakedSingle, 1, 0b1, 0b1},
          "naked single"},
         {"eight cells leave one digit",
-         apply(Rule::Internal, 9, -1, 0x1FE, 0x1F7, 0, 0),
+         apply(Rule::Internal, 9, -1, 0x1FE, 0x1F7, {}),
          {Kind::HiddenSingle, 1, 0b1, 0b1000},
          "hidden single"},
         {"a hidden triple holding two givens",
-         apply(Rule::Internal, 9, -1, 0x1F8, 0x1D3, 0b011, 0b100100),
+         apply(Rule::Internal, 9, -1, 0x1F8, 0x1D3, {{0, 0b100}, {1, 0b100000}}),
          {Kind::HiddenSingle, 1, 0b100, 0b1000},
          "hidden single"},
         {"a naked quad with a decided cell",
-         apply(Rule::Internal, 9, -1, 0b1111, 0x107, 0b0001, 0x100),
+         apply(Rule::Internal, 9, -1, 0b1111, 0x107, {{0, 0x100}}),
          {Kind::Naked, 3, 0b1110, 0b111},
          "naked triple"},
+        {"a naked pair beside a decided cell whose digit it still holds",
+         apply(Rule::Internal, 9, -1, 0b110, 0x30, {{0, 0x10}}, 0x10),
+         {Kind::Naked, 2, 0b110, 0x30},
+         "naked pair"},
+        {"two cells decided in one examination, one still spreading",
+         apply(Rule::Internal, 9, -1, 0b11, 0b11, {{0, 0b1}, {1, 0b10}}, 0b10),
+         {Kind::NakedSingle, 1, 0b10, 0b10},
+         "naked single"},
         {"five open cells are a hidden quad",
-         apply(Rule::Internal, 9, -1, 0x1F0, 0x1F0, 0, 0),
+         apply(Rule::Internal, 9, -1, 0x1F0, 0x1F0, {}),
          {Kind::Hidden, 4, 0b1111, 0b1111},
          "hidden quad"},
         {"a given's digit leaves the row",
-         apply(Rule::External, 0, 9, 0b1, 0b1, 0b1, 0b1),
+         apply(Rule::External, 0, 9, 0b1, 0b1, {{0, 0b1}}),
          {Kind::NakedSingle, 1, 0b1, 0b1},
          "naked single"},
         {"two open places point",
-         apply(Rule::External, 0, 9, 0b11, 0b1, 0, 0),
+         apply(Rule::External, 0, 9, 0b11, 0b1, {}),
          {Kind::Pointing, 2, 0b11, 0b1},
          "pointing"},
         {"two open places claim",
-         apply(Rule::External, 9, 0, 0b11, 0b1, 0, 0),
+         apply(Rule::External, 9, 0, 0b11, 0b1, {}),
          {Kind::Claiming, 2, 0b11, 0b1},
          "claiming"},
         {"one open place beside a decided one",
-         apply(Rule::External, 9, 18, 0b11, 0b1, 0b01, 0b10),
+         apply(Rule::External, 9, 18, 0b11, 0b1, {{0, 0b10}}),
          {Kind::HiddenSingle, 1, 0b10, 0b1},
          "hidden single"},
     };
@@ -178,16 +192,18 @@ TEST(Ladder, RatesTheEasiestPathAndLevelsByNeed) {
         // It needs an X-wing, though a hidden pair is the path's hardest step.
         {".164.....2....9...4......62.7.23.1..1.......3..3.87.4.96......5...8....7.....682.",
          LevelOf(Family::Fish), "hidden pair", 34, 12, 12},
-        // The path takes an XY-wing where single-digit patterns would do.
+        // The path takes an XY-wing where single-digit patterns would do; the scale rates the
+        // skyscraper it then needs as its forcing X-chain.
         {"1..4.....4...89.......2..15.7.89.3..53.....679....3.......6...87.4...5..8........",
-         LevelOf(Family::SingleDigit), "skyscraper", 66, 12, 12},
-        // Its last step places a digit by a forcing chain, which leaves nothing to spread.
+         LevelOf(Family::SingleDigit), "forcing X-chain", 66, 12, 12},
+        // Its last step places a digit by a forcing chain, which leaves nothing to spread. Its
+        // published rating is 8.5.
         {"..3.........18...6.9.7.2....7.891.5.3............4.82...2.6.5..8...149..93.2.....",
-         LevelOf(Family::Forcing), "cell forcing chain", 91, 12, 12},
+         LevelOf(Family::Forcing), "region forcing chain", 85, 12, 12},
         // One of the three of top1465 that plain forcing chains leave open, and the first of
         // eleven's list of the hardest.
         {"7.8...3.....2.1...5.........4.....263...8.......1...93.9.6....4....7.5...........",
-         LevelOf(Family::DynamicForcing), "dynamic contradiction chain", 93, 93, 26},
+         LevelOf(Family::DynamicForcing), "dynamic contradiction chain", 95, 95, 26},
         {kHardest, LevelOf(Family::NestedForcing), "nested contradiction chain", 110, 12, 12},
     };
     for (const Case& c : cases) {
@@ -200,6 +216,72 @@ TEST(Ladder, RatesTheEasiestPathAndLevelsByNeed) {
         EXPECT_EQ(rating.hardest, c.hardest) << c.puzzle;
         EXPECT_EQ(std::tuple(rating.er, rating.ep, rating.ed), std::tuple(c.er, c.ep, c.ed))
             << c.puzzle;
+    }
+}
+
+// Sudoku Explainer's published ratings (SER) of random minimal puzzles, one or two for each of its
+// chain rules: the rating follows its path, its choice of the least difficult hint and its count
+// of a chain's complexity.
+TEST(Ladder, RatesAsSudokuExplainerPublishes) {
+    struct Case {
+        std::string_view puzzle;
+        std::string_view hardest;
+        int er;
+    };
+    const Case cases[] = {
+        {"1........457..92..8..3.2...2.4...5.851..4..7........43...9..8..6..7.8...7.5..4...",
+         "forcing X-chain", 66},
+        {"...45...945....23...9........6.91..3...7..9...18..2...38....5.......7.1...19..36.",
+         "bidirectional Y-cycle", 68},
+        {".....67.9.5.1....3.8..7.1.....9...415.....9.7.14...6..3...1.8.6....3....861.....2",
+         "bidirectional cycle", 71},
+        {"..........5..8.1.3....31..427.6.8..............95....7..2..5.7.8....7..29...1.45.",
+         "forcing chain", 73},
+        {"......7...5...91..78...2.64..........18.4.9...3.6..42...2..4..15....73.....5...9.",
+         "aligned triplet exclusion", 75},
+        {"...4.67.94...8.....89.3....2..1..3...15....7.6....5.2.......4..8....4.6..7.6.3..5",
+         "Nishio forcing chain", 78},
+        {"........9.571...3.68.2.........9.81..1..6..53.....7.....1....7.57.....92..2...5..",
+         "cell forcing chain", 83},
+        {"..3..6.8.4.7.....6.8.32....2..7..4...7.5..6..9.6..8..5..4....5.5...7.9.......5..1",
+         "region forcing chain", 86},
+        {".2.4...8.......1..7......46.15.73...6..1..32.......9...6..9...8.7.8..2.3..8..2.5.",
+         "dynamic cell forcing chain", 90},
+    };
+    for (const Case& c : cases) {
+        Grid_9x9 grid;
+        TestSupport::LoadPuzzle(grid, c.puzzle);
+        LadderSolver ladder;
+        EXPECT_TRUE(ladder.Solve(grid)) << c.puzzle;
+        EXPECT_EQ(ladder.GetRating().hardest, c.hardest) << c.puzzle;
+        EXPECT_EQ(ladder.GetRating().er, c.er) << c.puzzle;
+    }
+}
+
+// Uniqueness rests on the puzzle having one solution. This puzzle needs a unique rectangle;
+// with a given taken away it has several, and the ladder never uses one, so every solution
+// stays.
+TEST(Ladder, UsesUniquenessOnlyWithOneSolution) {
+    const std::string_view puzzle =
+        ".2....7..4...8...37.91....42...6.3....7.....5..89..27.....91....4....93...2..465.";
+    std::string several(puzzle);
+    several[1] = '.';
+    for (const std::string_view grid : {puzzle, std::string_view(several)}) {
+        Grid_9x9 cells;
+        TestSupport::LoadPuzzle(cells, grid);
+        LadderSolver ladder;
+        const bool solved = ladder.Solve(cells);
+        const auto uses =
+            ladder.GetApplications()[static_cast<std::size_t>(Technique::UniqueRectangle)];
+        if (grid == puzzle) {
+            EXPECT_TRUE(solved);
+            EXPECT_GT(uses, 0U);
+            EXPECT_EQ(ladder.GetRating().level, LevelOf(Family::Uniqueness));
+        } else {
+            EXPECT_FALSE(solved);
+            EXPECT_EQ(uses, 0U);
+            EXPECT_EQ(Search::CountSolutions(Search::CandidatesOf(cells)).solutions, 2);
+        }
     }
 }
 

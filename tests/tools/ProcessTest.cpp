@@ -69,8 +69,9 @@ TEST_F(NovemBatch, BehavesAsAGnuTool) {
         {{"--techniques=all,basic"},
          "invalid technique list 'all,basic': all stands alone, not in a list"},
         {{"--techniques=fish,,wings"},
-         "invalid technique '' (valid: basic, all, fish, single-digit, wings, colouring, chains, "
-         "finned-fish, als, forcing, dynamic-forcing, nested-forcing)"},
+         "invalid technique '' (valid: basic, all, fish, single-digit, wings, uniqueness, "
+         "colouring, chains, finned-fish, als, exclusion, forcing, dynamic-forcing, "
+         "nested-forcing)"},
         {{"--stats", "--log", "puzzles.txt", "puzzles.txt"},
          "puzzles.txt: refusing to write the log to an input"},
         {{"--log", "/dev/stdout"}, "/dev/stdout: refusing to write the log to standard output"},
@@ -285,7 +286,7 @@ TEST_F(NovemGenerate, GivesTheSameBytesBySeedForNovemBatchToRead) {
 // output; a write that fails ends the run with its reason.
 TEST_F(NovemGenerate, RefusesTargetsItCantMeet) {
     const std::pair<std::string, std::string> errors[] = {
-        {"--level=99", "invalid level '99' (0 to 13, or L-M)"},
+        {"--level=99", "invalid level '99' (0 to 15, or L-M)"},
         {"--count=-1", "invalid count '-1' (1 or more)"},
         {"--symmetry=spiral",
          "invalid symmetry 'spiral' (none, rotate180, rotate90, mirror, flip, diagonal or random)"},

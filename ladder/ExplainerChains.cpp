@@ -1,0 +1,760 @@
+#include "ExplainerChains.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <span>
+#include <tuple>
+#include <vector>
+
+#include "Implications.h"
+
+namespace Novem::Ladder {
+
+namespace {
+
+using namespace Implications;
+
+constexpr std::array<Cause, 3> kRegionCauses = {Cause::Block, Cause::Row, Cause::Column};
+using GridGeometry::kCellsOfRegion;
+using GridGeometry::kPlacesOfCell;
+using GridGeometry::kSize;
+
+// The scale's bonus for a chain's complexity, summed in tenths as a double the way the scale
+// sums it, so that two hints compare as they compare there.
+double LengthDifficulty(int complexity) {
+    double added = 0.0;
+    int ceiling = 4;
+    const int length = complexity - 2;
+    bool odd = false;
+    while (length > ceiling) {
+        added += 0.1;
+        ceiling = odd ? ceiling * 4 / 3 : ceiling * 3 / 2;
+        odd = !odd;
+    }
+    return added;
+}
+
+// The order of the scale's kinds among hints of equal difficulty and complexity.
+enum SortKey { kDouble = 1, kX = 2, kY = 3, kXY = 4, kCellKind = 5, kRegionKind = 6, kAbsurd = 7 };
+
+// A hint as the rule compares it, and what it does.
+struct Ranked {
+    double difficulty;
+    int complexity;
+    int sortKey;
+    Technique technique;
+    // The potential it concludes: on places the digit, off removes it.
+    Potential result;
+};
+
+bool Before(const Ranked& a, const Ranked& b) {
+    return std::tie(a.difficulty, a.complexity, a.sortKey) <
+           std::tie(b.difficulty, b.complexity, b.sortKey);
+}
+
+// The grid as the scale's chains see it: placed cells hold no candidates.
+Grid OpenGrid(const Board& board) {
+    Grid grid = Grid::Of(board);
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        if (Bits::Count(grid.candidates[cell]) == 1) {
+            grid.Remove(cell, Bits::Lowest(grid.candidates[cell]));
+        }
+    }
+    return grid;
+}
+
+}  // namespace
+
+// The links of a step's grid, worked out once for all the unary searches of the step: what
+// each potential turns on or off through its cell and through its regions, in the scale's order.
+class StaticLinks {
+public:
+    struct Next {
+        Potential potential;
+        Cause cause;
+    };
+
+    void Build(const Grid& grid) {
+        m_items.clear();
+        for (Potential potential = 0; potential < kPotentials; ++potential) {
+            const int cell = CellOf(potential);
+            const int digit = DigitOf(potential);
+            const unsigned candidates = grid.candidates[cell];
+            const auto at = static_cast<std::size_t>(potential);
+            m_cellBegin[at] = static_cast<int>(m_items.size());
+            if ((candidates >> digit & 1U) == 0) {
+                m_regionBegin[at] = m_end[at] = static_cast<int>(m_items.size());
+                continue;
+            }
+            if (IsOn(potential)) {
+                for (const int other : Bits::Indices(candidates & ~(1U << digit))) {
+                    m_items.push_back({PotentialOf(cell, other, false), Cause::Cell});
+                }
+            } else if (Bits::Count(candidates) == 2) {
+                m_items.push_back(
+                    {PotentialOf(cell, Bits::Lowest(candidates & ~(1U << digit)), true),
+                     Cause::Cell});
+            }
+            m_regionBegin[at] = static_cast<int>(m_items.size());
+            CellMask listed;
+            for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
+                const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
+                const unsigned places = grid.positions[place.region][digit];
+                const unsigned others = places & ~(1U << place.position);
+                if (!IsOn(potential) && Bits::Count(places) != 2) {
+                    continue;
+                }
+                for (const int position : Bits::Indices(others)) {
+                    const int peer = kCellsOfRegion[place.region][position];
+                    if (!listed.Has(peer)) {
+                        listed |= CellMask::Of(peer);
+                        m_items.push_back(
+                            {PotentialOf(peer, digit, !IsOn(potential)), kRegionCauses[kind]});
+                    }
+                }
+            }
+            m_end[at] = static_cast<int>(m_items.size());
+        }
+    }
+
+    std::span<const Next> ByCell(Potential potential) const {
+        const auto at = static_cast<std::size_t>(potential);
+        return {m_items.data() + m_cellBegin[at],
+                static_cast<std::size_t>(m_regionBegin[at] - m_cellBegin[at])};
+    }
+    std::span<const Next> ByRegion(Potential potential) const {
+        const auto at = static_cast<std::size_t>(potential);
+        return {m_items.data() + m_regionBegin[at],
+                static_cast<std::size_t>(m_end[at] - m_regionBegin[at])};
+    }
+
+private:
+    std::vector<Next> m_items;
+    std::array<int, kPotentials> m_cellBegin{};
+    std::array<int, kPotentials> m_regionBegin{};
+    std::array<int, kPotentials> m_end{};
+};
+
+class ExplainerChains::Search {
+public:
+    std::optional<ChainHint> Find(const Board& board, ChainRule rule) {
+        m_grid = OpenGrid(board);
+        m_best.reset();
+        m_rule = rule;
+        if (rule == ChainRule::CyclesAndForcingChains) {
+            // Short chains first: a search bounded by a difficulty looks only so deep, and the
+            // least difficult hint is below the first bound that finds any.
+            m_links.Build(m_grid);
+            for (const double bound : {100.0}) {
+                m_bound =
+                    Ranked{bound, std::numeric_limits<int>::max(), 0, Technique::ForcingChain, -1};
+                Unary({false, true});
+                Unary({true, false});
+                Unary({true, true});
+                if (m_best) {
+                    break;
+                }
+            }
+            m_bound.reset();
+        } else {
+            if (!Dynamic()) {
+                m_links.Build(m_grid);
+            }
+            Multiple();
+        }
+        if (!m_best) {
+            return std::nullopt;
+        }
+        return ChainHint{BuildStep(*m_best),
+                         static_cast<int>(std::lround(m_best->difficulty * 10))};
+    }
+
+private:
+    // First in, first out, without giving memory back.
+    class Queue {
+    public:
+        Queue() = default;
+        Queue(std::initializer_list<int> items) : m_items(items) {}
+        bool empty() const { return m_head == m_items.size(); }
+        int front() const { return m_items[m_head]; }
+        void pop_front() { ++m_head; }
+        void push_back(int item) { m_items.push_back(item); }
+
+    private:
+        std::vector<int> m_items;
+        std::size_t m_head = 0;
+    };
+
+    bool Dynamic() const { return m_rule != ChainRule::MultipleForcingChains; }
+    bool Nishio() const { return m_rule == ChainRule::Nishio; }
+    bool MultipleEnabled() const {
+        return m_rule == ChainRule::MultipleForcingChains ||
+               m_rule == ChainRule::DynamicForcingChains;
+    }
+    double Base() const {
+        switch (m_rule) {
+            case ChainRule::Nishio:
+                return 7.5;
+            case ChainRule::MultipleForcingChains:
+                return 8.0;
+            default:
+                return 8.5;
+        }
+    }
+
+    void Offer(const Ranked& offer) {
+        if ((!m_best || Before(offer, *m_best)) && (!m_bound || Before(offer, *m_bound))) {
+            m_best = offer;
+        }
+    }
+
+    // Whether a hint of at least that complexity could come before the best so far: only the
+    // least difficult hint counts, and the best, found first, wins ties.
+    bool CouldBeat(double base, int complexity, int sortKey) const {
+        const Ranked offer{base + LengthDifficulty(complexity), complexity, sortKey,
+                           Technique::ForcingChain, -1};
+        return (!m_best || Before(offer, *m_best)) && (!m_bound || Before(offer, *m_bound));
+    }
+
+    // Whether a hint that concludes `result` would remove anything: an off removes its
+    // candidate, an on the cell's other candidates.
+    bool Worth(Potential result) const {
+        const unsigned candidates = m_grid.candidates[CellOf(result)];
+        const unsigned digit = 1U << DigitOf(result);
+        return IsOn(result) ? (candidates & ~digit) != 0 : (candidates & digit) != 0;
+    }
+
+    // Cycles and forcing chains from every candidate, with the given links.
+    void Unary(Links links) {
+        const bool xy = links.cell && links.region;
+        if (!CouldBeat(xy ? 7.0 : 6.5, 4, xy ? kXY : (links.cell ? kY : kX))) {
+            return;
+        }
+        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+            const unsigned candidates = m_grid.candidates[cell];
+            if (Bits::Count(candidates) < 2 || (Bits::Count(candidates) > 2 && !links.region)) {
+                continue;
+            }
+            for (const int digit : Bits::Indices(candidates)) {
+                const Potential on = PotentialOf(cell, digit, true);
+                m_pool.Clear();
+                if (Returns(cell, digit, links)) {
+                    Cycles(on, links);
+                }
+                if (links.region) {
+                    m_chains.clear();
+                    ForcingChains(on, links.cell, m_chains);
+                    if (Returns(cell, digit, {links.cell, true})) {
+                        ForcingChains(Opposite(on), links.cell, m_chains);
+                    }
+                    for (const auto& [result, complexity] : m_chains) {
+                        Offer({(xy ? 7.0 : 6.6) + LengthDifficulty(complexity), complexity,
+                               xy ? kXY : kX,
+                               xy ? Technique::ForcingChain : Technique::ForcingXChain, result});
+                    }
+                }
+            }
+        }
+    }
+
+    // Whether something turned off could turn the candidate on: only an "off" of the other digit
+    // of its cell, or of the digit's other place in a region, does.
+    bool Returns(int cell, int digit, Links links) const {
+        if (links.cell && Bits::Count(m_grid.candidates[cell]) == 2) {
+            return true;
+        }
+        if (links.region) {
+            for (const GridGeometry::Place& place : kPlacesOfCell[cell]) {
+                if (Bits::Count(m_grid.positions[place.region][digit]) == 2) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    // Loops back to the assumption, breadth first in layers. Each "on" is reached once, by the
+    // first "off" to reach it; an "off" is reached again by each "on" that leads to it, unless it
+    // lies on the way to that "on". An "on" is kept with the "off" it came from and the "on" that
+    // one came from, so that a way back is walked from its end.
+    void Cycles(Potential source, Links links) {
+        m_onSeen.Clear();
+        m_spawned.Clear();
+        m_onSeen.Add(source, 0);
+        m_onLayer.assign(1, source);
+        m_offLayer.clear();
+        m_found.clear();
+        const bool xy = links.cell && links.region;
+        const double base = xy ? 7.0 : 6.5;
+        const int sortKey = xy ? kXY : (links.cell ? kY : kX);
+        for (int length = 0; !m_onLayer.empty();) {
+            // A loop closed from here on has at least this many potentials.
+            if (!CouldBeat(base, std::max(4, length + 2), sortKey)) {
+                break;
+            }
+            ++length;
+            m_offLayer.clear();
+            for (const Potential on : m_onLayer) {
+                const auto turnOff = [&](std::span<const StaticLinks::Next> nexts) {
+                    for (const StaticLinks::Next& next : nexts) {
+                        if (!m_spawned.Has(next.potential) ||
+                            !OnWayTo(on, source, next.potential)) {
+                            m_offLayer.emplace_back(next.potential, on);
+                        }
+                    }
+                };
+                if (links.cell) {
+                    turnOff(m_links.ByCell(on));
+                }
+                turnOff(m_links.ByRegion(on));
+            }
+            ++length;
+            m_onLayer.clear();
+            for (const auto& [off, from] : m_offLayer) {
+                const auto turnOn = [&](std::span<const StaticLinks::Next> nexts) {
+                    for (const StaticLinks::Next& next : nexts) {
+                        if (length >= 4 && next.potential == source) {
+                            m_found.emplace_back(off, from);
+                        }
+                        if (!m_onSeen.Has(next.potential)) {
+                            m_onSeen.Add(next.potential, 0);
+                            m_onOff[static_cast<std::size_t>(next.potential)] = off;
+                            m_onOn[static_cast<std::size_t>(next.potential)] = from;
+                            m_onLayer.push_back(next.potential);
+                            m_spawned.Add(off, 0);
+                        }
+                    }
+                };
+                if (links.cell) {
+                    turnOn(m_links.ByCell(off));
+                }
+                if (links.region) {
+                    turnOn(m_links.ByRegion(off));
+                }
+            }
+        }
+        for (const auto& [off, from] : m_found) {
+            OfferCycle(source, off, from, links);
+        }
+    }
+
+    // Whether the "off" lies on the way from the source to the "on".
+    bool OnWayTo(Potential on, Potential source, Potential off) const {
+        for (Potential at = on; at != source; at = m_onOn[static_cast<std::size_t>(at)]) {
+            if (m_onOff[static_cast<std::size_t>(at)] == off) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // A cycle removes each candidate seen by a candidate of the loop made on going one way round
+    // and by one made on going the other way. The loop is the source, the "off" that leads back
+    // to it, and the way to the "on" that "off" came from.
+    void OfferCycle(Potential source, Potential off, Potential from, Links links) {
+        m_loop.assign({source, off});
+        for (Potential at = from; at != source; at = m_onOn[static_cast<std::size_t>(at)]) {
+            m_loop.push_back(at);
+            m_loop.push_back(m_onOff[static_cast<std::size_t>(at)]);
+        }
+        CellMask cells;
+        for (const Potential potential : m_loop) {
+            cells |= CellMask::Of(CellOf(potential));
+        }
+        std::array<CellMask, kSize> forward{};
+        std::array<CellMask, kSize> backward{};
+        for (const Potential potential : m_loop) {
+            const int digit = DigitOf(potential);
+            CellMask seen;
+            for (const int peer : kPeers[CellOf(potential)] - cells) {
+                seen |=
+                    (m_grid.candidates[peer] >> digit & 1U) != 0 ? CellMask::Of(peer) : CellMask();
+            }
+            (IsOn(potential) ? forward : backward)[static_cast<std::size_t>(digit)] |= seen;
+        }
+        m_cycleRemovals = {};
+        bool worth = false;
+        for (int digit = 0; digit < kSize; ++digit) {
+            m_cycleRemovals[static_cast<std::size_t>(digit)] =
+                forward[static_cast<std::size_t>(digit)] &
+                backward[static_cast<std::size_t>(digit)];
+            worth = worth || !m_cycleRemovals[static_cast<std::size_t>(digit)].Empty();
+        }
+        if (!worth) {
+            return;
+        }
+        const auto complexity = static_cast<int>(m_loop.size());
+        const bool xy = links.cell && links.region;
+        const Technique technique = xy           ? Technique::BidirectionalCycle
+                                    : links.cell ? Technique::BidirectionalYCycle
+                                                 : Technique::BidirectionalXCycle;
+        const Ranked offer{(xy ? 7.0 : 6.5) + LengthDifficulty(complexity), complexity,
+                           xy ? kXY : (links.cell ? kY : kX), technique, -1};
+        if ((!m_best || Before(offer, *m_best)) && (!m_bound || Before(offer, *m_bound))) {
+            m_best = offer;
+            m_bestCycleRemovals = m_cycleRemovals;
+        }
+    }
+
+    // The first way the assumption leads to its own opposite, breadth first in layers, as the
+    // potential it concludes and its complexity: one potential at each depth of the way.
+    void ForcingChains(Potential source, bool cellLinks,
+                       std::vector<std::pair<Potential, int>>& chains) {
+        m_seen.Clear();
+        m_seen.Add(source, 0);
+        const double base = cellLinks ? 7.0 : 6.6;
+        const int sortKey = cellLinks ? kXY : kX;
+        m_layer.assign(1, source);
+        for (int depth = 0; !m_layer.empty(); ++depth) {
+            // What this layer leads to has two potentials more than its depth.
+            if (!CouldBeat(base, depth + 2, sortKey)) {
+                return;
+            }
+            m_next.clear();
+            for (const Potential potential : m_layer) {
+                const auto follow = [&](std::span<const StaticLinks::Next> nexts) {
+                    for (const StaticLinks::Next& next : nexts) {
+                        if (Opposite(next.potential) == source) {
+                            chains.emplace_back(next.potential, depth + 2);
+                            return true;
+                        }
+                        if (!m_seen.Has(next.potential)) {
+                            m_seen.Add(next.potential, 0);
+                            m_next.push_back(next.potential);
+                        }
+                    }
+                    return false;
+                };
+                if ((cellLinks && follow(m_links.ByCell(potential))) ||
+                    follow(m_links.ByRegion(potential))) {
+                    return;
+                }
+            }
+            m_layer.swap(m_next);
+        }
+    }
+
+    // What follows from the potentials in `toOn` and `toOff`, which it completes: the two
+    // potentials of the first candidate found both on and off (on first), or none.
+    // A potential's first entry in a search: its node, or in a static search, where each
+    // potential follows from one other, its complexity.
+    int Seed(Potential potential) {
+        return Dynamic() ? m_pool.Add(potential, Cause::Assumed, -1) : 1;
+    }
+    int Complexity(int entry) const { return Dynamic() ? m_pool.AncestorCount(entry) : entry; }
+
+    std::optional<std::pair<int, int>> Chain(Derived& toOn, Derived& toOff) {
+        return Dynamic() ? DynamicChain(toOn, toOff) : StaticChain(toOn, toOff);
+    }
+
+    // The same, on the step's grid, which doesn't change: what a potential leads to is known
+    // beforehand, and its complexity is one more than that of what it follows from.
+    std::optional<std::pair<int, int>> StaticChain(Derived& toOn, Derived& toOff) {
+        m_pendingOn.assign(toOn.Order().begin(), toOn.Order().end());
+        m_pendingOff.assign(toOff.Order().begin(), toOff.Order().end());
+        std::size_t nextOn = 0;
+        std::size_t nextOff = 0;
+        while (nextOn < m_pendingOn.size() || nextOff < m_pendingOff.size()) {
+            const bool on = nextOn < m_pendingOn.size();
+            const Potential potential = on ? m_pendingOn[nextOn++] : m_pendingOff[nextOff++];
+            Derived& from = on ? toOn : toOff;
+            Derived& to = on ? toOff : toOn;
+            std::vector<Potential>& pending = on ? m_pendingOff : m_pendingOn;
+            const int complexity = from.NodeOf(potential) + 1;
+            for (const auto nexts : {m_links.ByCell(potential), m_links.ByRegion(potential)}) {
+                for (const StaticLinks::Next& next : nexts) {
+                    if (from.Has(Opposite(next.potential))) {
+                        const int opposite = from.NodeOf(Opposite(next.potential));
+                        return on ? std::pair(opposite, complexity)
+                                  : std::pair(complexity, opposite);
+                    }
+                    if (!to.Has(next.potential)) {
+                        to.Add(next.potential, complexity);
+                        pending.push_back(next.potential);
+                    }
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::optional<std::pair<int, int>> DynamicChain(Derived& toOn, Derived& toOff) {
+        m_work = m_grid;
+        const Links links{!Nishio(), true};
+        Queue pendingOn;
+        Queue pendingOff;
+        for (const Potential potential : toOn.Order()) {
+            pendingOn.push_back(toOn.NodeOf(potential));
+        }
+        for (const Potential potential : toOff.Order()) {
+            pendingOff.push_back(toOff.NodeOf(potential));
+        }
+        while (!pendingOn.empty() || !pendingOff.empty()) {
+            if (!pendingOn.empty()) {
+                const int node = pendingOn.front();
+                pendingOn.pop_front();
+                OnToOff(m_work, m_pool, node, links, m_out);
+                for (const int off : m_out) {
+                    const Potential potential = m_pool.At(off).potential;
+                    if (toOn.Has(Opposite(potential))) {
+                        return std::pair(toOn.NodeOf(Opposite(potential)), off);
+                    }
+                    if (!toOff.Has(potential)) {
+                        toOff.Add(potential, off);
+                        pendingOff.push_back(off);
+                    }
+                }
+            } else {
+                const int node = pendingOff.front();
+                pendingOff.pop_front();
+                OffToOn(m_work, m_grid, toOff, m_pool, node, links, m_out);
+                if (Dynamic()) {
+                    const Potential potential = m_pool.At(node).potential;
+                    m_work.Remove(CellOf(potential), DigitOf(potential));
+                }
+                for (const int on : m_out) {
+                    const Potential potential = m_pool.At(on).potential;
+                    if (toOff.Has(Opposite(potential))) {
+                        return std::pair(on, toOff.NodeOf(Opposite(potential)));
+                    }
+                    if (!toOn.Has(potential)) {
+                        toOn.Add(potential, on);
+                        pendingOn.push_back(on);
+                    }
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    double RuleDifficulty(int complexity) const { return Base() + LengthDifficulty(complexity); }
+
+    Technique Kind(Technique staticKind, Technique dynamicKind) const {
+        return m_rule == ChainRule::MultipleForcingChains ? staticKind : dynamicKind;
+    }
+
+    void OfferBinary(int dstOn, int dstOff, Potential result, bool absurd) {
+        if (!Worth(result)) {
+            return;
+        }
+        const int complexity = Complexity(dstOn) + Complexity(dstOff);
+        const Technique technique = Nishio() ? Technique::NishioForcingChain
+                                    : absurd ? Technique::DynamicContradictionChain
+                                             : Technique::DynamicDoubleForcingChain;
+        Offer({RuleDifficulty(complexity), complexity, absurd ? kAbsurd : kDouble, technique,
+               result});
+    }
+
+    // Each candidate of every cell assumed on and off: contradictions, what both lead to, and
+    // with the outcomes of the cell's other candidates and of the digit's other places in a
+    // region, what every one of them leads to.
+    void Multiple() {
+        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+            const unsigned candidates = m_grid.candidates[cell];
+            const int count = Bits::Count(candidates);
+            if (!(count > 2 || (count > 1 && Dynamic()))) {
+                continue;
+            }
+            m_pool.Clear();
+            for (const int digit : Bits::Indices(candidates)) {
+                Derived& onToOn = m_valueToOn[static_cast<std::size_t>(digit)];
+                Derived& onToOff = m_valueToOff[static_cast<std::size_t>(digit)];
+                Binary(cell, digit, onToOn, onToOff, count >= 3 && !Nishio() && Dynamic(),
+                       Dynamic());
+                if (!Nishio()) {
+                    Regions(cell, digit, onToOn, onToOff);
+                }
+            }
+            if (!Nishio() && (count == 2 || (MultipleEnabled() && count > 2))) {
+                CellReductions(cell, candidates);
+            }
+        }
+    }
+
+    void Binary(int cell, int digit, Derived& onToOn, Derived& onToOff, bool doubles,
+                bool contradictions) {
+        const Potential on = PotentialOf(cell, digit, true);
+        const Potential off = Opposite(on);
+        onToOn.Clear();
+        onToOff.Clear();
+        onToOn.Add(on, Seed(on));
+        std::optional<std::pair<int, int>> absurd = Chain(onToOn, onToOff);
+        if (contradictions && absurd) {
+            OfferBinary(absurd->first, absurd->second, off, true);
+        }
+        if (!doubles && !contradictions) {
+            return;
+        }
+        m_offToOn.Clear();
+        m_offToOff.Clear();
+        m_offToOff.Add(off, Seed(off));
+        absurd = Chain(m_offToOn, m_offToOff);
+        if (contradictions && absurd) {
+            OfferBinary(absurd->first, absurd->second, on, true);
+        }
+        if (!doubles) {
+            return;
+        }
+        for (const Potential potential : onToOn.Order()) {
+            if (m_offToOn.Has(potential)) {
+                OfferBinary(onToOn.NodeOf(potential), m_offToOn.NodeOf(potential), potential,
+                            false);
+            }
+        }
+        for (const Potential potential : onToOff.Order()) {
+            if (m_offToOff.Has(potential)) {
+                OfferBinary(onToOff.NodeOf(potential), m_offToOff.NodeOf(potential), potential,
+                            false);
+            }
+        }
+    }
+
+    // The potentials every outcome has, in the order the first has them, each offered with the
+    // sum of its complexities in all of them.
+    template <typename Outcomes>
+    void OfferCommon(const Outcomes& outcomes, std::size_t count, int sortKey,
+                     Technique technique) {
+        for (const Potential potential : outcomes[0]->Order()) {
+            bool common = true;
+            for (std::size_t k = 1; k < count && common; ++k) {
+                common = outcomes[k]->Has(potential);
+            }
+            if (!common || !Worth(potential)) {
+                continue;
+            }
+            int complexity = 0;
+            for (std::size_t k = 0; k < count; ++k) {
+                complexity += Complexity(outcomes[k]->NodeOf(potential));
+            }
+            Offer({RuleDifficulty(complexity), complexity, sortKey, technique, potential});
+        }
+    }
+
+    void Regions(int cell, int digit, Derived& onToOn, Derived& onToOff) {
+        for (const GridGeometry::Place& place : kPlacesOfCell[cell]) {
+            const unsigned positions = m_grid.positions[place.region][digit];
+            const int count = Bits::Count(positions);
+            if (!(count == 2 || (MultipleEnabled() && count > 2)) ||
+                kCellsOfRegion[place.region][Bits::Lowest(positions)] != cell) {
+                continue;
+            }
+            std::array<Derived*, kSize> toOn{};
+            std::array<Derived*, kSize> toOff{};
+            std::size_t at = 0;
+            for (const int position : Bits::Indices(positions)) {
+                const int other = kCellsOfRegion[place.region][position];
+                if (other == cell) {
+                    toOn[at] = &onToOn;
+                    toOff[at] = &onToOff;
+                } else {
+                    toOn[at] = &m_positionToOn[at];
+                    toOff[at] = &m_positionToOff[at];
+                    toOn[at]->Clear();
+                    toOff[at]->Clear();
+                    const Potential on = PotentialOf(other, digit, true);
+                    toOn[at]->Add(on, Seed(on));
+                    Chain(*toOn[at], *toOff[at]);
+                }
+                ++at;
+            }
+            const Technique technique =
+                Kind(Technique::RegionForcingChain, Technique::DynamicRegionForcingChain);
+            OfferCommon(toOn, at, kRegionKind, technique);
+            OfferCommon(toOff, at, kRegionKind, technique);
+        }
+    }
+
+    void CellReductions(int cell, unsigned candidates) {
+        std::array<Derived*, kSize> toOn{};
+        std::array<Derived*, kSize> toOff{};
+        std::size_t at = 0;
+        for (const int digit : Bits::Indices(candidates)) {
+            toOn[at] = &m_valueToOn[static_cast<std::size_t>(digit)];
+            toOff[at] = &m_valueToOff[static_cast<std::size_t>(digit)];
+            ++at;
+        }
+        (void)cell;
+        const Technique technique =
+            Kind(Technique::CellForcingChain, Technique::DynamicCellForcingChain);
+        OfferCommon(toOn, at, kCellKind, technique);
+        OfferCommon(toOff, at, kCellKind, technique);
+    }
+
+    Step BuildStep(const Ranked& offer) const {
+        Step step(offer.technique);
+        step.complexity = offer.complexity;
+        if (offer.result < 0) {
+            for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+                unsigned digits = 0;
+                for (int digit = 0; digit < kSize; ++digit) {
+                    digits |= m_bestCycleRemovals[static_cast<std::size_t>(digit)].Has(cell)
+                                  ? 1U << digit
+                                  : 0U;
+                }
+                if (digits != 0) {
+                    step.removals.push_back({cell, digits});
+                }
+            }
+            return step;
+        }
+        const int cell = CellOf(offer.result);
+        const unsigned digit = 1U << DigitOf(offer.result);
+        if (IsOn(offer.result)) {
+            step.removals.push_back({cell, m_grid.candidates[cell] & ~digit});
+            step.placements.push_back({cell, DigitOf(offer.result)});
+        } else {
+            step.removals.push_back({cell, digit});
+        }
+        return step;
+    }
+
+    ChainRule m_rule = ChainRule::CyclesAndForcingChains;
+    Grid m_grid;
+    Grid m_work;
+    Pool m_pool;
+    Derived m_toOn;
+    // The "off" potentials of a cycle's search that turned some potential on first.
+    Derived m_spawned;
+    Derived m_toOff;
+    Derived m_offToOn;
+    Derived m_offToOff;
+    std::array<Derived, kSize> m_valueToOn;
+    std::array<Derived, kSize> m_valueToOff;
+    std::array<Derived, kSize> m_positionToOn;
+    std::array<Derived, kSize> m_positionToOff;
+    std::vector<int> m_out;
+    std::vector<Potential> m_pendingOn;
+    std::vector<Potential> m_pendingOff;
+    StaticLinks m_links;
+    // A cycle's search: the "on" potentials reached, each with the "off" it came from and the "on"
+    // that came from; the layers; the loops closed, each by its last "off" and where that came
+    // from; and a loop's potentials.
+    Derived m_onSeen;
+    std::array<Potential, kPotentials> m_onOff{};
+    std::array<Potential, kPotentials> m_onOn{};
+    std::vector<Potential> m_onLayer;
+    std::vector<std::pair<Potential, Potential>> m_offLayer;
+    std::vector<std::pair<Potential, Potential>> m_found;
+    std::vector<Potential> m_loop;
+    Derived m_seen;
+    std::vector<Potential> m_layer;
+    std::vector<Potential> m_next;
+    std::vector<std::pair<Potential, int>> m_chains;
+    std::optional<Ranked> m_best;
+    // Hints at least as difficult as this are not looked for.
+    std::optional<Ranked> m_bound;
+    std::array<CellMask, kSize> m_cycleRemovals{};
+    std::array<CellMask, kSize> m_bestCycleRemovals{};
+};
+
+ExplainerChains::ExplainerChains() : m_search(std::make_unique<Search>()) {}
+
+ExplainerChains::~ExplainerChains() = default;
+
+std::optional<ChainHint> ExplainerChains::Find(const Board& board, ChainRule rule) {
+    return m_search->Find(board, rule);
+}
+
+}  // namespace Novem::Ladder

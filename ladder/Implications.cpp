@@ -1,0 +1,156 @@
+#include "Implications.h"
+
+#include <algorithm>
+#include <bitset>
+
+namespace Novem::Ladder::Implications {
+
+namespace {
+
+using GridGeometry::kCellsOfRegion;
+using GridGeometry::kPlacesOfCell;
+
+constexpr std::array<Cause, 3> kRegionCauses = {Cause::Block, Cause::Row, Cause::Column};
+
+bool Listed(const Pool& pool, const std::vector<int>& nodes, Potential potential) {
+    return std::any_of(nodes.begin(), nodes.end(),
+                       [&](int node) { return pool.At(node).potential == potential; });
+}
+
+}  // namespace
+
+int Pool::Add(Potential potential, Cause cause, int parent) {
+    m_nodes.push_back({potential, cause, static_cast<int>(m_parents.size()), 0});
+    const int node = static_cast<int>(m_nodes.size()) - 1;
+    if (parent >= 0) {
+        AddParent(node, parent);
+    }
+    return node;
+}
+
+// A node's parents are added right after it, before any other node takes parents.
+void Pool::AddParent(int node, int parent) {
+    m_parents.push_back(parent);
+    ++m_nodes[static_cast<std::size_t>(node)].parentCount;
+}
+
+int Pool::AncestorCount(int node) const {
+    std::bitset<kPotentials> met;
+    std::vector<int> layer{node};
+    std::vector<int> next;
+    int count = 0;
+    while (!layer.empty()) {
+        next.clear();
+        for (const int at : layer) {
+            const auto potential = static_cast<std::size_t>(At(at).potential);
+            if (met[potential]) {
+                continue;
+            }
+            met[potential] = true;
+            ++count;
+            for (int k = 0; k < At(at).parentCount; ++k) {
+                next.push_back(Parent(at, k));
+            }
+        }
+        layer.swap(next);
+    }
+    return count;
+}
+
+bool Pool::OnFirstChain(int node, Potential potential) const {
+    for (int at = node; At(at).parentCount > 0;) {
+        at = Parent(at, 0);
+        if (At(at).potential == potential) {
+            return true;
+        }
+    }
+    return false;
+}
+
+Grid Grid::Of(const Board& board) {
+    Grid grid;
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        grid.candidates[cell] = board.Candidates(cell);
+    }
+    for (int region = 0; region < GridGeometry::kRegions; ++region) {
+        for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
+            grid.positions[region][digit] = board.Positions(region, digit);
+        }
+    }
+    return grid;
+}
+
+void Grid::Remove(int cell, int digit) {
+    candidates[cell] &= ~(1U << digit);
+    for (const GridGeometry::Place& place : kPlacesOfCell[cell]) {
+        positions[place.region][digit] &= ~(1U << place.position);
+    }
+}
+
+void OnToOff(const Grid& grid, Pool& pool, int node, Links links, std::vector<int>& out) {
+    out.clear();
+    const Potential on = pool.At(node).potential;
+    const int cell = CellOf(on);
+    const int digit = DigitOf(on);
+    if (links.cell) {
+        for (const int other : Bits::Indices(grid.candidates[cell] & ~(1U << digit))) {
+            out.push_back(pool.Add(PotentialOf(cell, other, false), Cause::Cell, node));
+        }
+    }
+    if (!links.region) {
+        return;
+    }
+    // A cell seen through two regions is listed once, as the first of them.
+    CellMask listed;
+    for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
+        const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
+        const unsigned others = grid.positions[place.region][digit] & ~(1U << place.position);
+        for (const int position : Bits::Indices(others)) {
+            const int peer = kCellsOfRegion[place.region][position];
+            if (!listed.Has(peer)) {
+                listed |= CellMask::Of(peer);
+                out.push_back(pool.Add(PotentialOf(peer, digit, false), kRegionCauses[kind], node));
+            }
+        }
+    }
+}
+
+void OffToOn(const Grid& grid, const Grid& source, const Derived& off, Pool& pool, int node,
+             Links links, std::vector<int>& out) {
+    out.clear();
+    const Potential potential = pool.At(node).potential;
+    const int cell = CellOf(potential);
+    const int digit = DigitOf(potential);
+    if (links.cell && Bits::Count(grid.candidates[cell]) == 2) {
+        const int other = Bits::Lowest(grid.candidates[cell] & ~(1U << digit));
+        const int on = pool.Add(PotentialOf(cell, other, true), Cause::Cell, node);
+        for (const int gone : Bits::Indices(source.candidates[cell] & ~grid.candidates[cell])) {
+            pool.AddParent(on, off.NodeOf(PotentialOf(cell, gone, false)));
+        }
+        out.push_back(on);
+    }
+    if (!links.region) {
+        return;
+    }
+    for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
+        const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
+        const unsigned places = grid.positions[place.region][digit];
+        if (Bits::Count(places) != 2) {
+            continue;
+        }
+        const int position = Bits::Lowest(places & ~(1U << place.position));
+        const Potential on = PotentialOf(kCellsOfRegion[place.region][position], digit, true);
+        if (Listed(pool, out, on)) {
+            continue;
+        }
+        const int added = pool.Add(on, kRegionCauses[kind], node);
+        const unsigned gone = source.positions[place.region][digit] & ~places;
+        for (const int at : Bits::Indices(gone)) {
+            pool.AddParent(added,
+                           off.NodeOf(PotentialOf(kCellsOfRegion[place.region][at], digit, false)));
+        }
+        out.push_back(added);
+    }
+}
+
+}  // namespace Novem::Ladder::Implications

@@ -1,0 +1,132 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "Board.h"
+
+// Chains of implications as Sudoku Explainer builds them for its rating scale: every candidate
+// assumed true ("on") or false ("off"), its consequences found breadth first in the scale's own
+// order, each with the implications it follows from, so that a chain's complexity (the distinct
+// implications its conclusion rests on) is the scale's to the node. The scale's path takes the
+// least complex of all the hints a chain rule finds, so the order decides the rating.
+namespace Novem::Ladder::Implications {
+
+// A candidate assumed on or off: (cell * 9 + digit) * 2, plus 1 for on.
+using Potential = int;
+
+inline constexpr int kPotentials = GridGeometry::kCells * GridGeometry::kSize * 2;
+
+constexpr Potential PotentialOf(int cell, int digit, bool on) {
+    return (cell * GridGeometry::kSize + digit) * 2 + (on ? 1 : 0);
+}
+constexpr int CellOf(Potential potential) {
+    return potential / (2 * GridGeometry::kSize);
+}
+constexpr int DigitOf(Potential potential) {
+    return potential / 2 % GridGeometry::kSize;
+}
+constexpr bool IsOn(Potential potential) {
+    return (potential & 1) != 0;
+}
+constexpr Potential Opposite(Potential potential) {
+    return potential ^ 1;
+}
+
+// Why a potential follows from its first parent: the cell's other candidates (a naked single's
+// link), or the digit's other places in a block, a row or a column; Assumed for an assumption.
+enum class Cause : std::uint8_t { Assumed, Cell, Block, Row, Column };
+
+// One derivation of a potential, in a pool: the potential, why, and its parents, the derivations
+// it follows from (the first is the link it came by; in a dynamic chain the others are the
+// candidates removed since the assumption that the link needs).
+struct Node {
+    Potential potential;
+    Cause cause;
+    int firstParent;
+    int parentCount;
+};
+
+class Pool {
+public:
+    void Clear() {
+        m_nodes.clear();
+        m_parents.clear();
+    }
+    int Add(Potential potential, Cause cause, int parent);
+    void AddParent(int node, int parent);
+    const Node& At(int node) const { return m_nodes[static_cast<std::size_t>(node)]; }
+    int Parent(int node, int k) const {
+        return m_parents[static_cast<std::size_t>(At(node).firstParent + k)];
+    }
+    // The distinct potentials the node rests on, itself included, found breadth first from it;
+    // of several derivations of one potential only the first met is followed, as the scale counts.
+    int AncestorCount(int node) const;
+    // Whether `potential` lies on the node's chain of first parents, the node itself left out.
+    bool OnFirstChain(int node, Potential potential) const;
+
+private:
+    std::vector<Node> m_nodes;
+    std::vector<int> m_parents;
+};
+
+// The candidates as a chain sees them, by cell and by region: the grid of the step, or within a
+// dynamic chain the grid less what its branch has turned off.
+struct Grid {
+    std::array<unsigned, GridGeometry::kCells> candidates{};
+    // By region and digit, the positions that allow the digit.
+    std::array<std::array<unsigned, GridGeometry::kSize>, GridGeometry::kRegions> positions{};
+
+    static Grid Of(const Board& board);
+    void Remove(int cell, int digit);
+};
+
+// A set of potentials, each with the node that derived it, in the order they came. Cleared in
+// constant time: a chain rule fills thousands of them for one step.
+class Derived {
+public:
+    void Clear() {
+        ++m_generation;
+        m_order.clear();
+    }
+    bool Has(Potential potential) const {
+        return m_stamp[static_cast<std::size_t>(potential)] == m_generation;
+    }
+    int NodeOf(Potential potential) const {
+        return Has(potential) ? m_node[static_cast<std::size_t>(potential)] : -1;
+    }
+    void Add(Potential potential, int node) {
+        if (!Has(potential)) {
+            m_stamp[static_cast<std::size_t>(potential)] = m_generation;
+            m_node[static_cast<std::size_t>(potential)] = node;
+            m_order.push_back(potential);
+        }
+    }
+    const std::vector<Potential>& Order() const { return m_order; }
+
+private:
+    std::array<int, kPotentials> m_node{};
+    std::array<std::uint32_t, kPotentials> m_stamp{};
+    std::uint32_t m_generation = 1;
+    std::vector<Potential> m_order;
+};
+
+// Which links a chain follows from an "on" potential and from an "off" one: cell links (the
+// other candidates of a cell go; a cell's last but one candidate going leaves the last on) and
+// region links (the same for a digit's places in a region).
+struct Links {
+    bool cell = true;
+    bool region = true;
+};
+
+// What turning a potential on turns off, and turning one off turns on, as new nodes of the pool
+// with the potential's node as first parent, in the scale's order: the cell's other digits, then
+// the digit's other places in the block, the row and the column. `source` is the grid before the
+// chain: in a dynamic chain, where `grid` has lost candidates, an "on" also rests on every
+// candidate of its cell (or of its digit in its region) that went since, found in `off`.
+void OnToOff(const Grid& grid, Pool& pool, int node, Links links, std::vector<int>& out);
+void OffToOn(const Grid& grid, const Grid& source, const Derived& off, Pool& pool, int node,
+             Links links, std::vector<int>& out);
+
+}  // namespace Novem::Ladder::Implications
