@@ -25,6 +25,14 @@ bool EveryRegionHoldsEveryDigit(const Grid_9x9& grid) {
     return true;
 }
 
+Ladder::CellMask GivensOf(const PuzzleText::Puzzle& puzzle) {
+    Ladder::CellMask givens;
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        givens |= puzzle.givens[cell] != '.' ? Ladder::CellMask::Of(cell) : Ladder::CellMask();
+    }
+    return givens;
+}
+
 }  // namespace
 
 class Analyser::Engine : private GridUpdateListener<Grid_9x9>,
@@ -45,8 +53,8 @@ public:
         m_onApplication = std::move(onApplication);
     }
 
-    const PuzzleResult& Analyse(const PuzzleText::Cells& cells) {
-        PuzzleText::Load(cells, m_grid);
+    const PuzzleResult& Analyse(const PuzzleText::Puzzle& puzzle) {
+        PuzzleText::Load(puzzle, m_grid);
         m_result.notifications = 0;
         m_result.explanation.clear();
         m_result.largestSubset = 0;
@@ -54,7 +62,7 @@ public:
         if (m_ladder) {
             m_ladder->SetRuleApplicationListener(told ? this : nullptr);
             m_ladder->SetStepListener(m_wanted.explanation || m_onApplication ? this : nullptr);
-            m_result.solved = m_ladder->Solve(m_grid);
+            m_result.solved = m_ladder->Solve(m_grid, GivensOf(puzzle));
             m_result.steps = m_ladder->GetSteps();
             m_result.counters = m_ladder->GetCounters();
             m_result.rating = m_ladder->GetRating();
@@ -68,6 +76,7 @@ public:
         // Whatever the engine, no grid is called solved unless it is a solution.
         m_result.solved = m_result.solved && EveryRegionHoldsEveryDigit(m_grid);
         m_result.result = PuzzleText::Format(m_grid);
+        m_result.candidates = PuzzleText::CandidatesOf(m_grid);
         m_result.contradicted = Contradicted();
         m_result.solutions = -1;
         if (m_wanted.solutions) {
@@ -140,8 +149,8 @@ void Analyser::SetOnApplication(OnApplication onApplication) {
     m_engine->SetOnApplication(std::move(onApplication));
 }
 
-const PuzzleResult& Analyser::Analyse(const PuzzleText::Cells& cells) {
-    return m_engine->Analyse(cells);
+const PuzzleResult& Analyser::Analyse(const PuzzleText::Puzzle& puzzle) {
+    return m_engine->Analyse(puzzle);
 }
 
 }  // namespace Novem::Analysis

@@ -39,8 +39,9 @@ public:
     void SetUpdateListener(GridUpdateListener<Grid_9x9>* listener);
     void SetOnApplication(OnApplication onApplication);
 
-    // The result stays until the next Analyse.
-    const PuzzleResult& Analyse(const PuzzleText::Cells& cells);
+    // From the puzzle's candidates: a position's own, or its givens'. The result stays until the
+    // next Analyse.
+    const PuzzleResult& Analyse(const PuzzleText::Puzzle& puzzle);
 
 private:
     // The engine is compiled here only, behind this.

@@ -18,6 +18,8 @@ namespace Novem::Analysis {
 struct PuzzleResult {
     // The digit of every cell left with one candidate, '.' for several, 'x' for none.
     std::string result;
+    // Every cell's candidates, as the result leaves them.
+    PuzzleText::Candidates candidates{};
     bool solved = false;
     // A cell was left without a candidate.
     bool contradicted = false;

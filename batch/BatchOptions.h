@@ -17,6 +17,8 @@ struct BatchOptions {
     bool time = false;
     bool summary = false;
     bool solutions = false;
+    // Each result as every cell's candidates, 729 places.
+    bool candidates = false;
     // The ladder's families to climb where the two rules stall; none for the rules alone.
     std::optional<Ladder::Families> techniques{};
     Progress progress = Progress::Auto;

@@ -46,14 +46,14 @@ void SolveChunk(const Chunk& chunk, PuzzleSolver& solver, const BatchOptions& op
                 {output.out.size(), names.Message(chunk.input, item.line, item.problem)});
             continue;
         }
-        const Analysis::PuzzleResult& result = solver.Solve(item.cells, log);
+        const Analysis::PuzzleResult& result = solver.Solve(item.puzzle, log);
         output.summary.Add(result);
         if (options.json) {
-            Report::AppendJson(output.out, names.Json(chunk.input), item.line, item.cells, result,
-                               options.explain);
+            Report::AppendJson(output.out, names.Json(chunk.input), item.line, item.puzzle, result,
+                               options.explain, options.candidates);
             continue;
         }
-        Report::AppendPlain(output.out, result);
+        Report::AppendPlain(output.out, result, options.candidates);
         if (options.stats) {
             output.out += StatisticsText(result.counters);
         }

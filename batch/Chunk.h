@@ -22,7 +22,7 @@ struct Chunk {
     struct Item {
         // From 1; 0 for the input as a whole.
         std::uint64_t line = 0;
-        PuzzleText::Cells cells{};
+        PuzzleText::Puzzle puzzle{};
         // Not empty: instead of a puzzle, a problem to tell on standard error.
         Problem problem;
     };

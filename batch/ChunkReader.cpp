@@ -73,7 +73,7 @@ bool ChunkReader::AddLine(const LineReader::Line& line) {
         case PuzzleText::ParsedLine::Kind::Invalid:
             return Add({line.number, {}, {std::move(parsed.error)}});
         case PuzzleText::ParsedLine::Kind::Puzzle:
-            return Add({line.number, parsed.cells, {}});
+            return Add({line.number, std::move(parsed.puzzle), {}});
         case PuzzleText::ParsedLine::Kind::Skipped:
             break;
     }

@@ -25,10 +25,10 @@ PuzzleSolver::PuzzleSolver(Wanted wanted)
 
 PuzzleSolver::~PuzzleSolver() = default;
 
-const Analysis::PuzzleResult& PuzzleSolver::Solve(const PuzzleText::Cells& cells,
+const Analysis::PuzzleResult& PuzzleSolver::Solve(const PuzzleText::Puzzle& puzzle,
                                                   std::string* log) {
     m_logWriter->log = log;
-    return m_analyser.Analyse(cells);
+    return m_analyser.Analyse(puzzle);
 }
 
 }  // namespace Novem::Batch

@@ -21,7 +21,7 @@ public:
     ~PuzzleSolver();
 
     // Appends the run log to `log` when it is not null. The result stays until the next Solve.
-    const Analysis::PuzzleResult& Solve(const PuzzleText::Cells& cells, std::string* log);
+    const Analysis::PuzzleResult& Solve(const PuzzleText::Puzzle& puzzle, std::string* log);
 
 private:
     class LogWriter;

@@ -6,6 +6,7 @@
 #include "ExplanationJson.h"
 #include "Utf8.h"
 #include "ladder/Difficulty.h"
+#include "model/CandidateText.h"
 
 namespace Novem::Batch::Report {
 
@@ -21,8 +22,8 @@ void AppendRating(std::string& out, const Ladder::Rating& rating) {
            Difficulty::Text(rating.ed);
 }
 
-void AppendPlain(std::string& out, const Analysis::PuzzleResult& result) {
-    out += result.result;
+void AppendPlain(std::string& out, const Analysis::PuzzleResult& result, bool candidates) {
+    out += candidates ? PuzzleText::PlacesLine(result.candidates) : result.result;
     out += result.solved ? " solved" : " unsolved";
     if (result.rating) {
         AppendRating(out, *result.rating);
@@ -61,13 +62,19 @@ std::string JsonString(std::string_view text) {
 }
 
 void AppendJson(std::string& out, std::string_view file, std::uint64_t line,
-                const PuzzleText::Cells& puzzle, const Analysis::PuzzleResult& result,
-                bool explain) {
+                const PuzzleText::Puzzle& puzzle, const Analysis::PuzzleResult& result,
+                bool explain, bool candidates) {
     out += "{\"file\": ";
     out += file;
     out += ", \"line\": " + std::to_string(line) + ", \"puzzle\": \"";
-    out.append(puzzle.data(), puzzle.size());
-    out += "\", \"result\": \"" + result.result + "\", \"solved\": ";
+    if (puzzle.marks) {
+        out += PuzzleText::PlacesLine(*puzzle.marks);
+    } else {
+        out.append(puzzle.givens.data(), puzzle.givens.size());
+    }
+    out += "\", \"result\": \"";
+    out += candidates ? PuzzleText::PlacesLine(result.candidates) : result.result;
+    out += "\", \"solved\": ";
     out += result.solved ? "true" : "false";
     out += ", \"steps\": " + std::to_string(result.steps);
     out += ", \"notifications\": " + std::to_string(result.notifications);

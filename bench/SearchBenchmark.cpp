@@ -21,7 +21,7 @@ std::vector<Novem::PuzzleText::Cells> ReadPuzzles(const std::string& file) {
     for (std::string line; std::getline(in, line);) {
         const Novem::PuzzleText::ParsedLine parsed = Novem::PuzzleText::ParseLine(line);
         if (parsed.kind == Novem::PuzzleText::ParsedLine::Kind::Puzzle) {
-            puzzles.push_back(parsed.cells);
+            puzzles.push_back(parsed.puzzle.givens);
         }
     }
     return puzzles;

@@ -52,7 +52,7 @@ void BM_SolveGuardPuzzles(benchmark::State& state) {
     for (std::string line; std::getline(file, line);) {
         const Novem::PuzzleText::ParsedLine parsed = Novem::PuzzleText::ParseLine(line);
         if (parsed.kind == Novem::PuzzleText::ParsedLine::Kind::Puzzle) {
-            puzzles.push_back(parsed.cells);
+            puzzles.push_back(parsed.puzzle.givens);
         }
     }
     Grid_9x9 grid;

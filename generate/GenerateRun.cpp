@@ -116,7 +116,8 @@ void AppendPuzzle(std::string& out, const GenerateOptions& options, std::uint64_
         out += '\n';
         return;
     }
-    Batch::Report::AppendJson(out, "null", index + 1, generated.puzzle, generated.analysis, false);
+    Batch::Report::AppendJson(out, "null", index + 1, {generated.puzzle, {}}, generated.analysis,
+                              false);
     out.resize(out.size() - 2);
     out += ", \"seed\": " + std::to_string(generated.seed) + "}\n";
 }

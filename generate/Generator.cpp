@@ -157,7 +157,7 @@ std::optional<Generated> Generator::Generate(std::uint64_t seed, const std::atom
         if (givens < m_target.fewestGivens || givens > m_target.mostGivens) {
             continue;
         }
-        const Analysis::PuzzleResult& analysis = m_analyser.Analyse(puzzle);
+        const Analysis::PuzzleResult& analysis = m_analyser.Analyse({puzzle, {}});
         if (Meets(analysis)) {
             return Generated{puzzle, analysis, seed, tried};
         }

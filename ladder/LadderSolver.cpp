@@ -156,10 +156,14 @@ LadderSolver::LadderSolver(Families families) : m_families(families) {
 }
 
 bool LadderSolver::Solve(Grid_9x9& grid) {
+    return Solve(grid, Decided(grid));
+}
+
+bool LadderSolver::Solve(Grid_9x9& grid, const CellMask& givens) {
     m_applications.fill(0);
     m_rating = {};
     m_path = {};
-    m_free = Decided(grid);
+    m_free = givens;
     m_unspread = m_free;
     m_beyond.fill(std::nullopt);
     m_reached = Level::SinglesOnly;

@@ -62,7 +62,11 @@ public:
 
     explicit LadderSolver(Families families = kAllFamilies);
 
+    // Takes every decided cell of the grid for a given.
     bool Solve(Grid_9x9& grid) override;
+    // A position from the middle of a solve: of its decided cells, only `givens` are placed; the
+    // others are still to be, each a naked single.
+    bool Solve(Grid_9x9& grid, const CellMask& givens);
 
     // The rules' statistics text, over the whole solve.
     std::string GetStatistics() const override { return StatisticsText(GetCounters()); }

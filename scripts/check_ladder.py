@@ -44,7 +44,9 @@ def candidate(node):
 
 class Ladder:
     def __init__(self, puzzle):
-        self.cands = [set(range(1, 10)) if c in '.0' else {int(c)} for c in puzzle]
+        self.cands = ([{int(c) for c in puzzle[9 * cell:9 * cell + 9] if c not in '.0'}
+                       for cell in range(81)] if len(puzzle) == 729 else
+                      [set(range(1, 10)) if c in '.0' else {int(c)} for c in puzzle])
 
     def places(self, region, digit):
         return [cell for cell in region if digit in self.cands[cell]]

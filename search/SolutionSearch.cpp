@@ -274,21 +274,4 @@ Outcome CountSolutions(const Candidates& candidates, int limit) {
     return searcher.Result();
 }
 
-Candidates CandidatesOf(const Grid_9x9& grid) {
-    Candidates candidates{};
-    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-        candidates[cell] = static_cast<unsigned>(grid.GetCell(cell)->GetCandidates().to_ulong());
-    }
-    return candidates;
-}
-
-Candidates CandidatesOf(const PuzzleText::Cells& cells) {
-    Candidates candidates{};
-    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-        candidates[cell] =
-            cells[cell] == '.' ? GridGeometry::kAllDigits : 1U << (cells[cell] - '1');
-    }
-    return candidates;
-}
-
 }  // namespace Novem::Search

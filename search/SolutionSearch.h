@@ -11,8 +11,8 @@
 // well on a puzzle as on what the rules left of it.
 namespace Novem::Search {
 
-// The candidates of every cell in cell order, bit k for digit k + 1.
-using Candidates = std::array<unsigned, GridGeometry::kCells>;
+using PuzzleText::Candidates;
+using PuzzleText::CandidatesOf;
 
 struct Outcome {
     // The solutions counted, up to the limit asked for, which stands for that many or more.
@@ -23,9 +23,5 @@ struct Outcome {
 
 // Counts the solutions that keep to the candidates, up to `limit`: 2 tells one from several.
 Outcome CountSolutions(const Candidates& candidates, int limit = 2);
-
-Candidates CandidatesOf(const Grid_9x9& grid);
-// Every digit for an empty cell, the given one for the others.
-Candidates CandidatesOf(const PuzzleText::Cells& cells);
 
 }  // namespace Novem::Search

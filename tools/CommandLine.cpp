@@ -20,9 +20,12 @@ const std::string kUsage =
     "Solve number-placement puzzles by pure deduction, one puzzle per line.\n"
     "\n"
     "A puzzle is 81 cells row by row: 1 to 9 for a given digit, 0 or . for an empty\n"
-    "cell. After the cells, anything that follows white space or one of ; , | # is\n"
-    "ignored, such as a name, a rating or a comment. Blank lines and lines starting\n"
-    "with # are skipped. With no FILE, or when FILE is -, read standard input.\n"
+    "cell. A position with pencil marks is 729 places, nine for each cell: a digit\n"
+    "for each of its candidates, 0 or . for the others; a cell with one candidate\n"
+    "that no other cell of its block, row or column allows is a given. After the\n"
+    "cells, anything that follows white space or one of ; , | # is ignored, such as\n"
+    "a name, a rating or a comment. Blank lines and lines starting with # are\n"
+    "skipped. With no FILE, or when FILE is -, read standard input.\n"
     "\n"
     "For each puzzle, in input order, print the digit of every decided cell, . for\n"
     "a cell with several candidates and x for one with none, then solved or\n"
@@ -53,6 +56,8 @@ const std::string kUsage =
     "      --solutions      after each result, the number of solutions (0, 1, or 2\n"
     "                         for two or more) and, when there is one, the\n"
     "                         solution, found by an exact search\n"
+    "      --candidates     print each result as the candidates left, 729 places,\n"
+    "                         which this program and others read back\n"
     "  -j, --jobs=N         solve on N workers (default and most: one per\n"
     "                         processor)\n"
     "      --progress       show progress on standard error, even when it is no\n"
@@ -79,6 +84,7 @@ enum Option : int {
     kTime,
     kSummary,
     kSolutions,
+    kCandidates,
     kTechniques,
     kProgress,
     kNoProgress,
@@ -92,6 +98,7 @@ constexpr option kOptions[] = {
     {"time", no_argument, nullptr, kTime},
     {"summary", no_argument, nullptr, kSummary},
     {"solutions", no_argument, nullptr, kSolutions},
+    {"candidates", no_argument, nullptr, kCandidates},
     {"techniques", required_argument, nullptr, kTechniques},
     {"jobs", required_argument, nullptr, 'j'},
     {"progress", no_argument, nullptr, kProgress},
@@ -192,6 +199,9 @@ CommandLine ParseCommandLine(int argc, char* argv[]) {
                 break;
             case kSolutions:
                 options.solutions = true;
+                break;
+            case kCandidates:
+                options.candidates = true;
                 break;
             case kTechniques:
                 wrong = !ParseTechniques(optarg, options.techniques) || wrong;

@@ -20,6 +20,7 @@
 #include "DialogUnits.h"
 #include "NewPuzzleDialog.h"
 #include "Product.h"
+#include "PuzzleProblem.h"
 #include "StepWindow.h"
 #include "Translations.h"
 #include "WindowSystem.h"
@@ -40,31 +41,6 @@ constexpr Given kSamplePuzzle[] = {{0, 0, 8}, {0, 1, 9}, {0, 2, 5}, {0, 8, 4}, {
                                    {2, 3, 6}, {2, 5, 5}, {2, 7, 8}, {3, 0, 4}, {3, 4, 1}, {4, 5, 4},
                                    {4, 6, 6}, {5, 6, 3}, {5, 8, 9}, {6, 0, 7}, {6, 2, 1}, {6, 3, 3},
                                    {7, 0, 5}, {7, 2, 4}, {7, 8, 2}, {8, 2, 2}, {8, 7, 1}};
-
-// What keeps a pasted text from being a puzzle, for the user.
-QString Why(const Novem::PuzzleText::TextProblem& problem) {
-    using Kind = Novem::PuzzleText::TextProblem::Kind;
-    switch (problem.kind) {
-        case Kind::CellCount:
-            return CNovemSolverDlg::tr("%1 cells: a puzzle has 81.").arg(problem.count);
-        case Kind::Character:
-            return CNovemSolverDlg::tr(
-                       "\"%1\" is no cell: cells are 1 to 9, and 0 or . for an "
-                       "empty one.")
-                .arg(QChar::fromLatin1(problem.character));
-        case Kind::LineCount:
-            return CNovemSolverDlg::tr(
-                       "%1 lines: a puzzle is one line of 81 cells, or 9 lines of 9.")
-                .arg(problem.count);
-        case Kind::LineLength:
-            return CNovemSolverDlg::tr("Line %1 has %2 cells: each of the 9 lines has 9.")
-                .arg(problem.line)
-                .arg(problem.count);
-        case Kind::None:
-            break;
-    }
-    return {};
-}
 
 // Each 3x3 block is set off from its neighbours by a gap of 3 units.
 int CellOffset(int index) {
@@ -221,13 +197,24 @@ void CNovemSolverDlg::OnPastePuzzle() {
 }
 
 void CNovemSolverDlg::FillFrom(const QString& text) {
-    Novem::PuzzleText::Cells cells{};
+    Novem::PuzzleText::Puzzle puzzle;
     const Novem::PuzzleText::TextProblem problem =
-        Novem::PuzzleText::ParseText(text.toStdString(), cells);
+        Novem::PuzzleText::ParseText(text.toStdString(), puzzle);
+    const QPoint below = mapToGlobal(m_helpEdit.geometry().bottomLeft());
     if (problem.kind != Novem::PuzzleText::TextProblem::Kind::None) {
         WindowSystem::Beep();
-        QToolTip::showText(mapToGlobal(m_helpEdit.geometry().bottomLeft()), Why(problem), this);
+        QToolTip::showText(below, PuzzleProblem::Text(problem), this);
         return;
+    }
+    m_position.reset();
+    Novem::PuzzleText::Cells cells = puzzle.givens;
+    if (puzzle.marks) {
+        cells = Novem::PuzzleText::DecidedCells(*puzzle.marks);
+        m_position = puzzle;
+        QToolTip::showText(below,
+                           tr("The grid holds the position's decided cells; Step by Step keeps its "
+                              "candidates."),
+                           this);
     }
     for (int index = 0; index < kCells; ++index) {
         if (cells[index] == '.') {
@@ -253,7 +240,12 @@ void CNovemSolverDlg::OnStepByStep() {
     if (m_stepWindow == nullptr) {
         m_stepWindow = new StepWindow(this);
     }
-    m_stepWindow->SetPuzzle(GridCells());
+    const Novem::PuzzleText::Cells cells = GridCells();
+    if (m_position && Novem::PuzzleText::DecidedCells(*m_position->marks) == cells) {
+        m_stepWindow->SetPuzzle(*m_position);
+    } else {
+        m_stepWindow->SetPuzzle({cells, {}});
+    }
     m_stepWindow->show();
     m_stepWindow->raise();
     m_stepWindow->activateWindow();
@@ -292,7 +284,9 @@ void CNovemSolverDlg::OnHelp() {
            "given, 0 for an empty cell. Every key moves on to the next cell; the arrow keys walk "
            "the grid, and a click selects a cell's digit so that typing replaces it.\n\n"
            "Ctrl+V pastes a puzzle copied from elsewhere: 81 cells on one line, 0 or . for an "
-           "empty cell, or 9 lines of 9. Ctrl+Shift+C copies the grid as one line.\n\n"
+           "empty cell, or 9 lines of 9. A position with pencil marks (729 places, a grid of "
+           "candidates) fills in its decided cells, and Step by Step keeps its candidates. "
+           "Ctrl+Shift+C copies the grid as one line.\n\n"
            "Return solves the grid; Escape closes the program."),
         tr("Help"), Novem::MB_OK | Novem::MB_ICONINFORMATION);
 }

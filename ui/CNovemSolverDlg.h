@@ -6,6 +6,7 @@
 #include <QRegion>
 #include <array>
 #include <exception>
+#include <optional>
 
 #include "CStringEdit.h"
 #include "model/GridGeometry.h"
@@ -49,7 +50,8 @@ private:
     void OnCellChange(int cell);
     void OnClearGrid();
     void FocusCell(int index);
-    // A puzzle in the clipboard fills the grid; anything else beeps and says why.
+    // A puzzle in the clipboard fills the grid (of a position, its decided cells); anything else
+    // beeps and says why.
     void OnNewPuzzle();
     void OnPastePuzzle();
     void FillFrom(const QString& text);
@@ -85,6 +87,9 @@ private:
     QAction* m_newPuzzle = nullptr;
     // Made when first asked for.
     StepWindow* m_stepWindow = nullptr;
+    // The last position pasted with its candidates, which Step by Step takes while the cells
+    // still hold its decided ones.
+    std::optional<Novem::PuzzleText::Puzzle> m_position;
     QAction* m_help = nullptr;
     QAction* m_about = nullptr;
     QAction* m_close = nullptr;

@@ -4,41 +4,12 @@
 
 #include "analysis/Analyser.h"
 #include "model/Bits.h"
-#include "model/Grid_9x9.h"
 
 namespace {
 
 using Novem::GridGeometry::kCells;
 
-// Keeps the first application the ladder tells of; the solve goes on regardless.
-class FirstOnly : public Novem::RuleApplicationListener, public Novem::Ladder::StepListener {
-public:
-    void OnRuleApplication(const Novem::RuleApplication& application) override {
-        Keep(application);
-    }
-    void OnStep(const Novem::Ladder::Step& step) override { Keep(step); }
-
-    std::optional<Novem::Application> first;
-
-private:
-    template <typename Told>
-    void Keep(const Told& told) {
-        if (!first) {
-            first.emplace(std::in_place_type<Told>, told);
-        }
-    }
-};
-
 }  // namespace
-
-StepModel::Candidates CandidatesOf(const Novem::PuzzleText::Cells& cells) {
-    StepModel::Candidates candidates{};
-    for (int cell = 0; cell < kCells; ++cell) {
-        candidates[cell] =
-            cells[cell] == '.' ? Novem::GridGeometry::kAllDigits : 1U << (cells[cell] - '1');
-    }
-    return candidates;
-}
 
 void Apply(const Novem::Application& application, StepModel::Candidates& candidates) {
     if (const auto* applied = std::get_if<Novem::RuleApplication>(&application)) {
@@ -57,17 +28,15 @@ void Apply(const Novem::Application& application, StepModel::Candidates& candida
 }
 
 std::optional<Novem::Application> FirstApplication(const StepModel::Candidates& candidates) {
-    Novem::Grid_9x9 grid;
-    for (int cell = 0; cell < kCells; ++cell) {
-        grid.GetCell(cell)->GetCandidates() =
-            Novem::Grid_9x9::CellType::Candidates(candidates[cell]);
-    }
-    Novem::Ladder::LadderSolver ladder;
-    FirstOnly listener;
-    ladder.SetRuleApplicationListener(&listener);
-    ladder.SetStepListener(&listener);
-    ladder.Solve(grid);
-    return listener.first;
+    Novem::Analysis::Analyser analyser({.techniques = Novem::Ladder::kAllFamilies});
+    std::optional<Novem::Application> first;
+    analyser.SetOnApplication([&first](const Novem::Application& application) {
+        if (!first) {
+            first = application;
+        }
+    });
+    analyser.Analyse(Novem::PuzzleText::PositionOf(candidates));
+    return first;
 }
 
 namespace {
@@ -89,7 +58,7 @@ unsigned PencilMarks(const StepModel::Candidates& candidates,
 
 }  // namespace
 
-Novem::Analysis::PuzzleResult SolveStepByStep(const Novem::PuzzleText::Cells& puzzle,
+Novem::Analysis::PuzzleResult SolveStepByStep(const Novem::PuzzleText::Puzzle& puzzle,
                                               const std::function<void(StepModel::Entry)>& tell) {
     Novem::Analysis::Analyser analyser(
         {.solutions = true, .techniques = Novem::Ladder::kAllFamilies});
@@ -104,17 +73,17 @@ Novem::Analysis::PuzzleResult SolveStepByStep(const Novem::PuzzleText::Cells& pu
     return analyser.Analyse(puzzle);
 }
 
-void StepModel::SetPuzzle(const Novem::PuzzleText::Cells& givens) {
+void StepModel::SetPuzzle(const Novem::PuzzleText::Puzzle& puzzle) {
     *this = StepModel();
-    m_givens = givens;
-    const Candidates candidates = CandidatesOf(givens);
+    m_puzzle = puzzle;
+    m_read = CandidatesOf(puzzle);
     std::array<bool, kCells> placed{};
     for (int cell = 0; cell < kCells; ++cell) {
-        placed[cell] = givens[cell] != '.';
+        placed[cell] = puzzle.givens[cell] != '.';
     }
     for (int cell = 0; cell < kCells; ++cell) {
         m_work.candidates[cell] =
-            placed[cell] ? candidates[cell] : PencilMarks(candidates, placed, cell);
+            placed[cell] ? m_read[cell] : m_read[cell] & PencilMarks(m_read, placed, cell);
     }
 }
 
@@ -138,17 +107,17 @@ void StepModel::Select(int entry) {
 }
 
 void StepModel::Enter(int cell, int digit) {
-    if (m_givens[cell] != '.') {
+    if (m_puzzle.givens[cell] != '.') {
         return;
     }
     Work work = m_work;
     work.entered[cell] = digit != 0;
     std::array<bool, kCells> placed = work.entered;
     for (int other = 0; other < kCells; ++other) {
-        placed[other] = placed[other] || m_givens[other] != '.';
+        placed[other] = placed[other] || m_puzzle.givens[other] != '.';
     }
     work.candidates[cell] =
-        digit == 0 ? PencilMarks(work.candidates, placed, cell) : 1U << (digit - 1);
+        digit == 0 ? m_read[cell] & PencilMarks(work.candidates, placed, cell) : 1U << (digit - 1);
     for (const Novem::GridGeometry::Place& place : Novem::GridGeometry::kPlacesOfCell[cell]) {
         for (const int peer : Novem::GridGeometry::kCellsOfRegion[place.region]) {
             if (peer != cell && digit != 0 && Novem::Bits::Count(work.candidates[peer]) > 1) {
@@ -163,7 +132,7 @@ StepModel::Mistake StepModel::Check() const {
     // The digits of the grid are its givens and the user's entries; a cell whose pencil marks are
     // down to one is no digit yet.
     const auto decided = [&](int cell) {
-        return (m_givens[cell] != '.' || m_work.entered[cell]) &&
+        return (m_puzzle.givens[cell] != '.' || m_work.entered[cell]) &&
                Novem::Bits::Count(m_work.candidates[cell]) == 1;
     };
     for (int region = 0; region < Novem::GridGeometry::kRegions; ++region) {
@@ -260,7 +229,7 @@ StepModel::View StepModel::Shown() const {
     View view;
     view.branch = m_branch;
     for (int cell = 0; cell < kCells; ++cell) {
-        view.given[cell] = m_givens[cell] != '.';
+        view.given[cell] = m_puzzle.givens[cell] != '.';
     }
     if (m_selected >= 0) {
         view.candidates = m_entries[static_cast<std::size_t>(m_selected)].before;

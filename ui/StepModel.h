@@ -43,9 +43,9 @@ public:
         int branch = 0;
     };
 
-    // Starts anew on a puzzle: no steps yet, the grid its givens.
-    void SetPuzzle(const Novem::PuzzleText::Cells& givens);
-    const Novem::PuzzleText::Cells& Puzzle() const { return m_givens; }
+    // Starts anew on a puzzle: no steps yet, the grid its givens, or a position's candidates.
+    void SetPuzzle(const Novem::PuzzleText::Puzzle& puzzle);
+    const Novem::PuzzleText::Puzzle& Puzzle() const { return m_puzzle; }
 
     // The steps of the solve from the givens, told as they are found, and what the solve ends
     // with: the rating, and the solutions an exact search finds (0, 1, or 2 for several).
@@ -71,9 +71,10 @@ public:
     void ChooseBranch(int branch) { m_branch = branch; }
 
     // The user's grid, which starts from the givens with every open cell's pencil marks, the
-    // digits its peers don't hold: a digit entered, which leaves the pencil marks of its peers,
-    // or cleared with 0, which gets the cell's pencil marks back from its given and entered
-    // peers (undo restores exactly what was); and hints.
+    // digits its peers don't hold (a position's as read): a digit entered, which leaves the
+    // pencil marks of its peers, or cleared with 0, which gets the cell's pencil marks back from
+    // its given and entered peers, within those read (undo restores exactly what was); and
+    // hints.
     void Enter(int cell, int digit);
     // What a hint tells before any technique: two cells of a region that hold the same digit,
     // then a digit the user entered that the solution doesn't have, then a grid without exactly
@@ -111,7 +112,9 @@ private:
     void Replace(const Work& work);
     bool Restore(std::vector<Work>& from, std::vector<Work>& to);
 
-    Novem::PuzzleText::Cells m_givens{};
+    Novem::PuzzleText::Puzzle m_puzzle{};
+    // Its candidates as read, which no pencil mark goes beyond.
+    Candidates m_read{};
     std::vector<Entry> m_entries;
     bool m_finished = false;
     Novem::Ladder::Rating m_rating;
@@ -127,17 +130,14 @@ private:
     HintLevel m_hintLevel = HintLevel::None;
 };
 
-// The candidates of the givens: one digit for a given, all nine for an open cell.
-StepModel::Candidates CandidatesOf(const Novem::PuzzleText::Cells& cells);
-
 // What an application removes and places, applied to candidates.
 void Apply(const Novem::Application& application, StepModel::Candidates& candidates);
 
-// The first application the ladder makes from the candidates, if any.
+// The first application the ladder makes from the candidates, if any, read as a position.
 std::optional<Novem::Application> FirstApplication(const StepModel::Candidates& candidates);
 
 // Analyses the puzzle with the whole ladder and tells each application, with the candidates just
 // before it, as it is made; whatever `tell` throws ends the solve. The result holds whether it
 // solved the puzzle, the rating and the solutions.
-Novem::Analysis::PuzzleResult SolveStepByStep(const Novem::PuzzleText::Cells& puzzle,
+Novem::Analysis::PuzzleResult SolveStepByStep(const Novem::PuzzleText::Puzzle& puzzle,
                                               const std::function<void(StepModel::Entry)>& tell);

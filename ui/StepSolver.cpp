@@ -7,7 +7,8 @@ struct Stopped {};
 
 }  // namespace
 
-void StepSolver::Start(const Novem::PuzzleText::Cells& puzzle, OnEntry onEntry, OnFinish onFinish) {
+void StepSolver::Start(const Novem::PuzzleText::Puzzle& puzzle, OnEntry onEntry,
+                       OnFinish onFinish) {
     Stop();
     auto stopped = std::make_shared<std::atomic<bool>>(false);
     m_stopped = stopped;

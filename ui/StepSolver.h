@@ -25,7 +25,7 @@ public:
     ~StepSolver() { Stop(); }
 
     // Stops any work before; nothing of it reaches the receiver afterwards.
-    void Start(const Novem::PuzzleText::Cells& puzzle, OnEntry onEntry, OnFinish onFinish);
+    void Start(const Novem::PuzzleText::Puzzle& puzzle, OnEntry onEntry, OnFinish onFinish);
     void Stop();
 
 private:

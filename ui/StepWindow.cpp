@@ -30,6 +30,7 @@
 #include "GridPainter.h"
 #include "GridView.h"
 #include "NewPuzzleDialog.h"
+#include "PuzzleProblem.h"
 #include "StepList.h"
 #include "StepText.h"
 #include "TechniqueHelp.h"
@@ -37,7 +38,7 @@
 #include "explanation/Explanation.h"
 #include "explanation/Names.h"
 #include "ladder/Difficulty.h"
-#include "model/Bits.h"
+#include "model/CandidateText.h"
 
 namespace {
 
@@ -48,13 +49,8 @@ const char* const kPuzzleFilter = QT_TRANSLATE_NOOP("StepWindow", "Puzzles (*.tx
 
 // The grid the user works on as a line of cells, '.' for an open one.
 QString GridLine(const StepModel::Candidates& candidates) {
-    QString line;
-    for (const unsigned cell : candidates) {
-        line += Novem::Bits::Count(cell) == 1
-                    ? QChar(static_cast<char16_t>(u'1' + Novem::Bits::Lowest(cell)))
-                    : QChar(u'.');
-    }
-    return line;
+    const Novem::PuzzleText::Cells cells = Novem::PuzzleText::DecidedCells(candidates);
+    return QString::fromLatin1(cells.data(), static_cast<qsizetype>(cells.size()));
 }
 
 }  // namespace
@@ -193,6 +189,8 @@ void StepWindow::CreateActions() {
     // As in the dialog: Ctrl+Shift+C copies the puzzle, and the picture has keys of its own.
     add(puzzle, tr("Copy P&uzzle"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
         &StepWindow::OnCopyPuzzle);
+    add(puzzle, tr("Copy with C&andidates"), {}, &StepWindow::OnCopyCandidates);
+    add(puzzle, tr("Copy Candidate &Grid"), {}, &StepWindow::OnCopyCandidateGrid);
     add(puzzle, tr("&Copy Picture"), {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C)},
         &StepWindow::OnCopyPicture);
     add(puzzle, tr("Save P&icture..."), {}, &StepWindow::OnSavePicture);
@@ -221,7 +219,7 @@ void StepWindow::CreateActions() {
     add(nullptr, QString(), {QKeySequence(Qt::CTRL | Qt::Key_H)}, &StepWindow::OnHint);
 }
 
-void StepWindow::SetPuzzle(const Novem::PuzzleText::Cells& puzzle) {
+void StepWindow::SetPuzzle(const Novem::PuzzleText::Puzzle& puzzle) {
     m_model.SetPuzzle(puzzle);
     m_steps->Clear();
     Tell({});
@@ -247,6 +245,9 @@ bool StepWindow::OpenText(const QString& text, const QString& source, const QStr
     }
     if (read.problems.size() > kTold) {
         problems << tr("%n more", nullptr, static_cast<int>(read.problems.size() - kTold));
+    }
+    if (read.position.kind != Novem::PuzzleText::TextProblem::Kind::None) {
+        problems.prepend(PuzzleProblem::Text(read.position));
     }
     if (read.puzzles.empty()) {
         Tell(problems.isEmpty() ? nothing : nothing + u' ' + problems.join(QStringLiteral("; ")));
@@ -388,9 +389,9 @@ void StepWindow::OnRedo() {
 
 void StepWindow::OnNewPuzzle() {
     if (const std::optional<Novem::PuzzleText::Cells> puzzle = NewPuzzleDialog::Ask(this)) {
-        m_puzzles = {*puzzle};
+        m_puzzles = {{*puzzle, {}}};
         m_puzzle = 0;
-        SetPuzzle(*puzzle);
+        SetPuzzle(m_puzzles.front());
     }
 }
 
@@ -414,7 +415,13 @@ void StepWindow::OnSave() {
         return;
     }
     QFile file(name);
-    const QByteArray line = GridLine(m_model.Shown().candidates).toLatin1() + '\n';
+    // A position keeps its candidates.
+    const StepModel::Candidates& candidates = m_model.Shown().candidates;
+    const QByteArray line =
+        (m_model.Puzzle().marks
+             ? QByteArray::fromStdString(Novem::PuzzleText::PlacesLine(candidates))
+             : GridLine(candidates).toLatin1()) +
+        '\n';
     Tell(file.open(QIODevice::WriteOnly) && file.write(line) == line.size() && file.flush()
              ? tr("Saved to %1.").arg(name)
              : tr("Could not save to %1: %2").arg(name, file.errorString()));
@@ -445,6 +452,20 @@ void StepWindow::OnPastePuzzle() {
 void StepWindow::OnCopyPuzzle() {
     QApplication::clipboard()->setText(GridLine(m_model.Shown().candidates));
     Tell(tr("The puzzle is in the clipboard."));
+    Refresh();
+}
+
+void StepWindow::OnCopyCandidates() {
+    QApplication::clipboard()->setText(
+        QString::fromStdString(Novem::PuzzleText::PlacesLine(m_model.Shown().candidates)));
+    Tell(tr("The puzzle is in the clipboard with its candidates."));
+    Refresh();
+}
+
+void StepWindow::OnCopyCandidateGrid() {
+    QApplication::clipboard()->setText(
+        QString::fromStdString(Novem::PuzzleText::CandidateGrid(m_model.Shown().candidates)));
+    Tell(tr("The grid of candidates is in the clipboard."));
     Refresh();
 }
 
@@ -496,7 +517,7 @@ void StepWindow::OnSavePicture() {
 
 void StepWindow::closeEvent(QCloseEvent* event) {
     m_solver.Stop();
-    std::vector<Novem::PuzzleText::Cells>().swap(m_puzzles);
+    std::vector<Novem::PuzzleText::Puzzle>().swap(m_puzzles);
     m_puzzle = 0;
     m_model = StepModel();
     m_steps->Clear();

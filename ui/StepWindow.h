@@ -21,8 +21,9 @@ class QTextBrowser;
 // holds every step of the ladder in the words of novem-batch --explain, and a selected step is
 // drawn on the grid as it stood just before it. With no step selected the grid is the user's, to
 // enter digits into and to ask for hints, with undo and redo. Puzzles come from the main dialog,
-// from files of one or many, and from whatever is dropped on the window; the grid goes out as a
-// line of text or as a picture.
+// from files of one or many, and from whatever is dropped on the window, positions with their
+// candidates among them; the grid goes out as a line of text, with its candidates or without, or
+// as a picture.
 class StepWindow : public QMainWindow {
     Q_OBJECT
 
@@ -30,11 +31,12 @@ public:
     explicit StepWindow(QWidget* parent = nullptr);
 
     // Starts on the puzzle, working out its steps off the interface's thread.
-    void SetPuzzle(const Novem::PuzzleText::Cells& puzzle);
+    void SetPuzzle(const Novem::PuzzleText::Puzzle& puzzle);
 
     // Opens the puzzles of a text: one, or many, from a file named `source`, a paste or a drop
-    // (then `source` is empty). Lines that are no puzzle are told by their number, as
-    // novem-batch tells them; where none is a puzzle, after `nothing`, and false comes back.
+    // (then `source` is empty), or a position with its candidates. Lines that are no puzzle are
+    // told by their number, as novem-batch tells them, and a position that is not one by what is
+    // wrong with it; where none is a puzzle, after `nothing`, and false comes back.
     bool OpenText(const QString& text, const QString& source, const QString& nothing);
 
 protected:
@@ -62,6 +64,10 @@ private:
     void OnOtherPuzzle(int offset);
     void OnPastePuzzle();
     void OnCopyPuzzle();
+    // The grid as it stands with every cell's candidates: as a line of 729 places, or drawn as
+    // a grid of candidates.
+    void OnCopyCandidates();
+    void OnCopyCandidateGrid();
     void OnCopyPicture();
     void OnSavePicture();
     // The grid, the list's selection, what may be done now and the status line, after a change.
@@ -89,7 +95,7 @@ private:
     QAction* m_previousPuzzle = nullptr;
     QAction* m_nextPuzzle = nullptr;
     // The puzzles of the file opened last, and which of them is shown.
-    std::vector<Novem::PuzzleText::Cells> m_puzzles;
+    std::vector<Novem::PuzzleText::Puzzle> m_puzzles;
     std::size_t m_puzzle = 0;
     // What the user was told last, in the status line, and in full in the pane under the list.
     QString m_told;

@@ -169,6 +169,43 @@ TEST_F(RunBatchTest, ClashingGivensAreNeverSolved) {
     }
 }
 
+// A position is solved, rated and searched from exactly its candidates: the sample written as its
+// bare candidates gives what the sample gives. --candidates writes what is left as 729 places, a
+// line of 728 is told and skipped, and a cell without a candidate has no solution.
+TEST_F(RunBatchTest, SolvesAPositionFromItsCandidates) {
+    const auto fixture = [](const std::string& name) {
+        const std::string text = ReadFile(NOVEM_TEST_DATA "/positions/" + name);
+        return text.substr(0, text.find('\n'));
+    };
+    const std::string bare = fixture("sample-bare.txt");
+    for (const std::optional<Ladder::Families> techniques :
+         {std::optional<Ladder::Families>(), std::optional(Ladder::kAllFamilies)}) {
+        const BatchOptions options{.solutions = true, .techniques = techniques};
+        EXPECT_EQ(Run(options, bare).out, Run(options, kSample).out);
+    }
+    std::string places;
+    for (const char digit : kSolution) {
+        places += std::string(static_cast<std::size_t>(digit - '1'), '.') + digit +
+                  std::string(static_cast<std::size_t>('9' - digit), '.');
+    }
+    EXPECT_EQ(Run({.candidates = true}, kSample).out, places + " solved\n");
+    const std::string thinned = fixture("expected.txt");
+    std::string empty = thinned;
+    empty.replace(9 * 10, 9, std::string(9, '.'));
+    const Outcome outcome = Run({.solutions = true, .techniques = Ladder::kAllFamilies},
+                                thinned + "\n" + thinned.substr(1) + "\n" + empty + "\n");
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err,
+              "novem-batch: -:2: expected 729 cells for a grid of candidates, found 728\n");
+    EXPECT_EQ(outcome.out.substr(0, outcome.out.find('\n')),
+              kSolution + " solved 0 ER:hidden-single 1.2/1.2/1.2 1 " + kSolution);
+    EXPECT_EQ(outcome.out.substr(outcome.out.find('\n') + 1 + 10, 1), "x");
+    EXPECT_TRUE(outcome.out.ends_with(" unsolved 15 ER:none 20.0/20.0/20.0 0\n")) << outcome.out;
+    EXPECT_NE(
+        Run({.json = true}, fixture("scrambled.txt")).out.find("\"puzzle\": \"" + thinned + "\""),
+        std::string::npos);
+}
+
 TEST_F(RunBatchTest, TimeCountsThePuzzlesAndTheSolved) {
     const std::regex time(
         "[0-9]+ puzzles?, [0-9]+ solved, [0-9]+\\.[0-9]{3} s, [0-9]+ puzzles/s\n");

@@ -53,7 +53,7 @@ std::string Text(const Analysis::PuzzleResult& result, std::size_t first, std::s
 TEST(Explanation, TellsTheSamplesFirstStepApplicationByApplication) {
     PuzzleSolver solver({.explanation = true});
     Analysis::PuzzleResult result =
-        solver.Solve(TestSupport::ToCells(TestSupport::kSamplePuzzle), nullptr);
+        solver.Solve({TestSupport::ToCells(TestSupport::kSamplePuzzle), {}}, nullptr);
     ASSERT_EQ(std::get<RuleApplication>(result.explanation[12]).step, 2);
     EXPECT_EQ(
         Text(result, 0, 12),
@@ -192,7 +192,7 @@ TEST(Explanation, NamesSubsetsByTheirOpenCells) {
              {TestSupport::kSamplePuzzle, TestSupport::kSeventeen}) {
             PuzzleSolver solver({.explanation = true, .techniques = techniques});
             const PuzzleText::Cells cells = TestSupport::ToCells(puzzle);
-            const Analysis::PuzzleResult& result = solver.Solve(cells, nullptr);
+            const Analysis::PuzzleResult& result = solver.Solve({cells, {}}, nullptr);
             std::array<unsigned, GridGeometry::kCells> candidates{};
             for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
                 candidates[cell] =
@@ -236,7 +236,7 @@ TEST(Explanation, NamesSubsetsByTheirOpenCells) {
     }
     PuzzleSolver rules({.explanation = true});
     const Analysis::PuzzleResult& sample =
-        rules.Solve(TestSupport::ToCells(TestSupport::kSamplePuzzle), nullptr);
+        rules.Solve({TestSupport::ToCells(TestSupport::kSamplePuzzle), nullptr}, nullptr);
     std::string text;
     ExplanationJson::AppendText(text, sample);
     EXPECT_NE(

@@ -1,5 +1,6 @@
-// libFuzzer target: arbitrary text through the puzzle-line parser, and every puzzle it accepts
-// through Solve, with the engine's invariants checked after every rule application and at the end.
+// libFuzzer target: arbitrary text through the puzzle-line parser and the paste parser, and every
+// puzzle or position they accept through Solve, with the engine's invariants checked after every
+// rule application and at the end; a position written as 729 places reads back as it was.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include <numeric>
 #include <string_view>
 
+#include "model/CandidateText.h"
 #include "model/GridGeometry.h"
 #include "model/Grid_9x9.h"
 #include "model/PuzzleText.h"
@@ -48,9 +50,15 @@ private:
     std::array<unsigned long, Geometry::kCells> m_last;
 };
 
-void SolveAndCheck(const Novem::PuzzleText::Cells& cells) {
+void SolveAndCheck(const Novem::PuzzleText::Puzzle& puzzle) {
+    if (puzzle.marks) {
+        const Novem::PuzzleText::ParsedLine again =
+            Novem::PuzzleText::ParseLine(Novem::PuzzleText::PlacesLine(*puzzle.marks));
+        Require(again.puzzle.marks && *again.puzzle.marks == *puzzle.marks &&
+                again.puzzle.givens == puzzle.givens);
+    }
     Grid_9x9 grid;
-    Novem::PuzzleText::Load(cells, grid);
+    Novem::PuzzleText::Load(puzzle, grid);
     ShrinkChecker checker(grid);
     Novem::SolverImplV1<Grid_9x9> solver;
     solver.AddListener(&checker);
@@ -76,6 +84,11 @@ void SolveAndCheck(const Novem::PuzzleText::Cells& cells) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
+    Novem::PuzzleText::Puzzle pasted;
+    if (Novem::PuzzleText::ParseText(text, pasted).kind ==
+        Novem::PuzzleText::TextProblem::Kind::None) {
+        SolveAndCheck(pasted);
+    }
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         const Novem::PuzzleText::ParsedLine parsed =
@@ -84,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(parsed.kind != Novem::PuzzleText::ParsedLine::Kind::Invalid ||
                 !parsed.error.empty());
         if (parsed.kind == Novem::PuzzleText::ParsedLine::Kind::Puzzle) {
-            SolveAndCheck(parsed.cells);
+            SolveAndCheck(parsed.puzzle);
         }
     }
     return 0;

@@ -90,7 +90,7 @@ TEST(Generator, MeetsItsTarget) {
     for (const Target& target : targets) {
         const Generated generated = Make(target, 3);
         Analysis::Analyser analyser({.techniques = Ladder::kAllFamilies});
-        const Ladder::Rating rating = *analyser.Analyse(generated.puzzle).rating;
+        const Ladder::Rating rating = *analyser.Analyse({generated.puzzle, {}}).rating;
         EXPECT_GE(rating.level, target.lowestLevel);
         EXPECT_LE(rating.level, target.highestLevel);
         EXPECT_TRUE(target.hardest.empty() || rating.hardest == target.hardest) << rating.hardest;

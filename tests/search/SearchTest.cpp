@@ -94,7 +94,7 @@ TEST(Search, AgreesWithQqwing) {
             continue;
         }
         ASSERT_LT(answer, answers.size());
-        const Outcome outcome = CountSolutions(CandidatesOf(parsed.cells));
+        const Outcome outcome = CountSolutions(CandidatesOf(parsed.puzzle));
         const std::string& qqwingSays = answers[answer++];
         EXPECT_EQ(outcome.solutions == 0, qqwingSays == "Puzzle is not possible.") << line;
         if (outcome.solutions == 1) {

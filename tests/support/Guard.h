@@ -20,14 +20,15 @@ inline std::string GuardLine(std::uint64_t number, std::string_view line) {
     }
     Batch::PuzzleSolver solver({});
     std::string log;
-    const Analysis::PuzzleResult& result = solver.Solve(parsed.cells, &log);
-    std::string record =
-        "{\"line\": " + std::to_string(number) + ", \"puzzle\": \"" +
-        std::string(parsed.cells.data(), parsed.cells.size()) + "\", \"result\": \"" +
-        result.result + "\", \"solved\": " + (result.solved ? "true" : "false") +
-        ", \"steps\": " + std::to_string(result.steps) +
-        ", \"notifications\": " + std::to_string(result.notifications) +
-        ", \"cellUpdates\": " + std::to_string(result.counters.cellUpdates) + ", \"singleCell\": [";
+    const Analysis::PuzzleResult& result = solver.Solve(parsed.puzzle, &log);
+    std::string record = "{\"line\": " + std::to_string(number) + ", \"puzzle\": \"" +
+                         std::string(parsed.puzzle.givens.data(), parsed.puzzle.givens.size()) +
+                         "\", \"result\": \"" + result.result +
+                         "\", \"solved\": " + (result.solved ? "true" : "false") +
+                         ", \"steps\": " + std::to_string(result.steps) +
+                         ", \"notifications\": " + std::to_string(result.notifications) +
+                         ", \"cellUpdates\": " + std::to_string(result.counters.cellUpdates) +
+                         ", \"singleCell\": [";
     for (std::size_t card = 0; card < result.counters.singleCellRules.size(); ++card) {
         record += (card > 0 ? ", " : "") + std::to_string(result.counters.singleCellRules[card]);
     }

@@ -43,6 +43,21 @@ const QString kSolution = QString::fromLatin1(Novem::TestSupport::kSampleSolutio
 const QString kEmpty(Novem::GridGeometry::kCells, u'.');
 const QString kSolved = "This grid has been solved successfuly!\r\n\r\n";
 
+QString Position(const QString& name) {
+    QFile file(QStringLiteral(NOVEM_TEST_DATA "/positions/") + name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
+void Trigger(QWidget& window, const QString& text) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == text) {
+            action->trigger();
+            return;
+        }
+    }
+    QFAIL(qPrintable("no action " + text));
+}
+
 struct Box {
     QString text;
     QString caption;
@@ -92,6 +107,7 @@ private slots:
     void stepByStepDrawsTheChosenBranch();
     void aPasteThatIsNoPuzzleSaysWhy_data();
     void aPasteThatIsNoPuzzleSaysWhy();
+    void positionsKeepTheirCandidates();
 
 private:
     void Open() {
@@ -554,30 +570,21 @@ void DialogTest::stepByStepOpensSavesAndDrawsPuzzles() {
     QStringList answers{QStringLiteral("two.txt"), QStringLiteral("saved.txt"),
                         QStringLiteral("grid.png"), QStringLiteral("grid.svg")};
     WindowSystem::SetFileHandler([&](bool, const QString&) { return answers.takeFirst(); });
-    const auto trigger = [&](const QString& text) {
-        for (QAction* action : window.findChildren<QAction*>()) {
-            if (action->text() == text) {
-                action->trigger();
-                return;
-            }
-        }
-        QFAIL(qPrintable("no action " + text));
-    };
-    trigger(QStringLiteral("&Open Puzzle..."));
+    Trigger(window, QStringLiteral("&Open Puzzle..."));
     // A line that is no puzzle is told as novem-batch tells it; the title names the file, and the
     // status line which of its puzzles is shown.
     const auto* status = window.findChild<QLabel*>(QStringLiteral("status"));
     QCOMPARE(status->text(), QStringLiteral("Not puzzles: two.txt:4: expected 81 cells, found 3"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Step by Step: two.txt"));
-    trigger(QStringLiteral("Ne&xt Puzzle"));
+    Trigger(window, QStringLiteral("Ne&xt Puzzle"));
     QTRY_VERIFY2(status->text().startsWith(QStringLiteral("Puzzle 2 of 2: ")),
                  qPrintable(status->text()));
-    trigger(QStringLiteral("&Save Puzzle..."));
+    Trigger(window, QStringLiteral("&Save Puzzle..."));
     QFile saved(QStringLiteral("saved.txt"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), kSolution.toLatin1() + "\n");
-    trigger(QStringLiteral("Save P&icture..."));
-    trigger(QStringLiteral("Save P&icture..."));
+    Trigger(window, QStringLiteral("Save P&icture..."));
+    Trigger(window, QStringLiteral("Save P&icture..."));
     QCOMPARE(QImage(QStringLiteral("grid.png")).size(), QSize(720, 720));
     QFile svg(QStringLiteral("grid.svg"));
     QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
@@ -596,10 +603,10 @@ void DialogTest::stepByStepOpensSavesAndDrawsPuzzles() {
     // The keys the dialog has: Ctrl+V pastes a puzzle, Ctrl+Shift+C copies it; the picture goes
     // to the clipboard as a bitmap, as SVG and as the grid's line.
     QApplication::clipboard()->setText(kSolution);
-    trigger(QStringLiteral("&Paste Puzzle"));
-    trigger(QStringLiteral("Copy P&uzzle"));
+    Trigger(window, QStringLiteral("&Paste Puzzle"));
+    Trigger(window, QStringLiteral("Copy P&uzzle"));
     QCOMPARE(QApplication::clipboard()->text(), kSolution);
-    trigger(QStringLiteral("&Copy Picture"));
+    Trigger(window, QStringLiteral("&Copy Picture"));
     const QMimeData* copied = QApplication::clipboard()->mimeData();
     QVERIFY(copied->hasImage());
     QVERIFY(copied->data(QStringLiteral("image/svg+xml")).contains("<svg"));
@@ -607,7 +614,7 @@ void DialogTest::stepByStepOpensSavesAndDrawsPuzzles() {
 
     // A hint, told in full at its third press, is the list's own line, step number and all.
     QApplication::clipboard()->setText(kSample);
-    trigger(QStringLiteral("&Paste Puzzle"));
+    Trigger(window, QStringLiteral("&Paste Puzzle"));
     QTRY_COMPARE(list->Count(), 166);
     // Its first two presses name in words where the grid is marked.
     auto* hintButton = window.findChild<QPushButton*>(QStringLiteral("hint"));
@@ -714,7 +721,7 @@ void DialogTest::stepByStepSpeaksTheUsersLanguage() {
                      QCoreApplication::translate("Step", key.c_str()));
         }
         StepWindow window;
-        window.SetPuzzle(Novem::PuzzleText::ParseLine(kSample.toStdString()).cells);
+        window.SetPuzzle(Novem::PuzzleText::ParseLine(kSample.toStdString()).puzzle);
         const auto* status = window.findChild<QLabel*>(QStringLiteral("status"));
         QTRY_VERIFY(window.findChild<QProgressBar*>()->isHidden());
         auto* list = window.findChild<StepList*>(QStringLiteral("steps"));
@@ -741,7 +748,7 @@ void DialogTest::stepByStepDrawsTheChosenBranch() {
     window.SetPuzzle(
         Novem::PuzzleText::ParseLine("1....6.8.....8.2....9.7...1.....5...7...6.51..3..."
                                      "1..7.4.......5..6..87.........2")
-            .cells);
+            .puzzle);
     const auto* status = window.findChild<QLabel*>(QStringLiteral("status"));
     QTRY_VERIFY(status->text().endsWith(QStringLiteral("Exactly one solution.")));
     auto* list = window.findChild<StepList*>(QStringLiteral("steps"));
@@ -813,6 +820,51 @@ void DialogTest::aPasteThatIsNoPuzzleSaysWhy_data() {
                               << "\"x\" is no cell: cells are 1 to 9, and 0 or . for an empty one.";
     QTest::newRow("three lines") << "123\n456\n789"
                                  << "3 lines: a puzzle is one line of 81 cells, or 9 lines of 9.";
+    const QString places = Position(QStringLiteral("expected.txt")).trimmed();
+    QTest::newRow("728 places") << places.mid(1)
+                                << "728 cells: a grid of candidates has 729, nine for each cell.";
+    QTest::newRow("a grid of candidates with a short row")
+        << Position(QStringLiteral("hodoku.txt"))
+               .replace(QStringLiteral("| 36  26"), QStringLiteral("| 26    "))
+        << "Row 2 of the grid of candidates has 8 cells: each row has 9.";
+}
+
+// A position pasted into Step by Step, in any program's form, shows exactly its candidates, which
+// go out again with them as a line or as HoDoKu's grid, and read back the same. The dialog takes
+// its decided cells and hands the candidates on to Step by Step.
+void DialogTest::positionsKeepTheirCandidates() {
+    const QString places = Position(QStringLiteral("expected.txt")).trimmed();
+    const QString grid = Position(QStringLiteral("hodoku.txt"));
+    StepWindow window;
+    window.show();
+    for (const char* name : {"hodoku.txt", "simple-sudoku.txt", "sukaku.txt", "library.txt"}) {
+        QApplication::clipboard()->setText(Position(QString::fromLatin1(name)));
+        Trigger(window, QStringLiteral("&Paste Puzzle"));
+        Trigger(window, QStringLiteral("Copy with C&andidates"));
+        QCOMPARE(QApplication::clipboard()->text(), places);
+    }
+    Trigger(window, QStringLiteral("Copy Candidate &Grid"));
+    QCOMPARE(QApplication::clipboard()->text(), grid);
+    Trigger(window, QStringLiteral("&Paste Puzzle"));
+    Trigger(window, QStringLiteral("Copy with C&andidates"));
+    QCOMPARE(QApplication::clipboard()->text(), places);
+
+    QApplication::clipboard()->setText(places);
+    Button("solve")->setFocus();
+    Type(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(m_beeps, 0);
+    QVERIFY(QToolTip::text().contains(QStringLiteral("Step by Step keeps its candidates")));
+    QString decided;
+    for (int cell = 0; cell < Novem::GridGeometry::kCells; ++cell) {
+        const QString marks = places.mid(9 * cell, 9).remove(u'.');
+        decided += marks.size() == 1 ? marks : QStringLiteral(".");
+    }
+    QCOMPARE(Cells(), decided);
+    Type(Qt::Key_T, Qt::ControlModifier);
+    auto* steps = m_dialog->findChild<StepWindow*>();
+    QVERIFY(steps != nullptr);
+    Trigger(*steps, QStringLiteral("Copy with C&andidates"));
+    QCOMPARE(QApplication::clipboard()->text(), places);
 }
 
 // The paste leaves the grid as it is, beeps and says why near the grid.

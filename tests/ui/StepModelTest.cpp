@@ -3,6 +3,7 @@
 #include "StepModel.h"
 #include "model/Bits.h"
 #include "support/Puzzles.h"
+#include "support/TempDirectory.h"
 
 namespace {
 
@@ -12,10 +13,13 @@ using Novem::GridGeometry::CellAt;
 class StepModelTest : public testing::Test {
 protected:
     void Open(std::string_view puzzle, int solutions = 1) {
-        const Novem::PuzzleText::Cells cells = Novem::TestSupport::ToCells(puzzle);
-        m_model.SetPuzzle(cells);
+        Open({Novem::TestSupport::ToCells(puzzle), nullptr}, solutions);
+    }
+
+    void Open(const Novem::PuzzleText::Puzzle& puzzle, int solutions = 1) {
+        m_model.SetPuzzle(puzzle);
         const Novem::Analysis::PuzzleResult result = SolveStepByStep(
-            cells, [&](StepModel::Entry entry) { m_model.AddEntry(std::move(entry)); });
+            puzzle, [&](StepModel::Entry entry) { m_model.AddEntry(std::move(entry)); });
         EXPECT_EQ(result.solutions, solutions);
         m_model.Finish(*result.rating, result.solved, result.solutions, result.solution);
     }
@@ -128,6 +132,32 @@ TEST_F(StepModelTest, AHintPointsOutMistakesBeforeAnyTechnique) {
     m_model = StepModel();
     Open(std::string(81, '.'), 2);
     EXPECT_EQ(m_model.Check().kind, Kind::SeveralSolutions);
+}
+
+// A position starts the steps and the user's grid at its candidates as read, its givens the cells
+// no peer's candidates contradict; a cleared entry gets back no more than was read, and the hint
+// starts from there.
+TEST_F(StepModelTest, APositionKeepsItsCandidates) {
+    Novem::PuzzleText::Puzzle position;
+    ASSERT_EQ(Novem::PuzzleText::ParseText(
+                  Novem::TestSupport::ReadFile(NOVEM_TEST_DATA "/positions/expected.txt"), position)
+                  .kind,
+              Novem::PuzzleText::TextProblem::Kind::None);
+    Open(position);
+    const StepModel::Candidates& read = *position.marks;
+    EXPECT_EQ(m_model.Shown().candidates, read);
+    EXPECT_EQ(m_model.Entries().front().before, read);
+    for (int cell = 0; cell < Novem::GridGeometry::kCells; ++cell) {
+        EXPECT_EQ(m_model.Shown().given[cell], position.givens[cell] != '.');
+    }
+    const int cell = CellAt(1, 1);
+    ASSERT_GT(Novem::Bits::Count(read[cell]), 1);
+    m_model.Enter(cell, m_solution[cell] - '0');
+    m_model.Enter(cell, 0);
+    EXPECT_EQ(Shown(cell), read[cell]);
+    ASSERT_TRUE(m_model.Hint());
+    ASSERT_TRUE(m_model.CurrentHint());
+    EXPECT_EQ(m_model.Check().kind, StepModel::Mistake::Kind::None);
 }
 
 }  // namespace

@@ -67,12 +67,12 @@ Nach jeder Ziffer geht es zum nächsten Feld.</translation>
     <message>
         <source>To enter a puzzle, press Clear Grid and type its 81 cells row by row: a digit for a given, 0 for an empty cell. Every key moves on to the next cell; the arrow keys walk the grid, and a click selects a cell&apos;s digit so that typing replaces it.
 
-Ctrl+V pastes a puzzle copied from elsewhere: 81 cells on one line, 0 or . for an empty cell, or 9 lines of 9. Ctrl+Shift+C copies the grid as one line.
+Ctrl+V pastes a puzzle copied from elsewhere: 81 cells on one line, 0 or . for an empty cell, or 9 lines of 9. A position with pencil marks (729 places, a grid of candidates) fills in its decided cells, and Step by Step keeps its candidates. Ctrl+Shift+C copies the grid as one line.
 
 Return solves the grid; Escape closes the program.</source>
         <translation>Um ein Rätsel einzugeben, drücken Sie „Raster leeren“ und tippen seine 81 Felder Zeile für Zeile: eine Ziffer für eine Vorgabe, 0 für ein leeres Feld. Jede Taste führt zum nächsten Feld; mit den Pfeiltasten bewegen Sie sich durch das Raster, und ein Klick markiert die Ziffer eines Feldes, sodass Tippen sie ersetzt.
 
-Strg+V fügt ein anderswo kopiertes Rätsel ein: 81 Felder in einer Zeile, 0 oder . für ein leeres Feld, oder 9 Zeilen zu je 9. Strg+Umschalt+C kopiert das Raster als eine Zeile.
+Strg+V fügt ein anderswo kopiertes Rätsel ein: 81 Felder in einer Zeile, 0 oder . für ein leeres Feld, oder 9 Zeilen zu je 9. Eine Stellung mit Bleistiftnotizen (729 Stellen, ein Kandidatenraster) füllt ihre entschiedenen Felder ein, und Schritt für Schritt behält ihre Kandidaten. Strg+Umschalt+C kopiert das Raster als eine Zeile.
 
 Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     </message>
@@ -93,28 +93,16 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <translation>Lösung &amp;zeigen</translation>
     </message>
     <message>
-        <source>%1 cells: a puzzle has 81.</source>
-        <translation>%1 Felder: Ein Rätsel hat 81.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no cell: cells are 1 to 9, and 0 or . for an empty one.</source>
-        <translation>„%1“ ist kein Feld: Felder sind 1 bis 9, und 0 oder . für ein leeres.</translation>
-    </message>
-    <message>
-        <source>%1 lines: a puzzle is one line of 81 cells, or 9 lines of 9.</source>
-        <translation>%1 Zeilen: Ein Rätsel ist eine Zeile mit 81 Feldern oder 9 Zeilen mit 9.</translation>
-    </message>
-    <message>
-        <source>Line %1 has %2 cells: each of the 9 lines has 9.</source>
-        <translation>Zeile %1 hat %2 Felder: Jede der 9 Zeilen hat 9.</translation>
-    </message>
-    <message>
         <source>S&amp;tep by Step</source>
         <translation>Schri&amp;tt für Schritt</translation>
     </message>
     <message>
         <source>&amp;New Puzzle...</source>
         <translation>&amp;Neues Rätsel...</translation>
+    </message>
+    <message>
+        <source>The grid holds the position&apos;s decided cells; Step by Step keeps its candidates.</source>
+        <translation>Das Raster enthält die entschiedenen Felder der Stellung; Schritt für Schritt behält ihre Kandidaten.</translation>
     </message>
 </context>
 <context>
@@ -263,6 +251,41 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>Making a puzzle...</source>
         <translation>Ein Rätsel wird erzeugt...</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleProblem</name>
+    <message>
+        <source>%1 cells: a puzzle has 81.</source>
+        <translation>%1 Felder: Ein Rätsel hat 81.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no cell: cells are 1 to 9, and 0 or . for an empty one.</source>
+        <translation>„%1“ ist kein Feld: Felder sind 1 bis 9, und 0 oder . für ein leeres.</translation>
+    </message>
+    <message>
+        <source>%1 lines: a puzzle is one line of 81 cells, or 9 lines of 9.</source>
+        <translation>%1 Zeilen: Ein Rätsel ist eine Zeile mit 81 Feldern oder 9 Zeilen mit 9.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 cells: each of the 9 lines has 9.</source>
+        <translation>Zeile %1 hat %2 Felder: Jede der 9 Zeilen hat 9.</translation>
+    </message>
+    <message>
+        <source>%1 cells: a grid of candidates has 729, nine for each cell.</source>
+        <translation>%1 Felder: Ein Kandidatenraster hat 729, neun für jedes Feld.</translation>
+    </message>
+    <message>
+        <source>The grid of candidates has %1 rows: it needs 9.</source>
+        <translation>Das Kandidatenraster hat %1 Zeilen: Es braucht 9.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the grid of candidates has %2 cells: each row has 9.</source>
+        <translation>Zeile %1 des Kandidatenrasters hat %2 Felder: Jede Zeile hat 9.</translation>
+    </message>
+    <message>
+        <source>The code has %1 characters where it needs %2.</source>
+        <translation>Der Code hat %1 Zeichen, wo er %2 braucht.</translation>
     </message>
 </context>
 <context>
@@ -743,6 +766,22 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>&amp;Branch:</source>
         <translation>Z&amp;weig:</translation>
+    </message>
+    <message>
+        <source>Copy with C&amp;andidates</source>
+        <translation>Mit K&amp;andidaten kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Candidate &amp;Grid</source>
+        <translation>Kandidaten&amp;raster kopieren</translation>
+    </message>
+    <message>
+        <source>The puzzle is in the clipboard with its candidates.</source>
+        <translation>Das Rätsel ist mit seinen Kandidaten in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>The grid of candidates is in the clipboard.</source>
+        <translation>Das Kandidatenraster ist in der Zwischenablage.</translation>
     </message>
 </context>
 <context>

@@ -67,12 +67,12 @@ Tapez 0 pour laisser la case telle quelle.
     <message>
         <source>To enter a puzzle, press Clear Grid and type its 81 cells row by row: a digit for a given, 0 for an empty cell. Every key moves on to the next cell; the arrow keys walk the grid, and a click selects a cell&apos;s digit so that typing replaces it.
 
-Ctrl+V pastes a puzzle copied from elsewhere: 81 cells on one line, 0 or . for an empty cell, or 9 lines of 9. Ctrl+Shift+C copies the grid as one line.
+Ctrl+V pastes a puzzle copied from elsewhere: 81 cells on one line, 0 or . for an empty cell, or 9 lines of 9. A position with pencil marks (729 places, a grid of candidates) fills in its decided cells, and Step by Step keeps its candidates. Ctrl+Shift+C copies the grid as one line.
 
 Return solves the grid; Escape closes the program.</source>
         <translation>Pour saisir une grille, appuyez sur «&#xa0;Vider la grille&#xa0;» puis tapez ses 81 cases ligne par ligne&#xa0;: un chiffre pour une case donnée, 0 pour une case vide. Chaque touche passe à la case suivante&#xa0;; les flèches déplacent dans la grille, et un clic sélectionne le chiffre d’une case pour que la frappe le remplace.
 
-Ctrl+V colle une grille copiée ailleurs&#xa0;: 81 cases sur une ligne, 0 ou . pour une case vide, ou 9 lignes de 9. Ctrl+Maj+C copie la grille sur une seule ligne.
+Ctrl+V colle une grille copiée ailleurs&#xa0;: 81 cases sur une ligne, 0 ou . pour une case vide, ou 9 lignes de 9. Une position avec ses candidats (729 places, une grille de candidats) remplit ses cases décidées, et Pas à pas garde ses candidats. Ctrl+Maj+C copie la grille sur une seule ligne.
 
 Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     </message>
@@ -93,28 +93,16 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <translation>Afficher la s&amp;olution</translation>
     </message>
     <message>
-        <source>%1 cells: a puzzle has 81.</source>
-        <translation>%1 cases&#xa0;: une grille en a 81.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no cell: cells are 1 to 9, and 0 or . for an empty one.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas une case&#xa0;: les cases sont 1 à 9, et 0 ou . pour une case vide.</translation>
-    </message>
-    <message>
-        <source>%1 lines: a puzzle is one line of 81 cells, or 9 lines of 9.</source>
-        <translation>%1 lignes&#xa0;: une grille est une ligne de 81 cases, ou 9 lignes de 9.</translation>
-    </message>
-    <message>
-        <source>Line %1 has %2 cells: each of the 9 lines has 9.</source>
-        <translation>La ligne %1 a %2 cases&#xa0;: chacune des 9 lignes en a 9.</translation>
-    </message>
-    <message>
         <source>S&amp;tep by Step</source>
         <translation>Pas à pa&amp;s</translation>
     </message>
     <message>
         <source>&amp;New Puzzle...</source>
         <translation>&amp;Nouvelle grille...</translation>
+    </message>
+    <message>
+        <source>The grid holds the position&apos;s decided cells; Step by Step keeps its candidates.</source>
+        <translation>La grille reçoit les cases décidées de la position&#xa0;; Pas à pas garde ses candidats.</translation>
     </message>
 </context>
 <context>
@@ -263,6 +251,41 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source>Making a puzzle...</source>
         <translation>Création d’une grille...</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleProblem</name>
+    <message>
+        <source>%1 cells: a puzzle has 81.</source>
+        <translation>%1 cases&#xa0;: une grille en a 81.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no cell: cells are 1 to 9, and 0 or . for an empty one.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une case&#xa0;: les cases sont 1 à 9, et 0 ou . pour une case vide.</translation>
+    </message>
+    <message>
+        <source>%1 lines: a puzzle is one line of 81 cells, or 9 lines of 9.</source>
+        <translation>%1 lignes&#xa0;: une grille est une ligne de 81 cases, ou 9 lignes de 9.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 cells: each of the 9 lines has 9.</source>
+        <translation>La ligne %1 a %2 cases&#xa0;: chacune des 9 lignes en a 9.</translation>
+    </message>
+    <message>
+        <source>%1 cells: a grid of candidates has 729, nine for each cell.</source>
+        <translation>%1 cases&#xa0;: une grille de candidats en a 729, neuf par case.</translation>
+    </message>
+    <message>
+        <source>The grid of candidates has %1 rows: it needs 9.</source>
+        <translation>La grille de candidats a %1 lignes&#xa0;: il en faut 9.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the grid of candidates has %2 cells: each row has 9.</source>
+        <translation>La ligne %1 de la grille de candidats a %2 cases&#xa0;: chaque ligne en a 9.</translation>
+    </message>
+    <message>
+        <source>The code has %1 characters where it needs %2.</source>
+        <translation>Le code a %1 caractères là où il en faut %2.</translation>
     </message>
 </context>
 <context>
@@ -743,6 +766,22 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source>&amp;Branch:</source>
         <translation>&amp;Branche&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Copy with C&amp;andidates</source>
+        <translation>Copier avec les c&amp;andidats</translation>
+    </message>
+    <message>
+        <source>Copy Candidate &amp;Grid</source>
+        <translation>Copier la grille de candida&amp;ts</translation>
+    </message>
+    <message>
+        <source>The puzzle is in the clipboard with its candidates.</source>
+        <translation>La grille est dans le presse-papiers avec ses candidats.</translation>
+    </message>
+    <message>
+        <source>The grid of candidates is in the clipboard.</source>
+        <translation>La grille de candidats est dans le presse-papiers.</translation>
     </message>
 </context>
 <context>
