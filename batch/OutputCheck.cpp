@@ -31,9 +31,10 @@ bool IsNullDevice(const struct stat& file) {
 }
 
 // The input that is the file `output`, if any: "-" for standard input.
-std::optional<std::string> InputThatIs(const struct stat& output, const BatchOptions& options,
+std::optional<std::string> InputThatIs(const struct stat& output,
+                                       const std::vector<std::string>& inputs,
                                        const Streams& streams) {
-    for (const std::string& input : options.Inputs()) {
+    for (const std::string& input : inputs) {
         if (SameFile(output, input == "-" ? StatusOf(streams.in) : StatusOf(input))) {
             return input;
         }
@@ -41,51 +42,52 @@ std::optional<std::string> InputThatIs(const struct stat& output, const BatchOpt
     return std::nullopt;
 }
 
-std::string RefuseLog(const std::string& log, const char* what) {
-    return Messages::Line({.file = log}, std::string("refusing to write the log to ") + what);
-}
-
 }  // namespace
 
-std::string Log(const BatchOptions& options, const Streams& streams) {
-    const std::string& log = options.logFile;
-    if (log.empty()) {
-        return {};
+std::string File(const std::string& path, std::string_view what,
+                 const std::vector<std::string>& inputs, const Streams& streams) {
+    const auto refuse = [&](std::string_view where) {
+        return Messages::Line(
+            {.file = path}, "refusing to write " + std::string(what) + " to " + std::string(where));
+    };
+    if (path == "-") {
+        return refuse("standard output");
     }
-    if (log == "-") {
-        return RefuseLog(log, "standard output");
-    }
-    const auto status = StatusOf(log);
+    const auto status = StatusOf(path);
     if (status && IsNullDevice(*status)) {
         return {};
     }
     if (SameFile(status, StatusOf(streams.out))) {
-        return RefuseLog(log, "standard output");
+        return refuse("standard output");
     }
     if (status) {
-        const auto input = InputThatIs(*status, options, streams);
-        return !input ? std::string()
-                      : RefuseLog(log, *input == "-" ? "standard input" : "an input");
+        const auto input = InputThatIs(*status, inputs, streams);
+        return !input ? std::string() : refuse(*input == "-" ? "standard input" : "an input");
     }
     // A log that is not there yet can't be an input unless both name the same place.
     const auto place = [](const std::string& path) {
         std::error_code ignored;
         return std::filesystem::weakly_canonical(std::filesystem::absolute(path, ignored), ignored);
     };
-    for (const std::string& input : options.Inputs()) {
-        if (input != "-" && place(input) == place(log)) {
-            return RefuseLog(log, "an input");
+    for (const std::string& input : inputs) {
+        if (input != "-" && place(input) == place(path)) {
+            return refuse("an input");
         }
     }
     return {};
 }
 
-std::string StandardOutput(const BatchOptions& options, const Streams& streams) {
+std::string Log(const BatchOptions& options, const Streams& streams) {
+    return options.logFile.empty() ? std::string()
+                                   : File(options.logFile, "the log", options.Inputs(), streams);
+}
+
+std::string StandardOutput(const std::vector<std::string>& inputs, const Streams& streams) {
     const auto out = StatusOf(streams.out);
     if (!out || !S_ISREG(out->st_mode)) {
         return {};
     }
-    const auto input = InputThatIs(*out, options, streams);
+    const auto input = InputThatIs(*out, inputs, streams);
     return !input ? std::string() : Messages::Line({.file = *input}, "input file is output file");
 }
 

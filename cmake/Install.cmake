@@ -10,10 +10,12 @@ configure_file(data/novem-solver.metainfo.xml.in ${NOVEM_DATA_DIR}/${NOVEM_APP_I
 configure_file(docs/man/novem-solver.1.in ${NOVEM_DATA_DIR}/novem-solver.1 @ONLY)
 configure_file(docs/man/novem-batch.1.in ${NOVEM_DATA_DIR}/novem-batch.1 @ONLY)
 configure_file(docs/man/novem-generate.1.in ${NOVEM_DATA_DIR}/novem-generate.1 @ONLY)
+configure_file(docs/man/novem-print.1.in ${NOVEM_DATA_DIR}/novem-print.1 @ONLY)
 
 install(FILES ${NOVEM_DATA_DIR}/${NOVEM_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${NOVEM_DATA_DIR}/${NOVEM_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${NOVEM_DATA_DIR}/novem-solver.1 ${NOVEM_DATA_DIR}/novem-batch.1
-    ${NOVEM_DATA_DIR}/novem-generate.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    ${NOVEM_DATA_DIR}/novem-generate.1 ${NOVEM_DATA_DIR}/novem-print.1
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
         WriteAll(streams.err, refusal);
         return UsageError();
     }
-    if (const std::string refusal = OutputCheck::StandardOutput(command.options, streams);
+    if (const std::string refusal = OutputCheck::StandardOutput(command.options.Inputs(), streams);
         !refusal.empty()) {
         WriteAll(streams.err, refusal);
         return 2;

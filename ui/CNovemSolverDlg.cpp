@@ -19,12 +19,16 @@
 #include "CAboutDlg.h"
 #include "DialogUnits.h"
 #include "NewPuzzleDialog.h"
+#include "PrintPages.h"
 #include "Product.h"
 #include "PuzzleProblem.h"
 #include "StepWindow.h"
 #include "Translations.h"
 #include "WindowSystem.h"
+#include "analysis/Analyser.h"
 #include "model/PuzzleText.h"
+#include "print/Booklet.h"
+#include "print/BookletPuzzles.h"
 
 namespace {
 
@@ -126,6 +130,17 @@ void CNovemSolverDlg::CreateActions() {
     m_pastePuzzle = add(tr("&Paste Puzzle"), QKeySequence::Paste, &CNovemSolverDlg::OnPastePuzzle);
     m_copyPuzzle = add(tr("&Copy Puzzle"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                        &CNovemSolverDlg::OnCopyPuzzle);
+    const auto paint = [this](QPagedPaintDevice& device) { PaintGrid(device); };
+    m_print = add(tr("P&rint..."), QKeySequence::Print,
+                  [this, paint] { PrintPages::Print(this, paint); });
+    m_exportPdf = add(tr("&Export PDF..."), QKeySequence(), [this, paint] {
+        const QString told = PrintPages::ExportPdf(this, paint);
+        if (!told.isEmpty()) {
+            QToolTip::showText(mapToGlobal(m_helpEdit.geometry().bottomLeft()), told, this);
+        }
+    });
+    m_printPuzzles =
+        add(tr("Print Pu&zzles..."), QKeySequence(), [this] { PrintPages::PrintPuzzles(this); });
     m_showSolution = add(tr("Show S&olution"), QKeySequence(), &CNovemSolverDlg::OnShowSolution);
     m_stepByStep = add(tr("S&tep by Step"), QKeySequence(Qt::CTRL | Qt::Key_T),
                        &CNovemSolverDlg::OnStepByStep);
@@ -277,6 +292,18 @@ void CNovemSolverDlg::OnCopyPuzzle() {
     QGuiApplication::clipboard()->setText(line);
 }
 
+void CNovemSolverDlg::PaintGrid(QPagedPaintDevice& device) {
+    WindowSystem::BeginWaitCursor(this);
+    const Novem::PuzzleText::Puzzle puzzle{GridCells(), nullptr};
+    Novem::Analysis::Analyser analyser(
+        {.solutions = true, .techniques = Novem::Ladder::kAllFamilies});
+    const QString rating = BookletPuzzles::RatingText(analyser.Analyse(puzzle));
+    Booklet::Paint(device,
+                   {BookletPuzzles::GridOf(puzzle, QStringLiteral("Novem Solver · ") + rating)}, {},
+                   {});
+    WindowSystem::EndWaitCursor(this);
+}
+
 void CNovemSolverDlg::OnHelp() {
     WindowSystem::MessageBox(
         this,
@@ -374,6 +401,8 @@ void CNovemSolverDlg::contextMenuEvent(QContextMenuEvent* event) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addActions({m_newPuzzle, m_pastePuzzle, m_copyPuzzle});
+    menu->addSeparator();
+    menu->addActions({m_print, m_exportPdf, m_printPuzzles});
     menu->addSeparator();
     menu->addActions({m_showSolution, m_stepByStep});
     menu->addSeparator();

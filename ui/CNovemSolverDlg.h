@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QPagedPaintDevice>
 #include <QPlainTextEdit>
 #include <QRegion>
 #include <array>
@@ -60,6 +61,8 @@ private:
     Novem::PuzzleText::Cells GridCells() const;
     // The grid as one line of cells, '.' for an empty one.
     void OnCopyPuzzle();
+    // The grid on paper or in a PDF, under its level and rating; new puzzles for a booklet.
+    void PaintGrid(QPagedPaintDevice& device);
     void OnHelp();
     // True when the key was taken: the arrows, and Ctrl+V unless it pastes one character.
     bool OnCellKey(int index, const QKeyEvent& event);
@@ -85,6 +88,9 @@ private:
     QAction* m_showSolution = nullptr;
     QAction* m_stepByStep = nullptr;
     QAction* m_newPuzzle = nullptr;
+    QAction* m_print = nullptr;
+    QAction* m_exportPdf = nullptr;
+    QAction* m_printPuzzles = nullptr;
     // Made when first asked for.
     StepWindow* m_stepWindow = nullptr;
     // The last position pasted with its candidates, which Step by Step takes while the cells

@@ -1,15 +1,19 @@
 #include "NewPuzzleDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <chrono>
 
+#include "WindowSystem.h"
 #include "generate/Generator.h"
 #include "ladder/Technique.h"
 
@@ -26,13 +30,15 @@ QString FromView(std::string_view text) {
 
 }  // namespace
 
-NewPuzzleDialog::NewPuzzleDialog(QWidget* parent)
+NewPuzzleDialog::NewPuzzleDialog(QWidget* parent, Purpose purpose)
     : QDialog(parent),
+      m_purpose(purpose),
       m_level(new QComboBox(this)),
       m_technique(new QComboBox(this)),
       m_status(new QLabel(this)),
       m_make(new QPushButton(tr("&Make"), this)) {
-    setWindowTitle(tr("New Puzzle"));
+    m_level->setObjectName(QStringLiteral("level"));
+    setWindowTitle(purpose == Purpose::Puzzle ? tr("New Puzzle") : tr("Print Puzzles"));
     m_level->addItem(tr("Any level"), -1);
     // The ladder's last level is for puzzles it can't solve, too rare to wait for.
     for (int level = 0; level + 1 < Novem::Ladder::kLevels; ++level) {
@@ -58,6 +64,26 @@ NewPuzzleDialog::NewPuzzleDialog(QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(tr("&Level:"), m_level);
     form->addRow(tr("&Technique to practise:"), m_technique);
+    if (purpose == Purpose::Booklet) {
+        constexpr int kMostPuzzles = 200;
+        m_count = new QSpinBox(this);
+        m_count->setObjectName(QStringLiteral("count"));
+        m_count->setRange(1, kMostPuzzles);
+        m_count->setValue(6);
+        m_perPage = new QComboBox(this);
+        m_perPage->setObjectName(QStringLiteral("perPage"));
+        for (const int perPage : {1, 2, 4, 6}) {
+            m_perPage->addItem(QString::number(perPage), perPage);
+        }
+        m_perPage->setCurrentIndex(m_perPage->count() - 1);
+        m_solutions = new QCheckBox(tr("&Solutions on pages at the back"), this);
+        m_solutions->setChecked(true);
+        m_title = new QLineEdit(this);
+        form->addRow(tr("&Puzzles:"), m_count);
+        form->addRow(tr("Puzzles a p&age:"), m_perPage);
+        form->addRow(QString(), m_solutions);
+        form->addRow(tr("T&itle:"), m_title);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     buttons->addButton(m_make, QDialogButtonBox::AcceptRole);
     m_make->setDefault(true);
@@ -68,7 +94,12 @@ NewPuzzleDialog::NewPuzzleDialog(QWidget* parent)
     connect(m_make, &QPushButton::clicked, this, &NewPuzzleDialog::OnMake);
     connect(buttons, &QDialogButtonBox::rejected, this, &NewPuzzleDialog::reject);
     connect(&m_tick, &QTimer::timeout, this, [this] {
-        m_status->setText(tr("Tried %n puzzle(s)...", nullptr, static_cast<int>(m_tries->load())));
+        const int tries = static_cast<int>(m_tries->load());
+        m_status->setText(m_purpose == Purpose::Puzzle
+                              ? tr("Tried %n puzzle(s)...", nullptr, tries)
+                              : tr("Made %1 of %2; tried %n puzzle(s)...", nullptr, tries)
+                                    .arg(m_made->load())
+                                    .arg(m_count->value()));
     });
 }
 
@@ -77,9 +108,15 @@ NewPuzzleDialog::~NewPuzzleDialog() {
 }
 
 std::optional<Novem::PuzzleText::Cells> NewPuzzleDialog::Ask(QWidget* parent) {
-    NewPuzzleDialog dialog(parent);
+    NewPuzzleDialog dialog(parent, Purpose::Puzzle);
     dialog.exec();
     return dialog.m_puzzle;
+}
+
+std::optional<NewPuzzleDialog::PrintedBooklet> NewPuzzleDialog::AskBooklet(QWidget* parent) {
+    NewPuzzleDialog dialog(parent, Purpose::Booklet);
+    WindowSystem::RunModal(dialog);
+    return dialog.m_booklet;
 }
 
 void NewPuzzleDialog::OnMake() {
@@ -93,28 +130,62 @@ void NewPuzzleDialog::OnMake() {
     const std::uint64_t seed = Novem::Generate::FreshSeed();
     m_stop = std::make_shared<std::atomic<bool>>(false);
     m_tries = std::make_shared<std::atomic<std::uint64_t>>(0);
-    m_make->setEnabled(false);
-    m_level->setEnabled(false);
-    m_technique->setEnabled(false);
+    m_made = std::make_shared<std::atomic<int>>(0);
+    for (QWidget* choice : std::initializer_list<QWidget*>{m_make, m_level, m_technique, m_count,
+                                                           m_perPage, m_solutions, m_title}) {
+        if (choice != nullptr) {
+            choice->setEnabled(false);
+        }
+    }
     m_status->setText(tr("Making a puzzle..."));
     m_tick.start(std::chrono::milliseconds(250));
     QPointer<NewPuzzleDialog> receiver(this);
-    m_thread.reset(QThread::create([receiver, target, seed, stop = m_stop, tries = m_tries] {
+    const int count = m_purpose == Purpose::Puzzle ? 1 : m_count->value();
+    const bool booklet = m_purpose == Purpose::Booklet;
+    m_thread.reset(QThread::create([receiver, target, seed, count, booklet, stop = m_stop,
+                                    tries = m_tries, madeCount = m_made] {
         Novem::Generate::Generator generator(target);
-        const std::optional<Novem::Generate::Generated> made =
-            generator.Generate(seed, *stop, *tries);
-        if (made) {
+        std::vector<Novem::PuzzleText::Puzzle> made;
+        // Puzzle i from seed + i, as novem-generate makes them.
+        for (int index = 0; index < count && !*stop; ++index) {
+            const std::optional<Novem::Generate::Generated> one =
+                generator.Generate(seed + static_cast<std::uint64_t>(index), *stop, *tries);
+            if (one) {
+                made.push_back({one->puzzle, nullptr});
+                ++*madeCount;
+            }
+        }
+        if (*stop) {
+            return;
+        }
+        if (!booklet) {
             QMetaObject::invokeMethod(
                 receiver,
-                [receiver, stop, puzzle = made->puzzle] {
+                [receiver, stop, puzzle = made.front().givens] {
                     if (!*stop) {
                         receiver->OnMade(puzzle);
                     }
                 },
                 Qt::QueuedConnection);
+            return;
         }
+        QMetaObject::invokeMethod(
+            receiver,
+            [receiver, stop, grids = BookletPuzzles::Make(made, true)] {
+                if (!*stop) {
+                    receiver->OnBooklet(grids);
+                }
+            },
+            Qt::QueuedConnection);
     }));
     m_thread->start();
+}
+
+void NewPuzzleDialog::OnBooklet(const BookletPuzzles::Grids& grids) {
+    m_booklet = PrintedBooklet{
+        grids, {m_perPage->currentData().toInt(), m_title->text()}, m_solutions->isChecked()};
+    m_tick.stop();
+    accept();
 }
 
 void NewPuzzleDialog::OnMade(const Novem::PuzzleText::Cells& puzzle) {

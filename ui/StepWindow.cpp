@@ -30,6 +30,7 @@
 #include "GridPainter.h"
 #include "GridView.h"
 #include "NewPuzzleDialog.h"
+#include "PrintPages.h"
 #include "PuzzleProblem.h"
 #include "StepList.h"
 #include "StepText.h"
@@ -39,6 +40,9 @@
 #include "explanation/Names.h"
 #include "ladder/Difficulty.h"
 #include "model/CandidateText.h"
+#include "print/Booklet.h"
+#include "print/BookletPuzzles.h"
+#include "print/GridDrawing.h"
 
 namespace {
 
@@ -194,6 +198,21 @@ void StepWindow::CreateActions() {
     add(puzzle, tr("&Copy Picture"), {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C)},
         &StepWindow::OnCopyPicture);
     add(puzzle, tr("Save P&icture..."), {}, &StepWindow::OnSavePicture);
+    puzzle->addSeparator();
+    const auto paint = [this](QPagedPaintDevice& device) { PaintGrid(device); };
+    add(puzzle, tr("Prin&t..."), {QKeySequence::Print},
+        [this, paint] { PrintPages::Print(this, paint); });
+    add(puzzle, tr("Print Pre&view..."), {}, [this, paint] { PrintPages::Preview(this, paint); });
+    add(puzzle, tr("&Export PDF..."), {}, [this, paint] {
+        if (const QString told = PrintPages::ExportPdf(this, paint); !told.isEmpty()) {
+            Tell(told);
+            Refresh();
+        }
+    });
+    m_printMarks = add(puzzle, tr("Print Candidates and &Marks"), {}, [] {});
+    m_printMarks->setCheckable(true);
+    m_printMarks->setChecked(true);
+    add(puzzle, tr("Print Pu&zzles..."), {}, [this] { PrintPages::PrintPuzzles(this); });
     puzzle->addSeparator();
     add(puzzle, tr("&Close"), {QKeySequence::Close}, &QWidget::close);
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
@@ -495,6 +514,35 @@ QByteArray StepWindow::Svg() const {
         painter.end();
     }
     return buffer.data();
+}
+
+// The grid as shown, under the puzzle's level and rating once they are known: with its
+// candidates and the step's marks as on the screen, or its digits alone, the givens bold.
+void StepWindow::PaintGrid(QPagedPaintDevice& device) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return;
+    }
+    QString heading = QStringLiteral("Novem Solver");
+    if (m_model.Finished()) {
+        Novem::Analysis::PuzzleResult result;
+        result.solutions = m_model.Solutions();
+        result.rating = m_model.Rating();
+        heading += QStringLiteral(" · ") + BookletPuzzles::RatingText(result);
+    }
+    const Booklet::Slot slot = Booklet::Slots(Booklet::PageRect(device), 1, false).front();
+    Booklet::DrawHeading(painter, slot.heading, heading, false);
+    const StepModel::View view = m_model.Shown();
+    if (m_printMarks->isChecked()) {
+        GridPainter::Paint(painter, slot.grid, view);
+        return;
+    }
+    PrintedGrid grid;
+    for (int cell = 0; cell < kCells; ++cell) {
+        grid.candidates[cell] = view.candidates[cell];
+        grid.given[cell] = view.given[cell];
+    }
+    GridDrawing::Draw(painter, slot.grid, grid);
 }
 
 void StepWindow::OnSavePicture() {

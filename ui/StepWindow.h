@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPagedPaintDevice>
 #include <vector>
 
 #include "StepList.h"
@@ -70,6 +71,7 @@ private:
     void OnCopyCandidateGrid();
     void OnCopyPicture();
     void OnSavePicture();
+    void PaintGrid(QPagedPaintDevice& device);
     // The grid, the list's selection, what may be done now and the status line, after a change.
     void Refresh();
     void RefreshBranches(const StepModel::View& view);
@@ -94,6 +96,7 @@ private:
     QAction* m_redo = nullptr;
     QAction* m_previousPuzzle = nullptr;
     QAction* m_nextPuzzle = nullptr;
+    QAction* m_printMarks = nullptr;
     // The puzzles of the file opened last, and which of them is shown.
     std::vector<Novem::PuzzleText::Puzzle> m_puzzles;
     std::size_t m_puzzle = 0;

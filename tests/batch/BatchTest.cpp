@@ -382,8 +382,9 @@ TEST_F(RunBatchTest, AnOutputThatWouldOverwriteAnInputIsRefused) {
         {{"/dev/null"}, null, null, ""},
     };
     for (const auto& [files, input, output, refused] : outputs) {
-        EXPECT_EQ(OutputCheck::StandardOutput({.files = files}, {input, output, 2}),
-                  refused.empty() ? "" : Told(refused + ": input file is output file"));
+        EXPECT_EQ(
+            OutputCheck::StandardOutput(BatchOptions{.files = files}.Inputs(), {input, output, 2}),
+            refused.empty() ? "" : Told(refused + ": input file is output file"));
     }
     for (const int fd : {in, out, inAsOut, null}) {
         close(fd);

@@ -8,10 +8,13 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolTip>
@@ -108,8 +111,10 @@ private slots:
     void aPasteThatIsNoPuzzleSaysWhy_data();
     void aPasteThatIsNoPuzzleSaysWhy();
     void positionsKeepTheirCandidates();
+    void printPuzzlesMakesABooklet();
 
 private:
+    void AnswerModal(QDialog& dialog);
     void Open() {
         m_dialog = std::make_unique<CNovemSolverDlg>();
         m_dialog->show();
@@ -164,18 +169,46 @@ void DialogTest::initTestCase() {
                                                         const QString& caption, unsigned style) {
         m_boxes.append({table.text, caption, style, waitCover(owner), ToDisplayHtml(table)});
     });
-    // Told by its title and what its labels show, and answered as a user would, with Return; a
-    // dialog that stays open is told.
-    WindowSystem::SetModalHandler([this](QDialog& dialog) {
-        dialog.show();
-        QStringList shown{dialog.windowTitle()};
-        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
-            shown << (label->pixmap().isNull() ? label->text() : QStringLiteral("(icon)"));
+    WindowSystem::SetModalHandler([this](QDialog& dialog) { AnswerModal(dialog); });
+}
+
+// Told by its title and what its labels show, and answered as a user would, with Return; a
+// dialog that stays open is told.
+void DialogTest::AnswerModal(QDialog& dialog) {
+    dialog.show();
+    QStringList shown{dialog.windowTitle()};
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        shown << (label->pixmap().isNull() ? label->text() : QStringLiteral("(icon)"));
+    }
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    m_modals.append(shown.join(" | ") + (dialog.isVisible() ? " (left open)" : ""));
+    dialog.close();
+}
+
+// Print Puzzles makes the puzzles asked for off the window's thread, then shows their booklet in
+// the print preview: three at two a page, and their solutions on a page at the back.
+void DialogTest::printPuzzlesMakesABooklet() {
+    QStringList titles;
+    int pages = 0;
+    WindowSystem::SetModalHandler([&](QDialog& dialog) {
+        titles << dialog.windowTitle();
+        if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog)) {
+            auto* widget = preview->findChild<QPrintPreviewWidget*>();
+            widget->updatePreview();
+            pages = widget->pageCount();
+            return;
         }
+        dialog.show();
+        dialog.findChild<QSpinBox*>(QStringLiteral("count"))->setValue(3);
+        dialog.findChild<QComboBox*>(QStringLiteral("level"))->setCurrentIndex(1);
+        dialog.findChild<QComboBox*>(QStringLiteral("perPage"))->setCurrentIndex(1);
         QTest::keyClick(&dialog, Qt::Key_Return);
-        m_modals.append(shown.join(" | ") + (dialog.isVisible() ? " (left open)" : ""));
-        dialog.close();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 30000);
     });
+    Trigger(*m_dialog, QStringLiteral("Print Pu&zzles..."));
+    WindowSystem::SetModalHandler([this](QDialog& dialog) { AnswerModal(dialog); });
+    QCOMPARE(titles, QStringList({"Print Puzzles", "Print Preview"}));
+    QCOMPARE(pages, 2 + 1);
 }
 
 void DialogTest::opensWithTheSampleAndTheHelpText() {
@@ -364,9 +397,10 @@ void DialogTest::theMenuKeysAndHelpOpenWhatTheySay() {
         items << action->text();
     }
     QCOMPARE(items,
-             QStringList({"&New Puzzle...", "&Paste Puzzle", "&Copy Puzzle", "", "Show S&olution",
+             QStringList({"&New Puzzle...", "&Paste Puzzle", "&Copy Puzzle", "", "P&rint...",
+                          "&Export PDF...", "Print Pu&zzles...", "", "Show S&olution",
                           "S&tep by Step", "", "&Help", "&About NovemSolver...", "", "&Close"}));
-    menu->actions()[8]->trigger();
+    menu->actions()[12]->trigger();
     menu->close();
     QCOMPARE(m_modals, QStringList{"About NovemSolver | (icon) | NovemSolver Version 1.0 | " +
                                    QString::fromUtf8(Product::kMakersNotice)});

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Booklet</name>
+    <message>
+        <source>Solutions</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
+        <source>Puzzle %1</source>
+        <translation>Rätsel %1</translation>
+    </message>
+    <message>
+        <source>no single solution</source>
+        <translation>keine eindeutige Lösung</translation>
+    </message>
+    <message>
+        <source>level %1 · ER %2</source>
+        <translation>Stufe %1 · ER %2</translation>
+    </message>
+    <message>
+        <source>Solution %1</source>
+        <translation>Lösung %1</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About NovemSolver</source>
@@ -103,6 +126,18 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>The grid holds the position&apos;s decided cells; Step by Step keeps its candidates.</source>
         <translation>Das Raster enthält die entschiedenen Felder der Stellung; Schritt für Schritt behält ihre Kandidaten.</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>Als PDF e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Print Pu&amp;zzles...</source>
+        <translation>Rätsel dr&amp;ucken...</translation>
     </message>
 </context>
 <context>
@@ -251,6 +286,52 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>Making a puzzle...</source>
         <translation>Ein Rätsel wird erzeugt...</translation>
+    </message>
+    <message>
+        <source>Print Puzzles</source>
+        <translation>Rätsel drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Solutions on pages at the back</source>
+        <translation>&amp;Lösungen auf Seiten am Ende</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzles:</source>
+        <translation>&amp;Rätsel:</translation>
+    </message>
+    <message>
+        <source>Puzzles a p&amp;age:</source>
+        <translation>Rätsel je S&amp;eite:</translation>
+    </message>
+    <message>
+        <source>T&amp;itle:</source>
+        <translation>T&amp;itel:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Made %1 of %2; tried %n puzzle(s)...</source>
+        <translation>
+            <numerusform>%1 von %2 erzeugt; %n Rätsel versucht...</numerusform>
+            <numerusform>%1 von %2 erzeugt; %n Rätsel versucht...</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintPages</name>
+    <message>
+        <source>Export PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Gespeichert in %1.</translation>
+    </message>
+    <message>
+        <source>Could not save to %1: %2</source>
+        <translation>Konnte nicht in %1 speichern: %2</translation>
     </message>
 </context>
 <context>
@@ -782,6 +863,26 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>The grid of candidates is in the clipboard.</source>
         <translation>Das Kandidatenraster ist in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>Als PDF e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Print Candidates and &amp;Marks</source>
+        <translation>Kandidaten und &amp;Markierungen drucken</translation>
+    </message>
+    <message>
+        <source>Print Pu&amp;zzles...</source>
+        <translation>Rätsel dr&amp;ucken...</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,13 @@
             <numerusform>Tried %n puzzles...</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Made %1 of %2; tried %n puzzle(s)...</source>
+        <translation>
+            <numerusform>Made %1 of %2; tried %n puzzle...</numerusform>
+            <numerusform>Made %1 of %2; tried %n puzzles...</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StepList</name>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Booklet</name>
+    <message>
+        <source>Solutions</source>
+        <translation>Solutions</translation>
+    </message>
+    <message>
+        <source>Puzzle %1</source>
+        <translation>Grille %1</translation>
+    </message>
+    <message>
+        <source>no single solution</source>
+        <translation>pas de solution unique</translation>
+    </message>
+    <message>
+        <source>level %1 · ER %2</source>
+        <translation>niveau %1 · ER %2</translation>
+    </message>
+    <message>
+        <source>Solution %1</source>
+        <translation>Solution %1</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About NovemSolver</source>
@@ -103,6 +126,18 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source>The grid holds the position&apos;s decided cells; Step by Step keeps its candidates.</source>
         <translation>La grille reçoit les cases décidées de la position&#xa0;; Pas à pas garde ses candidats.</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>E&amp;xporter en PDF...</translation>
+    </message>
+    <message>
+        <source>Print Pu&amp;zzles...</source>
+        <translation>Imprimer &amp;des grilles...</translation>
     </message>
 </context>
 <context>
@@ -251,6 +286,52 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source>Making a puzzle...</source>
         <translation>Création d’une grille...</translation>
+    </message>
+    <message>
+        <source>Print Puzzles</source>
+        <translation>Imprimer des grilles</translation>
+    </message>
+    <message>
+        <source>&amp;Solutions on pages at the back</source>
+        <translation>&amp;Solutions sur des pages à la fin</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzles:</source>
+        <translation>&amp;Grilles&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Puzzles a p&amp;age:</source>
+        <translation>Grilles par p&amp;age&#xa0;:</translation>
+    </message>
+    <message>
+        <source>T&amp;itle:</source>
+        <translation>T&amp;itre&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Made %1 of %2; tried %n puzzle(s)...</source>
+        <translation>
+            <numerusform>%1 sur %2 faites&#xa0;; %n grille essayée...</numerusform>
+            <numerusform>%1 sur %2 faites&#xa0;; %n grilles essayées...</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintPages</name>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Could not save to %1: %2</source>
+        <translation>Impossible d’enregistrer dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -782,6 +863,26 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source>The grid of candidates is in the clipboard.</source>
         <translation>La grille de candidats est dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Aperçu avant im&amp;pression...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>E&amp;xporter en PDF...</translation>
+    </message>
+    <message>
+        <source>Print Candidates and &amp;Marks</source>
+        <translation>Imprimer les candidats et les &amp;marques</translation>
+    </message>
+    <message>
+        <source>Print Pu&amp;zzles...</source>
+        <translation>Imprimer &amp;des grilles...</translation>
     </message>
 </context>
 <context>
