@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+#include "LikePuzzles.h"
+#include "PoolSearch.h"
 #include "batch/Io.h"
 #include "batch/OutputFile.h"
 #include "batch/Report.h"
@@ -26,86 +28,62 @@ unsigned Processors() {
     return std::max(1U, std::thread::hardware_concurrency());
 }
 
-// The puzzles made so far, in order, and the workers that make them: a worker takes the next
-// index only while it is not too far ahead of the writing, so that memory stays bounded.
+// The search runs on a thread of its own, a few puzzles ahead of the writing, so that the writing
+// can show progress while a rare puzzle is sought.
 class Production {
 public:
-    Production(const GenerateOptions& options, unsigned workers)
-        : m_options(options), m_window(4 * static_cast<std::uint64_t>(workers)) {
-        for (unsigned index = 0; index < workers; ++index) {
-            m_threads.emplace_back(&Production::Work, this);
-        }
-    }
+    Production(const GenerateOptions& options, const Target& target, std::vector<Made> like,
+               unsigned workers)
+        : m_search(target, options.seed, workers, std::move(like)),
+          m_thread(&Production::Work, this, options.count) {}
     Production(const Production&) = delete;
     Production& operator=(const Production&) = delete;
     ~Production() {
-        Stop();
-        for (std::thread& thread : m_threads) {
-            thread.join();
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stop = true;
         }
+        m_roomChanged.notify_all();
+        m_thread.join();
     }
 
-    // The puzzle of `index`, once it is made; waits at most `patience`.
-    std::optional<Generated> Take(std::uint64_t index, Clock::duration patience) {
+    // The next puzzle, once it is made; waits at most `patience`.
+    std::optional<Generated> Take(Clock::duration patience) {
         std::unique_lock lock(m_mutex);
-        const auto ready = [&] {
-            return std::any_of(m_made.begin(), m_made.end(),
-                               [&](const auto& made) { return made.first == index; });
-        };
-        if (!m_madeChanged.wait_for(lock, patience, ready)) {
+        if (!m_madeChanged.wait_for(lock, patience, [&] { return !m_made.empty(); })) {
             return std::nullopt;
         }
-        const auto found = std::find_if(m_made.begin(), m_made.end(),
-                                        [&](const auto& made) { return made.first == index; });
-        Generated generated = std::move(found->second);
-        m_made.erase(found);
-        m_written = index + 1;
+        Generated generated = std::move(m_made.front());
+        m_made.pop_front();
         m_roomChanged.notify_all();
         return generated;
     }
 
-    void Stop() {
-        m_stop = true;
-        m_roomChanged.notify_all();
-    }
-
-    std::uint64_t Tries() const { return m_tries.load(std::memory_order_relaxed); }
+    std::uint64_t Tries() const { return m_search.Tries(); }
 
 private:
-    void Work() {
-        Generator generator(m_options.target);
-        for (;;) {
-            std::unique_lock lock(m_mutex);
-            m_roomChanged.wait(lock, [&] {
-                return m_stop || m_next >= m_options.count || m_next < m_written + m_window;
-            });
-            if (m_stop || m_next >= m_options.count) {
-                return;
-            }
-            const std::uint64_t index = m_next++;
-            lock.unlock();
-            std::optional<Generated> generated =
-                generator.Generate(m_options.seed + index, m_stop, m_tries);
+    static constexpr std::size_t kAhead = 16;
+
+    void Work(std::uint64_t count) {
+        for (std::uint64_t index = 0; index < count; ++index) {
+            std::optional<Generated> generated = m_search.Next(m_stop);
             if (!generated) {
                 return;
             }
-            lock.lock();
-            m_made.emplace_back(index, std::move(*generated));
+            std::unique_lock lock(m_mutex);
+            m_made.push_back(std::move(*generated));
             m_madeChanged.notify_all();
+            m_roomChanged.wait(lock, [&] { return m_stop || m_made.size() < kAhead; });
         }
     }
 
-    const GenerateOptions& m_options;
-    std::uint64_t m_window;
+    PoolSearch m_search;
     std::mutex m_mutex;
     std::condition_variable m_roomChanged;
     std::condition_variable m_madeChanged;
-    std::deque<std::pair<std::uint64_t, Generated>> m_made;
-    std::uint64_t m_next = 0;
-    std::uint64_t m_written = 0;
+    std::deque<Generated> m_made;
     std::atomic<bool> m_stop = false;
-    std::atomic<std::uint64_t> m_tries = 0;
-    std::vector<std::thread> m_threads;
+    std::thread m_thread;
 };
 
 void AppendPuzzle(std::string& out, const GenerateOptions& options, std::uint64_t index,
@@ -119,7 +97,7 @@ void AppendPuzzle(std::string& out, const GenerateOptions& options, std::uint64_
     Batch::Report::AppendJson(out, "null", index + 1, {generated.puzzle, {}}, generated.analysis,
                               false);
     out.resize(out.size() - 2);
-    out += ", \"seed\": " + std::to_string(generated.seed) + "}\n";
+    out += ", \"seed\": " + (generated.seed ? std::to_string(*generated.seed) : "null") + "}\n";
 }
 
 // On a terminal: how many of the puzzles are made, and how many tries that took, so that a rare
@@ -143,16 +121,24 @@ int RunGenerate(const GenerateOptions& options, const Batch::Streams& streams) {
                            isatty(streams.err) == 1 && isatty(streams.out) == 0);
     const unsigned workers =
         options.jobs == 0 ? Processors() : std::min(options.jobs, Processors());
+    Target target = options.target;
+    std::vector<Made> like;
+    if (!options.like.empty()) {
+        const std::string problem = ReadLikePuzzles(options.like, options.targeted, target, like);
+        if (!problem.empty()) {
+            Batch::WriteAll(streams.err, problem);
+            return 2;
+        }
+    }
     Batch::Summary summary;
     bool shown = false;
     try {
         Batch::OutputFile out(streams.out, "standard output");
-        Production production(options, workers);
+        Production production(options, target, std::move(like), workers);
         Clock::time_point flushed{};
         Clock::time_point drawn = start + std::chrono::seconds(1);
         for (std::uint64_t index = 0; index < options.count;) {
-            std::optional<Generated> generated =
-                production.Take(index, std::chrono::milliseconds(250));
+            std::optional<Generated> generated = production.Take(std::chrono::milliseconds(250));
             const Clock::time_point now = Clock::now();
             if (progress && now >= drawn) {
                 ShowProgress(streams.err, index, options.count, production.Tries(),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "Generator.h"
 #include "batch/BatchOptions.h"
@@ -11,6 +12,10 @@ struct GenerateOptions {
     std::uint64_t count = 1;
     std::uint64_t seed = 0;
     Target target;
+    // Set when --level, --needs or --rating chose the target.
+    bool targeted = false;
+    // A file of puzzles to make the new ones near; empty for none.
+    std::string like;
     bool json = false;
     bool time = false;
     bool summary = false;

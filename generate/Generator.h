@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,6 +8,7 @@
 #include "analysis/Analyser.h"
 #include "analysis/PuzzleResult.h"
 #include "ladder/Technique.h"
+#include "model/Grid_9x9.h"
 #include "model/PuzzleText.h"
 
 namespace Novem::Generate {
@@ -30,36 +30,58 @@ struct Target {
     int highestRating = 1000;
 };
 
+// A puzzle made, before it is rated: its solution and symmetry come with it, for the puzzles
+// made near it.
+struct Made {
+    PuzzleText::Cells puzzle{};
+    PuzzleText::Cells solution{};
+    Symmetry symmetry = Symmetry::None;
+};
+
 struct Generated {
     PuzzleText::Cells puzzle{};
     Analysis::PuzzleResult analysis;
-    // The puzzle's own seed: generating from it alone gives the same puzzle.
-    std::uint64_t seed = 0;
-    // How many puzzles were made and rated before this one met the target, it included.
-    std::uint64_t tries = 0;
+    // The seed that makes it again alone, for a random puzzle; none for one made near another.
+    std::optional<std::uint64_t> seed;
 };
 
 // A seed nobody chose, for a run without one.
 std::uint64_t FreshSeed();
 
-// Makes puzzles the plain way: a random full grid, givens taken away in random order (an orbit
-// of the symmetry at a time) while the solution stays unique, then rated with every technique of
-// the ladder, again and again until one meets the target. Everything follows from the seed, so
-// the same seed gives the same puzzle on any machine and in any thread.
+// Makes puzzles one at a time and rates them with every technique of the ladder. Everything
+// follows from the seeds, so the same seed gives the same puzzle on any machine and in any thread;
+// a generator serves one thread.
 class Generator {
 public:
     explicit Generator(Target target);
 
-    // Tries from `seed` until a puzzle meets the target, or `stop` is set (then nothing). Each
-    // try counts in `tries` as it is made.
-    std::optional<Generated> Generate(std::uint64_t seed, const std::atomic<bool>& stop,
-                                      std::atomic<std::uint64_t>& tries);
+    // The plain way: a random full grid, givens taken away in random order (an orbit of the
+    // symmetry at a time) while the solution stays unique. None when the givens left are more or
+    // fewer than the target allows.
+    std::optional<Made> Random(std::uint64_t seed) const;
+    // A neighbour: one or two of the givens' orbits swapped for others of the same solution, then
+    // made minimal again. None when that has several solutions, or when it is the puzzle itself.
+    std::optional<Made> Near(const Made& parent, std::uint64_t seed) const;
+
+    // Whether the ladder, climbing no higher than the target's highest level (or, when that is
+    // every family, below its lowest), shows the puzzle's level outside the target: far cheaper
+    // than a full rating when most candidates miss.
+    bool MissesLevel(const PuzzleText::Cells& puzzle);
+    // Stays until the next call.
+    const Analysis::PuzzleResult& Rate(const PuzzleText::Cells& puzzle);
+    bool Meets(const Analysis::PuzzleResult& analysis) const;
+    const Target& GetTarget() const { return m_target; }
 
 private:
-    bool Meets(const Analysis::PuzzleResult& analysis) const;
+    bool GivensAllowed(const PuzzleText::Cells& puzzle) const;
 
     Target m_target;
     Analysis::Analyser m_analyser;
+    // The families of that quick climb, and the highest level they reach; none when no fewer
+    // than every family would tell.
+    Ladder::Families m_quick = 0;
+    Ladder::Level m_quickReach = Ladder::Level::Subsets;
+    Grid_9x9 m_grid;
 };
 
 }  // namespace Novem::Generate

@@ -12,6 +12,18 @@ using GridGeometry::RowOf;
 
 constexpr int kLast = GridGeometry::kSize - 1;
 
+bool Keeps(const PuzzleText::Cells& puzzle, Symmetry symmetry) {
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        for (const int image : OrbitOf(symmetry, cell)) {
+            if (image != -1 && (puzzle[static_cast<std::size_t>(image)] == '.') !=
+                                   (puzzle[static_cast<std::size_t>(cell)] == '.')) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<Symmetry> SymmetryNamed(std::string_view name) {
@@ -51,6 +63,19 @@ Orbit OrbitOf(Symmetry symmetry, int cell) {
     Orbit orbit{-1, -1, -1, -1};
     std::unique_copy(images.begin(), images.end(), orbit.begin());
     return orbit;
+}
+
+std::optional<Symmetry> SymmetryToKeep(const PuzzleText::Cells& puzzle,
+                                       std::optional<Symmetry> asked) {
+    if (asked) {
+        return Keeps(puzzle, *asked) ? asked : std::nullopt;
+    }
+    for (std::size_t index = kSymmetryNames.size() - 1; index > 0; --index) {
+        if (Keeps(puzzle, static_cast<Symmetry>(index))) {
+            return static_cast<Symmetry>(index);
+        }
+    }
+    return Symmetry::None;
 }
 
 }  // namespace Novem::Generate

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/GridGeometry.h"
+#include "model/PuzzleText.h"
 
 namespace Novem::Generate {
 
@@ -21,5 +22,10 @@ std::optional<Symmetry> SymmetryNamed(std::string_view name);
 // order, the places left over -1.
 using Orbit = std::array<int, 4>;
 Orbit OrbitOf(Symmetry symmetry, int cell);
+
+// The symmetry a puzzle made near this one keeps: the one asked for, when this one keeps it; for
+// none asked (one picked at random), the last of kSymmetryNames it keeps. None when it can't.
+std::optional<Symmetry> SymmetryToKeep(const PuzzleText::Cells& puzzle,
+                                       std::optional<Symmetry> asked);
 
 }  // namespace Novem::Generate

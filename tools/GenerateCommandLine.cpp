@@ -22,11 +22,12 @@ const std::string kGenerateUsage =
     "cell), the level, ER: and the technique of the step that set the ER, and the\n"
     "rating ER/EP/ED, as novem-batch --techniques=all gives them. Every puzzle has\n"
     "exactly one solution and is minimal: no given can go without losing it. The\n"
-    "same seed gives the same puzzles for any number of workers.\n"
+    "same seed gives the same puzzles for any number of workers. Where random\n"
+    "puzzles rarely meet the target, it makes puzzles near those that do.\n"
     "\n"
     "  -n, --count=N        make N puzzles (default 1)\n"
     "      --seed=S         start from seed S, 0 to 2^64 - 1 (default: a fresh one);\n"
-    "                         puzzle i comes from seed S + i\n"
+    "                         try k comes from seed S + k\n"
     "      --symmetry=SYM   none (default), rotate180, rotate90, mirror, flip,\n"
     "                         diagonal, or random (one of them per puzzle)\n"
     "      --level=L[-M]    only puzzles of level L, or L to M (0 singles only to\n"
@@ -36,11 +37,15 @@ const std::string kGenerateUsage =
     "                         names it, blanks as hyphens or quoted\n"
     "      --rating=A-B     only puzzles rated A to B (ER, such as 6.5-7.5)\n"
     "      --givens=N-M     only puzzles of N to M givens, 17 to 81\n"
+    "      --like=FILE      only puzzles made near the puzzles of FILE (never one\n"
+    "                         of them), at their levels unless --level, --needs or\n"
+    "                         --rating says otherwise\n"
     "      --no-minimal     stop taking givens away at the most --givens allows\n"
     "                         (35 by default)\n"
     "  -j, --jobs=N         use N workers (default and most: one per processor)\n"
     "      --json           print one JSON object per puzzle instead, as\n"
     "                         novem-batch --techniques=all --json does, with its seed\n"
+    "                         (null for a puzzle made near another)\n"
     "      --progress, --no-progress  show, or hide, the puzzles made and the tries on\n"
     "                         standard error (default: when it is a terminal)\n"
     "      --time           print the puzzles, tries and time taken on standard error\n"
@@ -48,7 +53,8 @@ const std::string kGenerateUsage =
     "  -h, --help           display this help and exit\n"
     "  -V, --version        output version information and exit\n"
     "\n"
-    "Exit status: 0 when all went well, 1 when a write failed, 2 for a usage error.\n";
+    "Exit status: 0 when all went well, 1 when a write failed, 2 for a usage error\n"
+    "or a --like file that can't serve.\n";
 
 namespace {
 
@@ -59,6 +65,7 @@ enum Option {
     kNeeds,
     kRating,
     kGivens,
+    kLike,
     kNoMinimal,
     kJson,
     kProgress,
@@ -75,6 +82,7 @@ constexpr option kOptions[] = {
     {"needs", required_argument, nullptr, kNeeds},
     {"rating", required_argument, nullptr, kRating},
     {"givens", required_argument, nullptr, kGivens},
+    {"like", required_argument, nullptr, kLike},
     {"no-minimal", no_argument, nullptr, kNoMinimal},
     {"jobs", required_argument, nullptr, 'j'},
     {"json", no_argument, nullptr, kJson},
@@ -254,12 +262,18 @@ GenerateCommandLine ParseGenerateCommandLine(int argc, char* argv[]) {
                 break;
             case kLevel:
                 wrong = !ParseLevel(value, target) || wrong;
+                options.targeted = true;
                 break;
             case kNeeds:
                 wrong = !ParseNeeds(value, target.hardest) || wrong;
+                options.targeted = true;
                 break;
             case kRating:
                 wrong = !ParseRating(value, target) || wrong;
+                options.targeted = true;
+                break;
+            case kLike:
+                options.like = value;
                 break;
             case kGivens:
                 wrong = !ParseGivens(value, target) || wrong;

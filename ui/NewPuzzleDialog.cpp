@@ -7,14 +7,15 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <chrono>
 
 #include "WindowSystem.h"
-#include "generate/Generator.h"
 #include "ladder/Technique.h"
 
 namespace {
@@ -94,12 +95,16 @@ NewPuzzleDialog::NewPuzzleDialog(QWidget* parent, Purpose purpose)
     connect(m_make, &QPushButton::clicked, this, &NewPuzzleDialog::OnMake);
     connect(buttons, &QDialogButtonBox::rejected, this, &NewPuzzleDialog::reject);
     connect(&m_tick, &QTimer::timeout, this, [this] {
-        const int tries = static_cast<int>(m_tries->load());
-        m_status->setText(m_purpose == Purpose::Puzzle
-                              ? tr("Tried %n puzzle(s)...", nullptr, tries)
-                              : tr("Made %1 of %2; tried %n puzzle(s)...", nullptr, tries)
-                                    .arg(m_made->load())
-                                    .arg(m_count->value()));
+        const int tries = static_cast<int>(m_search->Tries());
+        const double seconds = std::max(1e-3, static_cast<double>(m_clock.elapsed()) / 1000);
+        const QString rate = QLocale().toString(tries / seconds, 'f', 0);
+        m_status->setText(
+            m_purpose == Purpose::Puzzle
+                ? tr("Tried %n puzzle(s), %1 a second...", nullptr, tries).arg(rate)
+                : tr("Made %1 of %2; tried %n puzzle(s), %3 a second...", nullptr, tries)
+                      .arg(m_made->load())
+                      .arg(m_count->value())
+                      .arg(rate));
     });
 }
 
@@ -129,7 +134,9 @@ void NewPuzzleDialog::OnMake() {
     target.hardest = m_technique->currentData().toString().toStdString();
     const std::uint64_t seed = Novem::Generate::FreshSeed();
     m_stop = std::make_shared<std::atomic<bool>>(false);
-    m_tries = std::make_shared<std::atomic<std::uint64_t>>(0);
+    m_search = std::make_shared<Novem::Generate::PoolSearch>(
+        target, seed, std::max(1, QThread::idealThreadCount()));
+    m_clock.start();
     m_made = std::make_shared<std::atomic<int>>(0);
     for (QWidget* choice : std::initializer_list<QWidget*>{m_make, m_level, m_technique, m_count,
                                                            m_perPage, m_solutions, m_title}) {
@@ -142,42 +149,40 @@ void NewPuzzleDialog::OnMake() {
     QPointer<NewPuzzleDialog> receiver(this);
     const int count = m_purpose == Purpose::Puzzle ? 1 : m_count->value();
     const bool booklet = m_purpose == Purpose::Booklet;
-    m_thread.reset(QThread::create([receiver, target, seed, count, booklet, stop = m_stop,
-                                    tries = m_tries, madeCount = m_made] {
-        Novem::Generate::Generator generator(target);
-        std::vector<Novem::PuzzleText::Puzzle> made;
-        // Puzzle i from seed + i, as novem-generate makes them.
-        for (int index = 0; index < count && !*stop; ++index) {
-            const std::optional<Novem::Generate::Generated> one =
-                generator.Generate(seed + static_cast<std::uint64_t>(index), *stop, *tries);
-            if (one) {
-                made.push_back({one->puzzle, nullptr});
-                ++*madeCount;
+    m_thread.reset(QThread::create(
+        [receiver, count, booklet, stop = m_stop, search = m_search, madeCount = m_made] {
+            std::vector<Novem::PuzzleText::Puzzle> made;
+            // As novem-generate makes them from the seed.
+            for (int index = 0; index < count && !*stop; ++index) {
+                const std::optional<Novem::Generate::Generated> one = search->Next(*stop);
+                if (one) {
+                    made.push_back({one->puzzle, nullptr});
+                    ++*madeCount;
+                }
             }
-        }
-        if (*stop) {
-            return;
-        }
-        if (!booklet) {
+            if (*stop) {
+                return;
+            }
+            if (!booklet) {
+                QMetaObject::invokeMethod(
+                    receiver,
+                    [receiver, stop, puzzle = made.front().givens] {
+                        if (!*stop) {
+                            receiver->OnMade(puzzle);
+                        }
+                    },
+                    Qt::QueuedConnection);
+                return;
+            }
             QMetaObject::invokeMethod(
                 receiver,
-                [receiver, stop, puzzle = made.front().givens] {
+                [receiver, stop, grids = BookletPuzzles::Make(made, true)] {
                     if (!*stop) {
-                        receiver->OnMade(puzzle);
+                        receiver->OnBooklet(grids);
                     }
                 },
                 Qt::QueuedConnection);
-            return;
-        }
-        QMetaObject::invokeMethod(
-            receiver,
-            [receiver, stop, grids = BookletPuzzles::Make(made, true)] {
-                if (!*stop) {
-                    receiver->OnBooklet(grids);
-                }
-            },
-            Qt::QueuedConnection);
-    }));
+        }));
     m_thread->start();
 }
 

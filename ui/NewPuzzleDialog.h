@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QThread>
 #include <QTimer>
 #include <atomic>
 #include <memory>
 #include <optional>
 
+#include "generate/PoolSearch.h"
 #include "model/PuzzleText.h"
 #include "print/Booklet.h"
 #include "print/BookletPuzzles.h"
@@ -21,7 +23,7 @@ class QSpinBox;
 // Asks for the level or the technique of a new puzzle and makes it off the window's thread:
 // "New Puzzle" in both windows; and for "Print Puzzles", several such puzzles for a booklet,
 // with how many a page, their solutions and a title. The making can be stopped at any time, and
-// shows how many puzzles it has tried meanwhile, as a rare target takes many.
+// shows how many puzzles it has tried meanwhile and how fast, as a rare target takes many.
 class NewPuzzleDialog : public QDialog {
     Q_OBJECT
 
@@ -61,7 +63,8 @@ private:
     QTimer m_tick;
     std::unique_ptr<QThread> m_thread;
     std::shared_ptr<std::atomic<bool>> m_stop;
-    std::shared_ptr<std::atomic<std::uint64_t>> m_tries;
+    std::shared_ptr<Novem::Generate::PoolSearch> m_search;
+    QElapsedTimer m_clock;
     std::shared_ptr<std::atomic<int>> m_made;
     std::optional<Novem::PuzzleText::Cells> m_puzzle;
     std::optional<PrintedBooklet> m_booklet;

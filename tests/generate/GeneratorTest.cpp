@@ -1,27 +1,62 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <set>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "analysis/Analyser.h"
+#include "batch/Messages.h"
 #include "generate/Generator.h"
+#include "generate/HardSeeds.h"
+#include "generate/LikePuzzles.h"
+#include "generate/PoolSearch.h"
 #include "search/SolutionSearch.h"
+#include "support/Puzzles.h"
+#include "support/TempDirectory.h"
 
 namespace Novem::Generate {
 namespace {
 
-Generated Make(const Target& target, std::uint64_t seed) {
-    Generator generator(target);
+std::vector<Generated> MakeSome(const Target& target, std::uint64_t seed, int count,
+                                unsigned workers = 1, std::vector<Made> like = {}) {
+    PoolSearch search(target, seed, workers, std::move(like));
     const std::atomic<bool> stop = false;
-    std::atomic<std::uint64_t> tries = 0;
-    std::optional<Generated> generated = generator.Generate(seed, stop, tries);
-    EXPECT_TRUE(generated.has_value());
-    EXPECT_EQ(generated->tries, tries.load());
-    return *generated;
+    std::vector<Generated> made;
+    for (int index = 0; index < count; ++index) {
+        std::optional<Generated> generated = search.Next(stop);
+        EXPECT_TRUE(generated.has_value());
+        made.push_back(*generated);
+    }
+    EXPECT_GE(search.Tries(), made.size());
+    return made;
+}
+
+Generated Make(const Target& target, std::uint64_t seed) {
+    return MakeSome(target, seed, 1).front();
 }
 
 int Solutions(const PuzzleText::Cells& puzzle) {
     return Search::CountSolutions(Search::CandidatesOf(puzzle)).solutions;
+}
+
+void ExpectMinimalWithOneSolution(const PuzzleText::Cells& puzzle) {
+    ASSERT_EQ(Solutions(puzzle), 1);
+    for (std::size_t cell = 0; cell < puzzle.size(); ++cell) {
+        if (puzzle[cell] != '.') {
+            PuzzleText::Cells without = puzzle;
+            without[cell] = '.';
+            EXPECT_EQ(Solutions(without), 2)
+                << std::string(puzzle.begin(), puzzle.end()) << " cell " << cell;
+        }
+    }
+}
+
+Ladder::Level LevelOf(const PuzzleText::Cells& puzzle) {
+    Analysis::Analyser analyser({.techniques = Ladder::kAllFamilies});
+    return analyser.Analyse({puzzle, {}}).rating->level;
 }
 
 // The same seed gives the same puzzle, another seed another; each has one solution, and each of
@@ -33,14 +68,118 @@ TEST(Generator, MakesMinimalPuzzlesOfOneSolutionBySeed) {
         const Generated generated = Make(target, seed);
         EXPECT_NE(generated.puzzle, Make(target, seed + 100).puzzle);
         EXPECT_EQ(generated.seed, seed);
-        ASSERT_EQ(Solutions(generated.puzzle), 1);
-        for (std::size_t cell = 0; cell < generated.puzzle.size(); ++cell) {
-            if (generated.puzzle[cell] != '.') {
-                PuzzleText::Cells without = generated.puzzle;
-                without[cell] = '.';
-                EXPECT_EQ(Solutions(without), 2) << seed << " cell " << cell;
-            }
-        }
+        ExpectMinimalWithOneSolution(generated.puzzle);
+    }
+}
+
+// Locked candidates are the hardest need of about one random puzzle in eight, so the search soon
+// makes puzzles near those that have it: each is new, minimal, of the level, has no seed of its
+// own, and the run is the same for one worker and two.
+TEST(PoolSearch, MakesPuzzlesNearThoseThatMeetARareTarget) {
+    const Target target{.lowestLevel = Ladder::Level::LockedCandidates,
+                        .highestLevel = Ladder::Level::LockedCandidates};
+    const std::vector<Generated> one = MakeSome(target, 5, 24);
+    const std::vector<Generated> two = MakeSome(target, 5, 24, 2);
+    std::set<PuzzleText::Cells> seen;
+    int near = 0;
+    for (std::size_t index = 0; index < one.size(); ++index) {
+        EXPECT_EQ(one[index].puzzle, two[index].puzzle) << index;
+        EXPECT_TRUE(seen.insert(one[index].puzzle).second) << index;
+        EXPECT_EQ(LevelOf(one[index].puzzle), target.lowestLevel);
+        ExpectMinimalWithOneSolution(one[index].puzzle);
+        near += one[index].seed ? 0 : 1;
+    }
+    EXPECT_GT(near, 6);
+}
+
+// Random puzzles never need dynamic forcing chains, so the search starts near the hard puzzles it
+// carries; it never gives one of them.
+TEST(PoolSearch, ReachesTheHardestLevelsFromItsSeeds) {
+    const Target target{.lowestLevel = Ladder::Level{13}, .highestLevel = Ladder::Level{13}};
+    ASSERT_TRUE(NeedsHardSeeds(target));
+    EXPECT_FALSE(NeedsHardSeeds({.lowestLevel = Ladder::Level{12}}));
+    EXPECT_TRUE(NeedsHardSeeds({.hardest = "nested contradiction chain"}));
+    EXPECT_TRUE(NeedsHardSeeds({.lowestRating = 95}));
+    const std::vector<Made> seeds = HardSeeds(target);
+    ASSERT_FALSE(seeds.empty());
+    EXPECT_TRUE(HardSeeds({.symmetry = Symmetry::Rotate90}).empty());
+    const Generated generated = Make(target, 2);
+    EXPECT_EQ(LevelOf(generated.puzzle), target.lowestLevel);
+    EXPECT_TRUE(std::none_of(seeds.begin(), seeds.end(),
+                             [&](const Made& seed) { return seed.puzzle == generated.puzzle; }));
+}
+
+// Given puzzles to start from, every new one is made near them or near those made since: never one
+// of them, at their levels unless told otherwise, keeping a symmetry they keep, and refused when
+// they can't serve.
+using LikePuzzles = TestSupport::InTempDirectory;
+
+TEST_F(LikePuzzles, AreWhereTheSearchStarts) {
+    Batch::Messages::SetProgram("novem-generate");
+    WriteFile(
+        "like.txt",
+        ".1......9....2568..3..79.1...6.....2..3....7..4...73...7..1..5......6..75....812.\n"
+        "1.7........9....8..4...9..567.....32..34..1......6........26.4..5..1.3..8.2....9.\n");
+    Target target{.symmetry = std::nullopt};
+    std::vector<Made> starts;
+    ASSERT_EQ(ReadLikePuzzles("like.txt", false, target, starts), "");
+    ASSERT_EQ(starts.size(), 2U);
+    EXPECT_EQ(target.lowestLevel, LevelOf(starts[0].puzzle));
+    EXPECT_EQ(target.highestLevel, LevelOf(starts[1].puzzle));
+    const std::vector<Generated> made = MakeSome(target, 3, 6, 2, starts);
+    for (const Generated& generated : made) {
+        EXPECT_NE(generated.puzzle, starts[0].puzzle);
+        EXPECT_NE(generated.puzzle, starts[1].puzzle);
+        EXPECT_EQ(generated.seed, std::nullopt);
+        const Ladder::Level level = LevelOf(generated.puzzle);
+        EXPECT_GE(level, target.lowestLevel);
+        EXPECT_LE(level, target.highestLevel);
+    }
+
+    const std::pair<std::string, std::string> refused[] = {
+        {"1.......2\n", ":1: expected 81 cells, found 9"},
+        {std::string(81, '.') + "\n", ":1: not a puzzle of one solution"},
+        {"\n", ": no puzzle to start from"},
+    };
+    for (const auto& [text, message] : refused) {
+        WriteFile("refused.txt", text);
+        std::vector<Made> none;
+        EXPECT_EQ(ReadLikePuzzles("refused.txt", true, target, none),
+                  "novem-generate: refused.txt" + message + "\n");
+    }
+    Target rotated{.symmetry = Symmetry::Rotate180};
+    std::vector<Made> none;
+    EXPECT_EQ(ReadLikePuzzles("like.txt", true, rotated, none),
+              "novem-generate: like.txt:1: not symmetric as --symmetry asks\n");
+    EXPECT_EQ(ReadLikePuzzles("missing.txt", true, target, none),
+              "novem-generate: missing.txt: No such file or directory\n");
+}
+
+// The quick climb tells a level outside the target without the full rating: a puzzle that a
+// dynamic forcing chain cracks is never taken for one that needs nested chains, nor one that
+// singles solve for a fish.
+TEST(Generator, TellsALevelOutsideTheTargetQuickly) {
+    constexpr std::string_view kSingles =
+        "......8.....2374....5.....7.......39.2.....1...8.1..4..1...3.8.9..15......469.5..";
+    constexpr std::string_view kDynamic =
+        ".2...6..94......3.....3.........765..7.5..9......28..7.9...2..5...8..1..8.1.4....";
+    constexpr std::string_view kNested =
+        "..34....9.5...92....9.7.4......3..6.8..........5..7..2..47....5.9...46...1...2.9.";
+    const auto level = [](Ladder::Level lowest, Ladder::Level highest) {
+        return Target{.lowestLevel = lowest, .highestLevel = highest};
+    };
+    const std::tuple<Target, std::string_view, bool> cases[] = {
+        {level(Ladder::Level{14}, Ladder::Level{14}), kDynamic, true},
+        {level(Ladder::Level{14}, Ladder::Level{14}), kNested, false},
+        {level(Ladder::Level{13}, Ladder::Level{13}), kDynamic, false},
+        {level(Ladder::Level{3}, Ladder::Level{3}), kSingles, true},
+        {level(Ladder::Level{3}, Ladder::Level{3}), kDynamic, true},
+        {level(Ladder::Level{0}, Ladder::Level{15}), kSingles, false},
+    };
+    for (const auto& [target, puzzle, misses] : cases) {
+        Generator generator(target);
+        EXPECT_EQ(generator.MissesLevel(TestSupport::ToCells(puzzle)), misses)
+            << puzzle << " " << static_cast<int>(target.lowestLevel);
     }
 }
 

@@ -305,6 +305,11 @@ TEST_F(NovemGenerate, RefusesTargetsItCantMeet) {
         EXPECT_EQ(finished.err, "novem-generate: " + message +
                                     "\nTry 'novem-generate --help' for more information.\n");
     }
+    const TestSupport::Finished unread =
+        TestSupport::RunProgram({NOVEM_GENERATE, "--like=missing.txt"});
+    EXPECT_EQ(unread.status, 2);
+    EXPECT_EQ(unread.out, "");
+    EXPECT_EQ(unread.err, "novem-generate: missing.txt: No such file or directory\n");
     const int fd = open("/dev/full", O_WRONLY);
     const TestSupport::Finished failed =
         TestSupport::RunProgram({NOVEM_GENERATE, "--seed=1"}, "", fd);

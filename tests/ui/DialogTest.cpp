@@ -112,6 +112,7 @@ private slots:
     void aPasteThatIsNoPuzzleSaysWhy();
     void positionsKeepTheirCandidates();
     void printPuzzlesMakesABooklet();
+    void makingTheHardestPuzzlesShowsTheRateAndStops();
 
 private:
     void AnswerModal(QDialog& dialog);
@@ -209,6 +210,34 @@ void DialogTest::printPuzzlesMakesABooklet() {
     WindowSystem::SetModalHandler([this](QDialog& dialog) { AnswerModal(dialog); });
     QCOMPARE(titles, QStringList({"Print Puzzles", "Print Preview"}));
     QCOMPARE(pages, 2 + 1);
+}
+
+// The hardest level takes a while: the dialog tells the tries and their rate meanwhile, and Cancel
+// stops the making at once, with nothing printed.
+void DialogTest::makingTheHardestPuzzlesShowsTheRateAndStops() {
+    QStringList titles;
+    WindowSystem::SetModalHandler([&](QDialog& dialog) {
+        titles << dialog.windowTitle();
+        dialog.show();
+        auto* level = dialog.findChild<QComboBox*>(QStringLiteral("level"));
+        level->setCurrentIndex(level->count() - 1);
+        QVERIFY(level->currentText().startsWith(QStringLiteral("14: ")));
+        const auto rateShown = [&] {
+            for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+                if (label->text().contains(QStringLiteral(" a second..."))) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QTRY_VERIFY(rateShown());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+    });
+    Trigger(*m_dialog, QStringLiteral("Print Pu&zzles..."));
+    WindowSystem::SetModalHandler([this](QDialog& dialog) { AnswerModal(dialog); });
+    QCOMPARE(titles, QStringList({"Print Puzzles"}));
 }
 
 void DialogTest::opensWithTheSampleAndTheHelpText() {

@@ -276,13 +276,6 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <source>&amp;Technique to practise:</source>
         <translation>&amp;Technik zum Üben:</translation>
     </message>
-    <message numerus="yes">
-        <source>Tried %n puzzle(s)...</source>
-        <translation>
-            <numerusform>%n Rätsel versucht...</numerusform>
-            <numerusform>%n Rätsel versucht...</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Making a puzzle...</source>
         <translation>Ein Rätsel wird erzeugt...</translation>
@@ -308,10 +301,17 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <translation>T&amp;itel:</translation>
     </message>
     <message numerus="yes">
-        <source>Made %1 of %2; tried %n puzzle(s)...</source>
+        <source>Tried %n puzzle(s), %1 a second...</source>
         <translation>
-            <numerusform>%1 von %2 erzeugt; %n Rätsel versucht...</numerusform>
-            <numerusform>%1 von %2 erzeugt; %n Rätsel versucht...</numerusform>
+            <numerusform>%n Rätsel versucht, %1 pro Sekunde...</numerusform>
+            <numerusform>%n Rätsel versucht, %1 pro Sekunde...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Made %1 of %2; tried %n puzzle(s), %3 a second...</source>
+        <translation>
+            <numerusform>%1 von %2 erzeugt; %n Rätsel versucht, %3 pro Sekunde...</numerusform>
+            <numerusform>%1 von %2 erzeugt; %n Rätsel versucht, %3 pro Sekunde...</numerusform>
         </translation>
     </message>
 </context>

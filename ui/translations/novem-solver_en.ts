@@ -4,17 +4,17 @@
 <context>
     <name>NewPuzzleDialog</name>
     <message numerus="yes">
-        <source>Tried %n puzzle(s)...</source>
+        <source>Tried %n puzzle(s), %1 a second...</source>
         <translation>
-            <numerusform>Tried %n puzzle...</numerusform>
-            <numerusform>Tried %n puzzles...</numerusform>
+            <numerusform>Tried %n puzzle, %1 a second...</numerusform>
+            <numerusform>Tried %n puzzles, %1 a second...</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Made %1 of %2; tried %n puzzle(s)...</source>
+        <source>Made %1 of %2; tried %n puzzle(s), %3 a second...</source>
         <translation>
-            <numerusform>Made %1 of %2; tried %n puzzle...</numerusform>
-            <numerusform>Made %1 of %2; tried %n puzzles...</numerusform>
+            <numerusform>Made %1 of %2; tried %n puzzle, %3 a second...</numerusform>
+            <numerusform>Made %1 of %2; tried %n puzzles, %3 a second...</numerusform>
         </translation>
     </message>
 </context>

@@ -276,13 +276,6 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <source>&amp;Technique to practise:</source>
         <translation>&amp;Technique à pratiquer&#xa0;:</translation>
     </message>
-    <message numerus="yes">
-        <source>Tried %n puzzle(s)...</source>
-        <translation>
-            <numerusform>%n grille essayée...</numerusform>
-            <numerusform>%n grilles essayées...</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Making a puzzle...</source>
         <translation>Création d’une grille...</translation>
@@ -308,10 +301,17 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <translation>T&amp;itre&#xa0;:</translation>
     </message>
     <message numerus="yes">
-        <source>Made %1 of %2; tried %n puzzle(s)...</source>
+        <source>Tried %n puzzle(s), %1 a second...</source>
         <translation>
-            <numerusform>%1 sur %2 faites&#xa0;; %n grille essayée...</numerusform>
-            <numerusform>%1 sur %2 faites&#xa0;; %n grilles essayées...</numerusform>
+            <numerusform>%n grille essayée, %1 par seconde...</numerusform>
+            <numerusform>%n grilles essayées, %1 par seconde...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Made %1 of %2; tried %n puzzle(s), %3 a second...</source>
+        <translation>
+            <numerusform>%1 sur %2 faites&#xa0;; %n grille essayée, %3 par seconde...</numerusform>
+            <numerusform>%1 sur %2 faites&#xa0;; %n grilles essayées, %3 par seconde...</numerusform>
         </translation>
     </message>
 </context>
