@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -15,6 +16,10 @@ namespace Messages = Batch::Messages;
 
 std::string ReadLikePuzzles(const std::string& path, bool targeted, Target& target,
                             std::vector<Made>& like) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        return Messages::Line({.file = path}, "", EISDIR);
+    }
     std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
     text << file.rdbuf();

@@ -78,8 +78,8 @@ TEST(Generator, MakesMinimalPuzzlesOfOneSolutionBySeed) {
 TEST(PoolSearch, MakesPuzzlesNearThoseThatMeetARareTarget) {
     const Target target{.lowestLevel = Ladder::Level::LockedCandidates,
                         .highestLevel = Ladder::Level::LockedCandidates};
-    const std::vector<Generated> one = MakeSome(target, 5, 24);
-    const std::vector<Generated> two = MakeSome(target, 5, 24, 2);
+    const std::vector<Generated> one = MakeSome(target, 5, 12);
+    const std::vector<Generated> two = MakeSome(target, 5, 12, 2);
     std::set<PuzzleText::Cells> seen;
     int near = 0;
     for (std::size_t index = 0; index < one.size(); ++index) {
@@ -89,7 +89,7 @@ TEST(PoolSearch, MakesPuzzlesNearThoseThatMeetARareTarget) {
         ExpectMinimalWithOneSolution(one[index].puzzle);
         near += one[index].seed ? 0 : 1;
     }
-    EXPECT_GT(near, 6);
+    EXPECT_GT(near, 2);
 }
 
 // Random puzzles never need dynamic forcing chains, so the search starts near the hard puzzles it
@@ -153,6 +153,7 @@ TEST_F(LikePuzzles, AreWhereTheSearchStarts) {
               "novem-generate: like.txt:1: not symmetric as --symmetry asks\n");
     EXPECT_EQ(ReadLikePuzzles("missing.txt", true, target, none),
               "novem-generate: missing.txt: No such file or directory\n");
+    EXPECT_EQ(ReadLikePuzzles(".", true, target, none), "novem-generate: .: Is a directory\n");
 }
 
 // The quick climb tells a level outside the target without the full rating: a puzzle that a
