@@ -31,7 +31,8 @@ const std::string kGenerateUsage =
     "      --symmetry=SYM   none (default), rotate180, rotate90, mirror, flip,\n"
     "                         diagonal, or random (one of them per puzzle)\n"
     "      --level=L[-M]    only puzzles of level L, or L to M (0 singles only to\n"
-    "                         15 beyond the ladder's techniques)\n"
+    "                         15 beyond the ladder's techniques), or of the level\n"
+    "                         named L, such as fish or nested-forcing-chains\n"
     "      --needs=TECHNIQUE  only puzzles whose hardest step, as novem-batch\n"
     "                         --explain tells the path, is TECHNIQUE, named as it\n"
     "                         names it, blanks as hyphens or quoted\n"
@@ -175,14 +176,28 @@ bool ParseNeeds(std::string_view text, std::string& hardest) {
                  "as novem-batch names it, such as X-wing or naked-pair");
 }
 
+// A number, a range of numbers, or a level's name with or without its "needs", blanks as hyphens
+// or quoted: "3", "3-5", "fish", "needs-nested-forcing-chains".
 bool ParseLevel(std::string_view text, Target& target) {
     constexpr int kHighest = Ladder::kLevels - 1;
+    constexpr std::string_view kNeeds = "needs ";
+    for (int level = 0; level <= kHighest; ++level) {
+        std::string_view name = Ladder::kLevelNames[static_cast<std::size_t>(level)];
+        if (Hyphenated(text) == Hyphenated(name) ||
+            (name.starts_with(kNeeds) &&
+             Hyphenated(text) == Hyphenated(name.substr(kNeeds.size())))) {
+            target.lowestLevel = target.highestLevel = static_cast<Ladder::Level>(level);
+            return true;
+        }
+    }
     return ParseRange(text, [&](std::string_view low, std::string_view high) {
         int lowest = 0;
         int highest = 0;
         if (!ParseNumber(low, lowest) || !ParseNumber(high, highest) || lowest > highest ||
             highest > kHighest) {
-            return Wrong("invalid level", text, "0 to " + std::to_string(kHighest) + ", or L-M");
+            return Wrong(
+                "invalid level", text,
+                "0 to " + std::to_string(kHighest) + ", L-M, or a level's name such as fish");
         }
         target.lowestLevel = static_cast<Ladder::Level>(lowest);
         target.highestLevel = static_cast<Ladder::Level>(highest);

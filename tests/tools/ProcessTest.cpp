@@ -258,7 +258,8 @@ TEST_F(NovemBatch, ServesGnuParallel) {
 using NovemGenerate = TestSupport::InTempDirectory;
 
 // The same seed gives the same puzzles with one worker, two or the default; the output is a
-// collection that novem-batch reads as it is and rates alike; JSON adds each puzzle's seed.
+// collection that novem-batch reads as it is and rates alike; JSON adds each puzzle's seed. A level
+// named is the level of that name.
 TEST_F(NovemGenerate, GivesTheSameBytesBySeedForNovemBatchToRead) {
     const TestSupport::Finished one =
         TestSupport::RunProgram({NOVEM_GENERATE, "-n", "6", "--seed=7", "-j", "1"});
@@ -277,6 +278,10 @@ TEST_F(NovemGenerate, GivesTheSameBytesBySeedForNovemBatchToRead) {
         const std::string line = rated.out.substr(at, next - at);
         EXPECT_NE(one.out.find(line.substr(line.find(" solved ") + 7)), std::string::npos) << line;
     }
+    EXPECT_EQ(
+        TestSupport::RunProgram({NOVEM_GENERATE, "-n", "2", "--seed=7", "--level=singles-only"})
+            .out,
+        TestSupport::RunProgram({NOVEM_GENERATE, "-n", "2", "--seed=7", "--level=0"}).out);
     const std::string json = TestSupport::RunProgram({NOVEM_GENERATE, "--seed=8", "--json"}).out;
     EXPECT_TRUE(json.starts_with("{\"file\": null, \"line\": 1, \"puzzle\": \"")) << json;
     EXPECT_TRUE(json.ends_with(", \"seed\": 8}\n")) << json;
@@ -286,7 +291,8 @@ TEST_F(NovemGenerate, GivesTheSameBytesBySeedForNovemBatchToRead) {
 // output; a write that fails ends the run with its reason.
 TEST_F(NovemGenerate, RefusesTargetsItCantMeet) {
     const std::pair<std::string, std::string> errors[] = {
-        {"--level=99", "invalid level '99' (0 to 15, or L-M)"},
+        {"--level=99", "invalid level '99' (0 to 15, L-M, or a level's name such as fish)"},
+        {"--level=fishy", "invalid level 'fishy' (0 to 15, L-M, or a level's name such as fish)"},
         {"--count=-1", "invalid count '-1' (1 or more)"},
         {"--symmetry=spiral",
          "invalid symmetry 'spiral' (none, rotate180, rotate90, mirror, flip, diagonal or random)"},
