@@ -156,6 +156,29 @@ TEST_F(LikePuzzles, AreWhereTheSearchStarts) {
     EXPECT_EQ(ReadLikePuzzles(".", true, target, none), "novem-generate: .: Is a directory\n");
 }
 
+// A target's bounds are its own: a level or a rating on a bound meets it, one past it does not, nor
+// another hardest technique.
+TEST(Generator, HoldsEveryBoundOfItsTarget) {
+    const Generator generator({.lowestLevel = Ladder::Level{4},
+                               .highestLevel = Ladder::Level{5},
+                               .hardest = "XY-wing",
+                               .lowestRating = 42,
+                               .highestRating = 44});
+    const std::tuple<int, int, std::string_view, bool> cases[] = {
+        {4, 42, "XY-wing", true},   {5, 44, "XY-wing", true},  {3, 42, "XY-wing", false},
+        {6, 44, "XY-wing", false},  {4, 41, "XY-wing", false}, {5, 45, "XY-wing", false},
+        {4, 42, "XYZ-wing", false},
+    };
+    for (const auto& [level, er, hardest, meets] : cases) {
+        Analysis::PuzzleResult analysis;
+        analysis.rating = Ladder::Rating{};
+        analysis.rating->level = Ladder::Level{level};
+        analysis.rating->hardestExplained = hardest;
+        analysis.rating->er = er;
+        EXPECT_EQ(generator.Meets(analysis), meets) << level << " " << er << " " << hardest;
+    }
+}
+
 // The quick climb tells a level outside the target without the full rating: a puzzle that a
 // dynamic forcing chain cracks is never taken for one that needs nested chains, nor one that
 // singles solve for a fish.
