@@ -16,8 +16,13 @@ constexpr std::size_t kLargestRound = 64;
 // Puzzles kept to make others near, the latest first; and the closest to an unmet target.
 constexpr std::size_t kPoolSize = 256;
 constexpr std::size_t kClosestSize = 8;
+// A target random candidates meet less than once in this many is searched for near those that do.
+constexpr std::uint64_t kRareTarget = 64;
 // Random candidates tried before searching near the closest ones.
 constexpr std::uint64_t kRandomBeforeClimbing = 256;
+// Candidate k's seed is S + k times this: odd, so every candidate has a seed of its own, and far
+// from the generator's own step, so that runs from seeds next to each other share no candidates.
+constexpr std::uint64_t kSeedStep = 0xD1B54A32D192ED03ULL;
 
 }  // namespace
 
@@ -100,17 +105,18 @@ void PoolSearch::Make(Generator& generator, Candidate& candidate) {
     m_tries.fetch_add(1, std::memory_order_relaxed);
 }
 
-// A candidate is made near a kept puzzle when random ones meet the target less than once in four
-// (one in eight stays random, to find puzzles of other kinds); while none is kept, near the
+// A candidate is made near a kept puzzle when random ones meet the target less than once in 64
+// (one in eight stays random, to find puzzles of other kinds); a commoner target keeps the
+// variety of random puzzles; while none is kept, near the
 // closest ones, three in four, once random ones have had their chance.
 void PoolSearch::PlanRound() {
     m_round.assign(std::min(kLargestRound, std::size_t{1} << std::min(m_rounds++, 6)), {});
     for (Candidate& candidate : m_round) {
-        candidate.seed = m_seed + m_planned++;
+        candidate.seed = m_seed + m_planned++ * kSeedStep;
         candidate.quick = !m_pool.empty();
         Random choice(~candidate.seed);
         const int roll = choice.Below(8);
-        if (!m_pool.empty() && (m_onlyNear || m_randomMet * 4 < m_random)) {
+        if (!m_pool.empty() && (m_onlyNear || m_randomMet * kRareTarget < m_random)) {
             if (roll != 0 || m_onlyNear) {
                 candidate.parent =
                     m_pool[static_cast<std::size_t>(choice.Below(static_cast<int>(m_pool.size())))];

@@ -72,14 +72,13 @@ TEST(Generator, MakesMinimalPuzzlesOfOneSolutionBySeed) {
     }
 }
 
-// Locked candidates are the hardest need of about one random puzzle in eight, so the search soon
-// makes puzzles near those that have it: each is new, minimal, of the level, has no seed of its
-// own, and the run is the same for one worker and two.
+// A fish is the hardest need of about one random puzzle in 450, so the search soon makes puzzles
+// near those that have one: each is new, minimal, of the level, has no seed of its own, and the
+// run is the same for one worker and two.
 TEST(PoolSearch, MakesPuzzlesNearThoseThatMeetARareTarget) {
-    const Target target{.lowestLevel = Ladder::Level::LockedCandidates,
-                        .highestLevel = Ladder::Level::LockedCandidates};
-    const std::vector<Generated> one = MakeSome(target, 5, 12);
-    const std::vector<Generated> two = MakeSome(target, 5, 12, 2);
+    const Target target{.lowestLevel = Ladder::Level{3}, .highestLevel = Ladder::Level{3}};
+    const std::vector<Generated> one = MakeSome(target, 11, 6);
+    const std::vector<Generated> two = MakeSome(target, 11, 6, 2);
     std::set<PuzzleText::Cells> seen;
     int near = 0;
     for (std::size_t index = 0; index < one.size(); ++index) {
