@@ -18,9 +18,9 @@ namespace Novem::Generate {
 // random puzzle, or one near a puzzle already kept when random ones rarely meet the target (near
 // the closest so far while none does), as the rounds before it decided. The workers make and rate
 // a round's candidates side by side, and the round is read in order, so a run gives the same
-// puzzles for any number of workers, and its first puzzles are those of a shorter run. Given puzzles to start
-// from (or, for a target random puzzles don't reach, the hard seeds), every candidate is made near
-// them or near the puzzles made since, and none of them is given again.
+// puzzles for any number of workers, and its first puzzles are those of a shorter run. Given
+// puzzles to start from (or, for a target random puzzles don't reach, the hard seeds), every
+// candidate is made near them or near the puzzles made since, and none of them is given again.
 class PoolSearch {
 public:
     PoolSearch(Target target, std::uint64_t seed, unsigned workers, std::vector<Made> like = {});
