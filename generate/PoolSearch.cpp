@@ -13,7 +13,7 @@ namespace {
 
 // Rounds grow to this many candidates, so that a short run makes few beyond what it needs.
 constexpr std::size_t kLargestRound = 64;
-// Puzzles kept to make others near, the latest first; and the closest to an unmet target.
+// The latest puzzles kept to make others near, and the closest kept while the target is unmet.
 constexpr std::size_t kPoolSize = 256;
 constexpr std::size_t kClosestSize = 8;
 // A target random candidates meet less than once in this many is searched for near those that do.
