@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "Digging.h"
-#include "ladder/LadderSolver.h"
 
 namespace Novem::Generate {
 
@@ -55,18 +54,14 @@ Generator::Generator(Target target)
         }
         return families;
     };
-    m_quick = upTo(m_target.highestLevel);
-    if (m_quick == Ladder::kAllFamilies &&
+    m_quickReach = m_target.highestLevel;
+    if (upTo(m_quickReach) == Ladder::kAllFamilies &&
         m_target.lowestLevel > Ladder::LevelOf(Ladder::Family::Fish)) {
-        m_quick = upTo(static_cast<Ladder::Level>(static_cast<int>(m_target.lowestLevel) - 1));
+        m_quickReach = static_cast<Ladder::Level>(static_cast<int>(m_target.lowestLevel) - 1);
     }
-    if (m_quick == Ladder::kAllFamilies) {
-        m_quick = 0;
-    }
-    for (int family = 0; family < Ladder::kFamilies; ++family) {
-        if ((m_quick & Ladder::FamilyBit(static_cast<Ladder::Family>(family))) != 0) {
-            m_quickReach = Ladder::LevelOf(static_cast<Ladder::Family>(family));
-        }
+    const Ladder::Families quick = upTo(m_quickReach);
+    if (quick != 0 && quick != Ladder::kAllFamilies) {
+        m_quick = std::make_unique<Ladder::LadderSolver>(quick);
     }
 }
 
@@ -114,15 +109,14 @@ std::optional<Made> Generator::Near(const Made& parent, std::uint64_t seed) cons
 }
 
 bool Generator::MissesLevel(const PuzzleText::Cells& puzzle) {
-    if (m_quick == 0) {
+    if (!m_quick) {
         return false;
     }
-    Ladder::LadderSolver ladder(m_quick);
     PuzzleText::Load(puzzle, m_grid);
-    if (!ladder.Solve(m_grid)) {
+    if (!m_quick->Solve(m_grid)) {
         return m_quickReach >= m_target.highestLevel;
     }
-    const Ladder::Level level = ladder.GetRating().level;
+    const Ladder::Level level = m_quick->GetRating().level;
     return level < m_target.lowestLevel || level > m_target.highestLevel;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "Symmetry.h"
 #include "analysis/Analyser.h"
 #include "analysis/PuzzleResult.h"
+#include "ladder/LadderSolver.h"
 #include "ladder/Technique.h"
 #include "model/Grid_9x9.h"
 #include "model/PuzzleText.h"
@@ -70,16 +72,15 @@ public:
     // Stays until the next call.
     const Analysis::PuzzleResult& Rate(const PuzzleText::Cells& puzzle);
     bool Meets(const Analysis::PuzzleResult& analysis) const;
-    const Target& GetTarget() const { return m_target; }
 
 private:
     bool GivensAllowed(const PuzzleText::Cells& puzzle) const;
 
     Target m_target;
     Analysis::Analyser m_analyser;
-    // The families of that quick climb, and the highest level they reach; none when no fewer
-    // than every family would tell.
-    Ladder::Families m_quick = 0;
+    // That quick climb, made once, and the highest level it reaches; none when no fewer than
+    // every family would tell.
+    std::unique_ptr<Ladder::LadderSolver> m_quick;
     Ladder::Level m_quickReach = Ladder::Level::Subsets;
     Grid_9x9 m_grid;
 };
