@@ -36,7 +36,7 @@ std::string ReadLikePuzzles(const std::string& path, bool targeted, Target& targ
     Ladder::Level highest = Ladder::Level::SinglesOnly;
     for (std::size_t index = 0; index < read.puzzles.size(); ++index) {
         const PuzzleText::Puzzle& puzzle = read.puzzles[index];
-        const Messages::Subject subject{.file = path, .line = index + 1};
+        const Messages::Subject subject{.file = path, .line = read.lines[index]};
         const Search::Outcome outcome = Search::CountSolutions(Search::CandidatesOf(puzzle.givens));
         if (puzzle.marks || outcome.solutions != 1) {
             return Messages::Line(subject, puzzle.marks ? "a position, not a puzzle of givens"

@@ -192,11 +192,11 @@ Puzzles ParsePuzzles(std::string_view text) {
     const TextProblem problem = ParseText(text, puzzle);
     switch (problem.kind) {
         case TextProblem::Kind::None:
-            return {{puzzle}, {}, {}};
+            return {{puzzle}, {1}, {}, {}};
         case TextProblem::Kind::GridRows:
         case TextProblem::Kind::GridRowLength:
         case TextProblem::Kind::CodeLength:
-            return {{}, {}, problem};
+            return {{}, {}, {}, problem};
         default:
             break;
     }
@@ -206,6 +206,7 @@ Puzzles ParsePuzzles(std::string_view text) {
         ParsedLine parsed = ParseLine(text.substr(0, end));
         if (parsed.kind == ParsedLine::Kind::Puzzle) {
             read.puzzles.push_back(parsed.puzzle);
+            read.lines.push_back(number);
         } else if (parsed.kind == ParsedLine::Kind::Invalid) {
             read.problems.emplace_back(number, std::move(parsed.error));
         }

@@ -95,6 +95,8 @@ TextProblem ParseText(std::string_view text, Puzzle& puzzle);
 // position but for a fault has that fault in `position`, and its lines are not read apart.
 struct Puzzles {
     std::vector<Puzzle> puzzles;
+    // The line of each puzzle, from 1; 1 for the one a whole text makes.
+    std::vector<std::uint64_t> lines;
     std::vector<std::pair<std::uint64_t, std::string>> problems;
     TextProblem position;
 };
