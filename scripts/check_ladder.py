@@ -245,6 +245,19 @@ class Ladder:
                         all(sees(cell, other) for other in zs)}
         return allowed
 
+    def grave_digits(self):
+        """By cell, the digits that break the grave: a digit with other than two places in a
+        region belongs to the one place there with more than two candidates."""
+        graves = {cell: set() for cell in range(81)}
+        for region in REGIONS:
+            for digit in range(1, 10):
+                places = [cell for cell in region
+                          if len(self.cands[cell]) > 1 and digit in self.cands[cell]]
+                wide = [cell for cell in places if len(self.cands[cell]) > 2]
+                if len(places) not in (0, 2) and len(wide) == 1:
+                    graves[wide[0]].add(digit)
+        return graves
+
     def uniqueness(self, record, placed):
         """Its removals rest on the puzzle having one solution, which the solution check holds
         them against; here the pattern must be the one claimed."""
@@ -263,7 +276,13 @@ class Ladder:
             if kind == 2:
                 return {(cell, digit) for cell in seeing for digit in pair}
             if kind == 4:
-                return {(cell, digit) for cell in extra for digit in extra[cell] - pair}
+                graves = self.grave_digits()
+                kept = set(record['subsetDigits'])
+                need(len(extra) == 2 and regions_with(*extra) and
+                     all(kept <= digits for digits in extra.values()),
+                     'a type 4 without two cells of a region sharing its digit')
+                return {(cell, digit) for cell in extra
+                        for digit in extra[cell] - graves[cell] - kept}
             return {(cell, digit) for cell in seeing for digit in set(record['subsetDigits'])}
         loop = [cell_of(cell) for cell in record['loop']]
         need(len(loop) % 2 == 0 and len(loop) >= 4 and len(set(loop)) == len(loop),
