@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <cmath>
 #include <limits>
 #include <span>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
+#include "ChainBaseSet.h"
 #include "Implications.h"
 
 namespace Novem::Ladder {
@@ -52,6 +55,21 @@ struct Ranked {
 bool Before(const Ranked& a, const Ranked& b) {
     return std::tie(a.difficulty, a.complexity, a.sortKey) <
            std::tie(b.difficulty, b.complexity, b.sortKey);
+}
+
+Decided DecidedOf(const Board& board) {
+    Decided decided;
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        if (Bits::Count(board.Candidates(cell)) == 1) {
+            decided.cells |= CellMask::Of(cell);
+            ++decided.digitCount[static_cast<std::size_t>(Bits::Lowest(board.Candidates(cell)))];
+        }
+    }
+    return decided;
+}
+
+std::uint64_t Mixed(std::uint64_t hash, int value) {
+    return (hash ^ static_cast<std::uint64_t>(value)) * 0x100000001B3ULL;
 }
 
 // The grid as the scale's chains see it: placed cells hold no candidates.
@@ -140,8 +158,49 @@ private:
 class ExplainerChains::Search {
 public:
     std::optional<ChainHint> Find(const Board& board, ChainRule rule) {
+        m_decided = DecidedOf(board);
         m_grid = OpenGrid(board);
+        m_collect = false;
+        Run(rule);
+        if (!m_best) {
+            return std::nullopt;
+        }
+        return ChainHint{BuildStep(*m_best),
+                         static_cast<int>(std::lround(m_best->difficulty * 10))};
+    }
+
+    // The rule's hints on a chain's grid, least difficult first and one for each set of
+    // removals, as the scale applies them inside a chain; each rests on the candidates it needs
+    // that went since the chain's assumption, on `source`.
+    void Collect(const Grid& grid, const Grid& source, const Decided& decided, ChainRule rule,
+                 std::vector<RuleHint>& out) {
+        m_grid = grid;
+        m_ruleSource = source;
+        m_decided = decided;
+        m_collect = true;
+        m_collected.clear();
+        Run(rule);
+        std::stable_sort(
+            m_collected.begin(), m_collected.end(),
+            [](const Collected& a, const Collected& b) { return Before(a.ranked, b.ranked); });
+        m_removalSets.clear();
+        for (Collected& collected : m_collected) {
+            std::vector<Potential> removals = collected.hint.removals;
+            std::sort(removals.begin(), removals.end());
+            if (std::find(m_removalSets.begin(), m_removalSets.end(), removals) ==
+                m_removalSets.end()) {
+                m_removalSets.push_back(std::move(removals));
+                out.push_back(std::move(collected.hint));
+            }
+        }
+    }
+
+private:
+    void Run(ChainRule rule) {
         m_best.reset();
+        m_nested.clear();
+        m_pool.Clear();
+        ++m_onChainGeneration;
         m_rule = rule;
         if (rule == ChainRule::CyclesAndForcingChains) {
             // Short chains first: a search bounded by a difficulty looks only so deep, and the
@@ -164,14 +223,8 @@ public:
             }
             Multiple();
         }
-        if (!m_best) {
-            return std::nullopt;
-        }
-        return ChainHint{BuildStep(*m_best),
-                         static_cast<int>(std::lround(m_best->difficulty * 10))};
     }
 
-private:
     // First in, first out, without giving memory back.
     class Queue {
     public:
@@ -190,8 +243,14 @@ private:
     bool Dynamic() const { return m_rule != ChainRule::MultipleForcingChains; }
     bool Nishio() const { return m_rule == ChainRule::Nishio; }
     bool MultipleEnabled() const {
-        return m_rule == ChainRule::MultipleForcingChains ||
-               m_rule == ChainRule::DynamicForcingChains;
+        return m_rule != ChainRule::CyclesAndForcingChains && m_rule != ChainRule::Nishio;
+    }
+    // How many rules a branch applies inside itself when its singles stall: 0 for none, 1 for
+    // the base set, 2 to 5 for the base set and the chain rules of NestedRules().
+    int Level() const {
+        return m_rule < ChainRule::DynamicForcingChainsPlus
+                   ? 0
+                   : static_cast<int>(m_rule) - static_cast<int>(ChainRule::DynamicForcingChains);
     }
     double Base() const {
         switch (m_rule) {
@@ -200,14 +259,283 @@ private:
             case ChainRule::MultipleForcingChains:
                 return 8.0;
             default:
-                return 8.5;
+                return 8.5 + 0.5 * Level();
         }
     }
+    // The technique of every hint of a rule with rules inside, whatever its kind.
+    Technique LevelTechnique() const {
+        return static_cast<Technique>(static_cast<int>(Technique::DynamicForcingChainPlus) +
+                                      Level() - 1);
+    }
+    std::span<const ChainRule> NestedRules() const {
+        static constexpr std::array<ChainRule, 2> kStatic = {ChainRule::CyclesAndForcingChains,
+                                                             ChainRule::MultipleForcingChains};
+        static constexpr std::array<ChainRule, 2> kDynamic = {ChainRule::DynamicForcingChains,
+                                                              ChainRule::NestedForcingChains};
+        switch (Level()) {
+            case 2:
+                return std::span(kStatic).first(1);
+            case 3:
+                return kStatic;
+            case 4:
+                return std::span(kDynamic).first(1);
+            case 5:
+                return kDynamic;
+            default:
+                return {};
+        }
+    }
+    // Whether potentials are kept as nodes of the pool, with what they follow from: in a dynamic
+    // chain, and wherever the candidates a hint rests on are wanted.
+    bool UsesPool() const { return Dynamic() || m_collect; }
 
     void Offer(const Ranked& offer) {
         if ((!m_best || Before(offer, *m_best)) && (!m_bound || Before(offer, *m_bound))) {
             m_best = offer;
         }
+    }
+
+    // A hint of the rule inside a chain: what it removes, and, of the candidates its chains pass
+    // through by a single, those that the outer chain had removed.
+    void Keep(const Ranked& ranked, RuleHint hint) {
+        if (ranked.result >= 0) {
+            const int cell = CellOf(ranked.result);
+            if (IsOn(ranked.result)) {
+                for (const int digit :
+                     Bits::Indices(m_grid.candidates[cell] & ~(1U << DigitOf(ranked.result)))) {
+                    hint.removals.push_back(PotentialOf(cell, digit, false));
+                }
+            } else {
+                hint.removals.push_back(ranked.result);
+            }
+        } else {
+            for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+                for (int digit = 0; digit < kSize; ++digit) {
+                    if (m_cycleRemovals[static_cast<std::size_t>(digit)].Has(cell)) {
+                        hint.removals.push_back(PotentialOf(cell, digit, false));
+                    }
+                }
+            }
+        }
+        hint.chainComplexity = ranked.complexity;
+        hint.chainKey |= 1;
+        m_collected.push_back({ranked, std::move(hint)});
+    }
+
+    // The candidates removed since the outer chain's assumption that a potential derived for
+    // `cause` rests on: its cell's, or its digit's in the region.
+    void AddRuleParents(Potential potential, Cause cause, RuleHint& hint) {
+        const int cell = CellOf(potential);
+        const int digit = DigitOf(potential);
+        const auto add = [&](Potential parent) {
+            if (!m_ruleParents.Has(parent)) {
+                m_ruleParents.Add(parent, 0);
+                hint.parents.push_back(parent);
+            }
+        };
+        if (cause == Cause::Cell) {
+            for (const int gone :
+                 Bits::Indices(m_ruleSource.candidates[cell] & ~m_grid.candidates[cell])) {
+                add(PotentialOf(cell, gone, false));
+            }
+        } else if (cause >= Cause::Block && cause <= Cause::Column) {
+            const int region = kPlacesOfCell[cell][static_cast<std::size_t>(cause) -
+                                                   static_cast<std::size_t>(Cause::Block)]
+                                   .region;
+            const unsigned gone =
+                m_ruleSource.positions[region][digit] & ~m_grid.positions[region][digit];
+            for (const int position : Bits::Indices(gone)) {
+                add(PotentialOf(kCellsOfRegion[region][position], digit, false));
+            }
+        }
+    }
+
+    // Why a static link from one potential leads to the next: the first of the cell, its block,
+    // row and column that holds both, and for a link from an "off", leaves the other alone there.
+    Cause LinkCause(Potential from, Potential to) const {
+        const int cell = CellOf(to);
+        if (CellOf(from) == cell) {
+            return Cause::Cell;
+        }
+        for (std::size_t kind = 0; kind < kRegionCauses.size(); ++kind) {
+            const int region = kPlacesOfCell[cell][kind].region;
+            if (kRegionCells[region].Has(CellOf(from)) &&
+                (IsOn(from) || Bits::Count(m_grid.positions[region][DigitOf(to)]) == 2)) {
+                return kRegionCauses[kind];
+            }
+        }
+        return Cause::Assumed;
+    }
+
+    // A static chain's hint kept inside a chain: `path` is the chain from its end back to its
+    // start, each potential following from the next (the last from the first in a loop).
+    void KeepStatic(const Ranked& ranked, std::span<const Potential> path, bool loop) {
+        RuleHint hint;
+        m_ruleParents.Clear();
+        for (std::size_t at = 0; at < path.size(); ++at) {
+            hint.chainKey = Mixed(hint.chainKey, path[at]);
+            const bool last = at + 1 == path.size();
+            if (last && !loop) {
+                break;
+            }
+            const Potential potential = path[at];
+            // In a loop both ways round count: each potential is "on" one of them.
+            if (loop || IsOn(potential)) {
+                AddRuleParents(potential, LinkCause(last ? path[0] : path[at + 1], potential),
+                               hint);
+            }
+        }
+        Keep(ranked, std::move(hint));
+    }
+
+    // The complexity of a hint whose chains end at `targets`, nodes of the pool: the distinct
+    // potentials each rests on, and the complexity of each distinct chain nested in them. When
+    // `hint` is given, it also takes the chains' rule parents, an assumption counting for
+    // `assumed`, and what tells the chains from others.
+    int Measure(std::span<const int> targets, Cause assumed = Cause::Assumed,
+                RuleHint* hint = nullptr) {
+        int complexity = 0;
+        m_nestedMet.clear();
+        if (hint != nullptr) {
+            m_ruleParents.Clear();
+        }
+        for (const int target : targets) {
+            std::bitset<kPotentials> met;
+            m_measureLayer.assign(1, target);
+            while (!m_measureLayer.empty()) {
+                m_measureNext.clear();
+                for (const int at : m_measureLayer) {
+                    const Node& node = m_pool.At(at);
+                    const auto potential = static_cast<std::size_t>(node.potential);
+                    if (met[potential]) {
+                        continue;
+                    }
+                    met[potential] = true;
+                    ++complexity;
+                    if (node.nested >= 0) {
+                        const NestedChain& nested = m_nested[static_cast<std::size_t>(node.nested)];
+                        if (std::find(m_nestedMet.begin(), m_nestedMet.end(), nested.key) ==
+                            m_nestedMet.end()) {
+                            m_nestedMet.push_back(nested.key);
+                            complexity += nested.complexity;
+                        }
+                    }
+                    if (hint != nullptr) {
+                        hint->chainKey = Mixed(hint->chainKey, node.potential);
+                        if (IsOn(node.potential)) {
+                            AddRuleParents(node.potential,
+                                           node.cause == Cause::Assumed ? assumed : node.cause,
+                                           *hint);
+                        }
+                    }
+                    for (int k = 0; k < node.parentCount; ++k) {
+                        m_measureNext.push_back(m_pool.Parent(at, k));
+                    }
+                }
+                m_measureLayer.swap(m_measureNext);
+            }
+        }
+        return complexity;
+    }
+
+    // A hint whose chains end at `targets` (nodes of the pool, or in a static search their
+    // complexities): kept whole inside a chain, else offered.
+    void OfferChains(Ranked offer, std::span<const int> targets, Cause assumed) {
+        if (!UsesPool()) {
+            offer.complexity = 0;
+            for (const int complexity : targets) {
+                offer.complexity += complexity;
+            }
+            offer.difficulty = RuleDifficulty(offer.complexity);
+            Offer(offer);
+            return;
+        }
+        if (!m_collect) {
+            offer.complexity = Measure(targets);
+            offer.difficulty = RuleDifficulty(offer.complexity);
+            Offer(offer);
+            return;
+        }
+        RuleHint hint;
+        offer.complexity = Measure(targets, assumed, &hint);
+        offer.difficulty = RuleDifficulty(offer.complexity);
+        Keep(offer, std::move(hint));
+    }
+
+    Search& Inner() {
+        if (!m_inner) {
+            m_inner = std::make_unique<Search>();
+        }
+        return *m_inner;
+    }
+
+    // Where a branch's singles stall, the first of the rules inside that finds anything the
+    // branch's removals made possible gives it more "off" potentials.
+    void Advance(Derived& toOff, Queue& pendingOff) {
+        for (const BaseRule rule : kBaseRules) {
+            m_ruleHints.clear();
+            BaseRuleHints(rule, m_work, m_grid, m_decided, m_ruleHints);
+            if (Adopt(m_ruleHints, toOff, pendingOff)) {
+                return;
+            }
+        }
+        for (const ChainRule rule : NestedRules()) {
+            if (Adopt(NestedHints(rule), toOff, pendingOff)) {
+                return;
+            }
+        }
+    }
+
+    // A chain rule's hints inside the branch, found once for each grid and assumption: the
+    // branches of one step often reach the same grid, as the assumptions that imply each other
+    // do.
+    const std::vector<RuleHint>& NestedHints(ChainRule rule) {
+        std::uint64_t key = Mixed(0xCBF29CE484222325ULL, static_cast<int>(rule));
+        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+            key = Mixed(Mixed(key, static_cast<int>(m_work.candidates[cell])),
+                        static_cast<int>(m_grid.candidates[cell]));
+        }
+        const auto found = m_nestedHints.find(key);
+        if (found != m_nestedHints.end() && found->second.rule == rule &&
+            found->second.grid == m_work.candidates && found->second.source == m_grid.candidates) {
+            return found->second.hints;
+        }
+        if (m_nestedHints.size() >= kNestedHintsKept) {
+            m_nestedHints.clear();
+        }
+        NestedHintsOf& entry = m_nestedHints[key];
+        entry = {rule, m_work.candidates, m_grid.candidates, {}};
+        Inner().Collect(m_work, m_grid, m_decided, rule, entry.hints);
+        return entry.hints;
+    }
+
+    bool Adopt(const std::vector<RuleHint>& hints, Derived& toOff, Queue& pendingOff) {
+        bool adopted = false;
+        for (const RuleHint& hint : hints) {
+            if (hint.parents.empty()) {
+                continue;
+            }
+            int nested = -1;
+            if (hint.chainKey != 0) {
+                m_nested.push_back({hint.chainKey, hint.chainComplexity});
+                nested = static_cast<int>(m_nested.size()) - 1;
+            }
+            for (const Potential removal : hint.removals) {
+                const int node = m_pool.Add(removal, Cause::Advanced, -1);
+                for (const Potential parent : hint.parents) {
+                    if (toOff.Has(parent)) {
+                        m_pool.AddParent(node, toOff.NodeOf(parent));
+                    }
+                }
+                m_pool.SetNested(node, nested);
+                adopted = true;
+                if (!toOff.Has(removal)) {
+                    toOff.Add(removal, node);
+                    pendingOff.push_back(node);
+                }
+            }
+        }
+        return adopted;
     }
 
     // Whether a hint of at least that complexity could come before the best so far: only the
@@ -392,6 +720,10 @@ private:
                                                  : Technique::BidirectionalXCycle;
         const Ranked offer{(xy ? 7.0 : 6.5) + LengthDifficulty(complexity), complexity,
                            xy ? kXY : (links.cell ? kY : kX), technique, -1};
+        if (m_collect) {
+            KeepStatic(offer, m_loop, true);
+            return;
+        }
         if ((!m_best || Before(offer, *m_best)) && (!m_bound || Before(offer, *m_bound))) {
             m_best = offer;
             m_bestCycleRemovals = m_cycleRemovals;
@@ -417,11 +749,16 @@ private:
                 const auto follow = [&](std::span<const StaticLinks::Next> nexts) {
                     for (const StaticLinks::Next& next : nexts) {
                         if (Opposite(next.potential) == source) {
-                            chains.emplace_back(next.potential, depth + 2);
+                            if (m_collect) {
+                                KeepForcingChain(next.potential, potential, depth + 2, cellLinks);
+                            } else {
+                                chains.emplace_back(next.potential, depth + 2);
+                            }
                             return true;
                         }
                         if (!m_seen.Has(next.potential)) {
                             m_seen.Add(next.potential, 0);
+                            m_cameFrom[static_cast<std::size_t>(next.potential)] = potential;
                             m_next.push_back(next.potential);
                         }
                     }
@@ -436,17 +773,27 @@ private:
         }
     }
 
+    void KeepForcingChain(Potential result, Potential from, int complexity, bool cellLinks) {
+        m_path.assign({result, from});
+        while (m_path.back() != Opposite(result)) {
+            m_path.push_back(m_cameFrom[static_cast<std::size_t>(m_path.back())]);
+        }
+        KeepStatic({(cellLinks ? 7.0 : 6.6) + LengthDifficulty(complexity), complexity,
+                    cellLinks ? kXY : kX,
+                    cellLinks ? Technique::ForcingChain : Technique::ForcingXChain, result},
+                   m_path, false);
+    }
+
     // What follows from the potentials in `toOn` and `toOff`, which it completes: the two
     // potentials of the first candidate found both on and off (on first), or none.
     // A potential's first entry in a search: its node, or in a static search, where each
     // potential follows from one other, its complexity.
     int Seed(Potential potential) {
-        return Dynamic() ? m_pool.Add(potential, Cause::Assumed, -1) : 1;
+        return UsesPool() ? m_pool.Add(potential, Cause::Assumed, -1) : 1;
     }
-    int Complexity(int entry) const { return Dynamic() ? m_pool.AncestorCount(entry) : entry; }
 
     std::optional<std::pair<int, int>> Chain(Derived& toOn, Derived& toOff) {
-        return Dynamic() ? DynamicChain(toOn, toOff) : StaticChain(toOn, toOff);
+        return UsesPool() ? DynamicChain(toOn, toOff) : StaticChain(toOn, toOff);
     }
 
     // The same, on the step's grid, which doesn't change: what a potential leads to is known
@@ -525,6 +872,9 @@ private:
                     }
                 }
             }
+            if (Level() > 0 && pendingOn.empty() && pendingOff.empty()) {
+                Advance(toOff, pendingOff);
+            }
         }
         return std::nullopt;
     }
@@ -532,6 +882,9 @@ private:
     double RuleDifficulty(int complexity) const { return Base() + LengthDifficulty(complexity); }
 
     Technique Kind(Technique staticKind, Technique dynamicKind) const {
+        if (Level() > 0) {
+            return LevelTechnique();
+        }
         return m_rule == ChainRule::MultipleForcingChains ? staticKind : dynamicKind;
     }
 
@@ -539,12 +892,13 @@ private:
         if (!Worth(result)) {
             return;
         }
-        const int complexity = Complexity(dstOn) + Complexity(dstOff);
-        const Technique technique = Nishio() ? Technique::NishioForcingChain
-                                    : absurd ? Technique::DynamicContradictionChain
-                                             : Technique::DynamicDoubleForcingChain;
-        Offer({RuleDifficulty(complexity), complexity, absurd ? kAbsurd : kDouble, technique,
-               result});
+        const Technique technique = Level() > 0 ? LevelTechnique()
+                                    : Nishio()  ? Technique::NishioForcingChain
+                                    : absurd    ? Technique::DynamicContradictionChain
+                                                : Technique::DynamicDoubleForcingChain;
+        const std::array<int, 2> targets = {dstOn, dstOff};
+        OfferChains({0.0, 0, absurd ? kAbsurd : kDouble, technique, result}, targets,
+                    Cause::Assumed);
     }
 
     // Each candidate of every cell assumed on and off: contradictions, what both lead to, and
@@ -557,7 +911,9 @@ private:
             if (!(count > 2 || (count > 1 && Dynamic()))) {
                 continue;
             }
-            m_pool.Clear();
+            if (!UsesPool()) {
+                m_pool.Clear();
+            }
             for (const int digit : Bits::Indices(candidates)) {
                 Derived& onToOn = m_valueToOn[static_cast<std::size_t>(digit)];
                 Derived& onToOff = m_valueToOff[static_cast<std::size_t>(digit)];
@@ -573,14 +929,45 @@ private:
         }
     }
 
+    // What a candidate assumed on leads to. A step assumes each on once for its cell and again
+    // for each region where it is one of the digit's places, so on the pool, which keeps every
+    // node for the step, a chain is followed once and then read back.
+    std::optional<std::pair<int, int>> OnChain(Potential on, Derived& toOn, Derived& toOff) {
+        toOn.Clear();
+        toOff.Clear();
+        if (!UsesPool()) {
+            toOn.Add(on, Seed(on));
+            return Chain(toOn, toOff);
+        }
+        OnChainOf& known = m_onChains[static_cast<std::size_t>(on / 2)];
+        if (known.generation == m_onChainGeneration) {
+            for (const auto& [potential, node] : known.toOn) {
+                toOn.Add(potential, node);
+            }
+            for (const auto& [potential, node] : known.toOff) {
+                toOff.Add(potential, node);
+            }
+            return known.absurd;
+        }
+        toOn.Add(on, Seed(on));
+        known.generation = m_onChainGeneration;
+        known.absurd = Chain(toOn, toOff);
+        known.toOn.clear();
+        known.toOff.clear();
+        for (const Potential potential : toOn.Order()) {
+            known.toOn.emplace_back(potential, toOn.NodeOf(potential));
+        }
+        for (const Potential potential : toOff.Order()) {
+            known.toOff.emplace_back(potential, toOff.NodeOf(potential));
+        }
+        return known.absurd;
+    }
+
     void Binary(int cell, int digit, Derived& onToOn, Derived& onToOff, bool doubles,
                 bool contradictions) {
         const Potential on = PotentialOf(cell, digit, true);
         const Potential off = Opposite(on);
-        onToOn.Clear();
-        onToOff.Clear();
-        onToOn.Add(on, Seed(on));
-        std::optional<std::pair<int, int>> absurd = Chain(onToOn, onToOff);
+        std::optional<std::pair<int, int>> absurd = OnChain(on, onToOn, onToOff);
         if (contradictions && absurd) {
             OfferBinary(absurd->first, absurd->second, off, true);
         }
@@ -614,8 +1001,8 @@ private:
     // The potentials every outcome has, in the order the first has them, each offered with the
     // sum of its complexities in all of them.
     template <typename Outcomes>
-    void OfferCommon(const Outcomes& outcomes, std::size_t count, int sortKey,
-                     Technique technique) {
+    void OfferCommon(const Outcomes& outcomes, std::size_t count, int sortKey, Technique technique,
+                     Cause assumed) {
         for (const Potential potential : outcomes[0]->Order()) {
             bool common = true;
             for (std::size_t k = 1; k < count && common; ++k) {
@@ -624,16 +1011,18 @@ private:
             if (!common || !Worth(potential)) {
                 continue;
             }
-            int complexity = 0;
+            std::array<int, kSize> targets{};
             for (std::size_t k = 0; k < count; ++k) {
-                complexity += Complexity(outcomes[k]->NodeOf(potential));
+                targets[k] = outcomes[k]->NodeOf(potential);
             }
-            Offer({RuleDifficulty(complexity), complexity, sortKey, technique, potential});
+            OfferChains({0.0, 0, sortKey, technique, potential}, std::span(targets).first(count),
+                        assumed);
         }
     }
 
     void Regions(int cell, int digit, Derived& onToOn, Derived& onToOff) {
-        for (const GridGeometry::Place& place : kPlacesOfCell[cell]) {
+        for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
+            const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
             const unsigned positions = m_grid.positions[place.region][digit];
             const int count = Bits::Count(positions);
             if (!(count == 2 || (MultipleEnabled() && count > 2)) ||
@@ -651,18 +1040,14 @@ private:
                 } else {
                     toOn[at] = &m_positionToOn[at];
                     toOff[at] = &m_positionToOff[at];
-                    toOn[at]->Clear();
-                    toOff[at]->Clear();
-                    const Potential on = PotentialOf(other, digit, true);
-                    toOn[at]->Add(on, Seed(on));
-                    Chain(*toOn[at], *toOff[at]);
+                    OnChain(PotentialOf(other, digit, true), *toOn[at], *toOff[at]);
                 }
                 ++at;
             }
             const Technique technique =
                 Kind(Technique::RegionForcingChain, Technique::DynamicRegionForcingChain);
-            OfferCommon(toOn, at, kRegionKind, technique);
-            OfferCommon(toOff, at, kRegionKind, technique);
+            OfferCommon(toOn, at, kRegionKind, technique, kRegionCauses[kind]);
+            OfferCommon(toOff, at, kRegionKind, technique, kRegionCauses[kind]);
         }
     }
 
@@ -678,8 +1063,8 @@ private:
         (void)cell;
         const Technique technique =
             Kind(Technique::CellForcingChain, Technique::DynamicCellForcingChain);
-        OfferCommon(toOn, at, kCellKind, technique);
-        OfferCommon(toOff, at, kCellKind, technique);
+        OfferCommon(toOn, at, kCellKind, technique, Cause::Cell);
+        OfferCommon(toOff, at, kCellKind, technique, Cause::Cell);
     }
 
     Step BuildStep(const Ranked& offer) const {
@@ -710,7 +1095,51 @@ private:
         return step;
     }
 
+    struct Collected {
+        Ranked ranked;
+        RuleHint hint;
+    };
+    struct NestedChain {
+        std::uint64_t key;
+        int complexity;
+    };
+
     ChainRule m_rule = ChainRule::CyclesAndForcingChains;
+    // Whether the search keeps every hint, as a rule inside a chain, rather than the best.
+    bool m_collect = false;
+    std::vector<Collected> m_collected;
+    std::vector<std::vector<Potential>> m_removalSets;
+    // The grid of the chain the search runs inside, at its assumption.
+    Grid m_ruleSource;
+    Derived m_ruleParents;
+    Decided m_decided;
+    // The chains nested in the pool's advanced nodes, and those met while measuring a hint.
+    std::vector<NestedChain> m_nested;
+    std::vector<std::uint64_t> m_nestedMet;
+    std::vector<int> m_measureLayer;
+    std::vector<int> m_measureNext;
+    std::vector<RuleHint> m_ruleHints;
+    std::unique_ptr<Search> m_inner;
+    // The chains followed from each candidate assumed on, in this run when of its generation.
+    struct OnChainOf {
+        std::uint32_t generation = 0;
+        std::vector<std::pair<Potential, int>> toOn;
+        std::vector<std::pair<Potential, int>> toOff;
+        std::optional<std::pair<int, int>> absurd;
+    };
+    std::array<OnChainOf, kPotentials / 2> m_onChains{};
+    std::uint32_t m_onChainGeneration = 0;
+    struct NestedHintsOf {
+        ChainRule rule;
+        std::array<unsigned, GridGeometry::kCells> grid;
+        std::array<unsigned, GridGeometry::kCells> source;
+        std::vector<RuleHint> hints;
+    };
+    static constexpr std::size_t kNestedHintsKept = 1 << 14;
+    std::unordered_map<std::uint64_t, NestedHintsOf> m_nestedHints;
+    // A forcing chain's search: what each potential came from, and a chain from end to start.
+    std::array<Potential, kPotentials> m_cameFrom{};
+    std::vector<Potential> m_path;
     Grid m_grid;
     Grid m_work;
     Pool m_pool;

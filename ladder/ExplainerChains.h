@@ -21,6 +21,16 @@ enum class ChainRule {
     MultipleForcingChains,
     // Contradiction, double, cell and region forcing chains, followed dynamically: 8.5 and up.
     DynamicForcingChains,
+    // The same, with pointing, claiming, hidden and naked pairs and X-wings applied inside each
+    // branch where its singles stall: 9.0 and up.
+    DynamicForcingChainsPlus,
+    // The same, with further chain rules inside: cycles and forcing chains (9.5 and up); those
+    // and cell and region forcing chains (10.0); dynamic forcing chains (10.5); those and this
+    // rule's first level, nested (11.0).
+    NestedForcingChains,
+    NestedMultipleForcingChains,
+    NestedDynamicForcingChains,
+    NestedDynamicForcingChainsPlus,
 };
 
 // A rule's chosen hint: its step (technique, complexity, removals and the digit it places) and

@@ -51,7 +51,10 @@ std::optional<ExplainerPath::Found> ExplainerPath::Next(const Position& position
         return found;
     }
     for (const ChainRule rule :
-         {ChainRule::Nishio, ChainRule::MultipleForcingChains, ChainRule::DynamicForcingChains}) {
+         {ChainRule::Nishio, ChainRule::MultipleForcingChains, ChainRule::DynamicForcingChains,
+          ChainRule::DynamicForcingChainsPlus, ChainRule::NestedForcingChains,
+          ChainRule::NestedMultipleForcingChains, ChainRule::NestedDynamicForcingChains,
+          ChainRule::NestedDynamicForcingChainsPlus}) {
         if (std::optional<Found> found = chain(rule)) {
             return found;
         }

@@ -35,8 +35,9 @@ constexpr Potential Opposite(Potential potential) {
 }
 
 // Why a potential follows from its first parent: the cell's other candidates (a naked single's
-// link), or the digit's other places in a block, a row or a column; Assumed for an assumption.
-enum class Cause : std::uint8_t { Assumed, Cell, Block, Row, Column };
+// link), or the digit's other places in a block, a row or a column; Assumed for an assumption;
+// Advanced for what a rule applied inside a dynamic chain (+) removed.
+enum class Cause : std::uint8_t { Assumed, Cell, Block, Row, Column, Advanced };
 
 // One derivation of a potential, in a pool: the potential, why, and its parents, the derivations
 // it follows from (the first is the link it came by; in a dynamic chain the others are the
@@ -46,6 +47,8 @@ struct Node {
     Cause cause;
     int firstParent;
     int parentCount;
+    // For an advanced node a chain rule found, that chain: an index the searching rule keeps.
+    int nested;
 };
 
 class Pool {
@@ -56,6 +59,9 @@ public:
     }
     int Add(Potential potential, Cause cause, int parent);
     void AddParent(int node, int parent);
+    void SetNested(int node, int nested) {
+        m_nodes[static_cast<std::size_t>(node)].nested = nested;
+    }
     const Node& At(int node) const { return m_nodes[static_cast<std::size_t>(node)]; }
     int Parent(int node, int k) const {
         return m_parents[static_cast<std::size_t>(At(node).firstParent + k)];

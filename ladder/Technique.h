@@ -79,9 +79,14 @@ enum class Technique {
     ForcingChain,
     NishioForcingChain,
     DynamicDoubleForcingChain,
+    DynamicForcingChainPlus,
+    NestedForcingChain,
+    NestedMultipleForcingChain,
+    NestedDynamicForcingChain,
+    NestedDynamicForcingChainPlus,
 };
 
-inline constexpr int kTechniques = 43;
+inline constexpr int kTechniques = 48;
 
 // What a technique's rating grows with, beyond its base: nothing, the candidates of its chain, the
 // cells of its pattern, the implications of all its branches, the complexity the scale counts for
@@ -146,6 +151,16 @@ inline constexpr std::array<TechniqueInfo, kTechniques> kTechniqueInfo = {{
     {Translatable("Technique", "forcing chain"), Family::Chains, 70, Length::Complexity},
     {Translatable("Technique", "Nishio forcing chain"), Family::Forcing, 75, Length::Complexity},
     {Translatable("Technique", "dynamic double forcing chain"), Family::DynamicForcing, 85,
+     Length::Complexity},
+    {Translatable("Technique", "dynamic forcing chain plus"), Family::DynamicForcing, 90,
+     Length::Complexity},
+    {Translatable("Technique", "nested forcing chain"), Family::NestedForcing, 95,
+     Length::Complexity},
+    {Translatable("Technique", "nested multiple forcing chain"), Family::NestedForcing, 100,
+     Length::Complexity},
+    {Translatable("Technique", "nested dynamic forcing chain"), Family::NestedForcing, 105,
+     Length::Complexity},
+    {Translatable("Technique", "nested dynamic forcing chain plus"), Family::NestedForcing, 110,
      Length::Complexity},
 }};
 
