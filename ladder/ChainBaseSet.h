@@ -11,12 +11,20 @@
 // chain's grid, each deduction with the candidates it rests on that the chain has removed.
 namespace Novem::Ladder::Implications {
 
+// A potential a chain rule's hint passes by a single, and the single's cell or region.
+struct Single {
+    Potential potential;
+    Cause cause;
+};
+
 // A deduction a chain takes in from a rule applied inside it: the "off" potentials it concludes,
 // and those, removed since the chain's assumption, that it rests on (none when the rule holds on
-// the grid the chain started from, which the chain then has no use for).
+// the grid the chain started from, which the chain then has no use for). A chain rule's hint
+// gives instead the singles its chains pass, whose cells and regions say which they are.
 struct RuleHint {
     std::vector<Potential> removals;
     std::vector<Potential> parents;
+    std::vector<Single> singles;
     // When a chain rule found it, that chain: what tells it from another, and its complexity.
     std::uint64_t chainKey = 0;
     int chainComplexity = 0;

@@ -170,12 +170,11 @@ public:
     }
 
     // The rule's hints on a chain's grid, least difficult first and one for each set of
-    // removals, as the scale applies them inside a chain; each rests on the candidates it needs
-    // that went since the chain's assumption, on `source`.
-    void Collect(const Grid& grid, const Grid& source, const Decided& decided, ChainRule rule,
+    // removals, as the scale applies them inside a chain, each with the potentials its chains
+    // pass through by a single and why.
+    void Collect(const Grid& grid, const Decided& decided, ChainRule rule,
                  std::vector<RuleHint>& out) {
         m_grid = grid;
-        m_ruleSource = source;
         m_decided = decided;
         m_collect = true;
         m_collected.clear();
@@ -322,28 +321,28 @@ private:
         m_collected.push_back({ranked, std::move(hint)});
     }
 
-    // The candidates removed since the outer chain's assumption that a potential derived for
-    // `cause` rests on: its cell's, or its digit's in the region.
-    void AddRuleParents(Potential potential, Cause cause, RuleHint& hint) {
-        const int cell = CellOf(potential);
-        const int digit = DigitOf(potential);
+    // The candidates a branch removed that a potential it passes derived for `cause` rests on:
+    // of its cell, or of its digit in the region, those the branch's grid has lost.
+    void AddRuleParents(const Single& single, std::vector<Potential>& parents) {
+        const int cell = CellOf(single.potential);
+        const int digit = DigitOf(single.potential);
         const auto add = [&](Potential parent) {
             if (!m_ruleParents.Has(parent)) {
                 m_ruleParents.Add(parent, 0);
-                hint.parents.push_back(parent);
+                parents.push_back(parent);
             }
         };
-        if (cause == Cause::Cell) {
+        if (single.cause == Cause::Cell) {
             for (const int gone :
-                 Bits::Indices(m_ruleSource.candidates[cell] & ~m_grid.candidates[cell])) {
+                 Bits::Indices(m_grid.candidates[cell] & ~m_work.candidates[cell])) {
                 add(PotentialOf(cell, gone, false));
             }
-        } else if (cause >= Cause::Block && cause <= Cause::Column) {
-            const int region = kPlacesOfCell[cell][static_cast<std::size_t>(cause) -
+        } else if (single.cause >= Cause::Block && single.cause <= Cause::Column) {
+            const int region = kPlacesOfCell[cell][static_cast<std::size_t>(single.cause) -
                                                    static_cast<std::size_t>(Cause::Block)]
                                    .region;
             const unsigned gone =
-                m_ruleSource.positions[region][digit] & ~m_grid.positions[region][digit];
+                m_grid.positions[region][digit] & ~m_work.positions[region][digit];
             for (const int position : Bits::Indices(gone)) {
                 add(PotentialOf(kCellsOfRegion[region][position], digit, false));
             }
@@ -371,7 +370,6 @@ private:
     // start, each potential following from the next (the last from the first in a loop).
     void KeepStatic(const Ranked& ranked, std::span<const Potential> path, bool loop) {
         RuleHint hint;
-        m_ruleParents.Clear();
         for (std::size_t at = 0; at < path.size(); ++at) {
             hint.chainKey = Mixed(hint.chainKey, path[at]);
             const bool last = at + 1 == path.size();
@@ -381,8 +379,8 @@ private:
             const Potential potential = path[at];
             // In a loop both ways round count: each potential is "on" one of them.
             if (loop || IsOn(potential)) {
-                AddRuleParents(potential, LinkCause(last ? path[0] : path[at + 1], potential),
-                               hint);
+                hint.singles.push_back(
+                    {potential, LinkCause(last ? path[0] : path[at + 1], potential)});
             }
         }
         Keep(ranked, std::move(hint));
@@ -396,9 +394,6 @@ private:
                 RuleHint* hint = nullptr) {
         int complexity = 0;
         m_nestedMet.clear();
-        if (hint != nullptr) {
-            m_ruleParents.Clear();
-        }
         for (const int target : targets) {
             std::bitset<kPotentials> met;
             m_measureLayer.assign(1, target);
@@ -423,9 +418,9 @@ private:
                     if (hint != nullptr) {
                         hint->chainKey = Mixed(hint->chainKey, node.potential);
                         if (IsOn(node.potential)) {
-                            AddRuleParents(node.potential,
-                                           node.cause == Cause::Assumed ? assumed : node.cause,
-                                           *hint);
+                            hint->singles.push_back({node.potential, node.cause == Cause::Assumed
+                                                                         ? assumed
+                                                                         : node.cause});
                         }
                     }
                     for (int k = 0; k < node.parentCount; ++k) {
@@ -486,33 +481,53 @@ private:
         }
     }
 
-    // A chain rule's hints inside the branch, found once for each grid and assumption: the
-    // branches of one step often reach the same grid, as the assumptions that imply each other
-    // do.
+    // A chain rule's hints inside a branch, found once for each grid: the branches of a step
+    // often reach the same grid, as assumptions that imply each other do, and so do those of
+    // the next step, where the step's removal was what they led to.
     const std::vector<RuleHint>& NestedHints(ChainRule rule) {
         std::uint64_t key = Mixed(0xCBF29CE484222325ULL, static_cast<int>(rule));
         for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-            key = Mixed(Mixed(key, static_cast<int>(m_work.candidates[cell])),
-                        static_cast<int>(m_grid.candidates[cell]));
+            key = Mixed(key, static_cast<int>(m_work.candidates[cell]));
         }
+        key = Mixed(Mixed(key, static_cast<int>(m_decided.cells.Count())),
+                    static_cast<int>(Hash(m_decided.digitCount)));
         const auto found = m_nestedHints.find(key);
         if (found != m_nestedHints.end() && found->second.rule == rule &&
-            found->second.grid == m_work.candidates && found->second.source == m_grid.candidates) {
+            found->second.grid == m_work.candidates &&
+            found->second.decided.cells == m_decided.cells &&
+            found->second.decided.digitCount == m_decided.digitCount) {
             return found->second.hints;
         }
         if (m_nestedHints.size() >= kNestedHintsKept) {
             m_nestedHints.clear();
         }
         NestedHintsOf& entry = m_nestedHints[key];
-        entry = {rule, m_work.candidates, m_grid.candidates, {}};
-        Inner().Collect(m_work, m_grid, m_decided, rule, entry.hints);
+        entry = {rule, m_work.candidates, m_decided, {}};
+        Inner().Collect(m_work, m_decided, rule, entry.hints);
         return entry.hints;
+    }
+
+    static unsigned Hash(const std::array<int, kSize>& counts) {
+        unsigned hash = 0;
+        for (const int count : counts) {
+            hash = hash * 11 + static_cast<unsigned>(count);
+        }
+        return hash;
     }
 
     bool Adopt(const std::vector<RuleHint>& hints, Derived& toOff, Queue& pendingOff) {
         bool adopted = false;
         for (const RuleHint& hint : hints) {
-            if (hint.parents.empty()) {
+            if (!hint.singles.empty()) {
+                m_singlesParents.clear();
+                m_ruleParents.Clear();
+                for (const Single& single : hint.singles) {
+                    AddRuleParents(single, m_singlesParents);
+                }
+            }
+            const std::vector<Potential>& parents =
+                hint.singles.empty() ? hint.parents : m_singlesParents;
+            if (parents.empty()) {
                 continue;
             }
             int nested = -1;
@@ -522,7 +537,7 @@ private:
             }
             for (const Potential removal : hint.removals) {
                 const int node = m_pool.Add(removal, Cause::Advanced, -1);
-                for (const Potential parent : hint.parents) {
+                for (const Potential parent : parents) {
                     if (toOff.Has(parent)) {
                         m_pool.AddParent(node, toOff.NodeOf(parent));
                     }
@@ -1109,9 +1124,8 @@ private:
     bool m_collect = false;
     std::vector<Collected> m_collected;
     std::vector<std::vector<Potential>> m_removalSets;
-    // The grid of the chain the search runs inside, at its assumption.
-    Grid m_ruleSource;
     Derived m_ruleParents;
+    std::vector<Potential> m_singlesParents;
     Decided m_decided;
     // The chains nested in the pool's advanced nodes, and those met while measuring a hint.
     std::vector<NestedChain> m_nested;
@@ -1132,7 +1146,7 @@ private:
     struct NestedHintsOf {
         ChainRule rule;
         std::array<unsigned, GridGeometry::kCells> grid;
-        std::array<unsigned, GridGeometry::kCells> source;
+        Decided decided;
         std::vector<RuleHint> hints;
     };
     static constexpr std::size_t kNestedHintsKept = 1 << 14;
