@@ -198,6 +198,16 @@ const Help kHelp[] = {
      QT_TRANSLATE_NOOP("TechniqueHelp",
                        "A nested contradiction chain whose assumptions, the first and those "
                        "inside it, are followed through singles, locked candidates and pairs.")},
+    {"dynamic forcing chain plus",
+     QT_TRANSLATE_NOOP("TechniqueHelp",
+                       "Dynamic forcing chains whose branches, where their singles stall, also "
+                       "apply pointing, claiming, hidden and naked pairs and X-wings, each "
+                       "resting on candidates the branch has removed.")},
+    {"nested",
+     QT_TRANSLATE_NOOP("TechniqueHelp",
+                       "Dynamic forcing chains plus whose branches, where nothing simpler goes "
+                       "on, apply whole chain rules inside: forcing chains; then cell and region "
+                       "forcing chains; then dynamic forcing chains; then those plus.")},
 };
 
 const Help* Find(std::string_view name) {

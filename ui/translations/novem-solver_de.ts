@@ -1099,6 +1099,26 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
         <source>dynamic double forcing chain</source>
         <translation>dynamische doppelte Erzwingungskette</translation>
     </message>
+    <message>
+        <source>dynamic forcing chain plus</source>
+        <translation>dynamische Erzwingungskette plus</translation>
+    </message>
+    <message>
+        <source>nested forcing chain</source>
+        <translation>verschachtelte Erzwingungskette</translation>
+    </message>
+    <message>
+        <source>nested multiple forcing chain</source>
+        <translation>verschachtelte mehrfache Erzwingungskette</translation>
+    </message>
+    <message>
+        <source>nested dynamic forcing chain</source>
+        <translation>verschachtelte dynamische Erzwingungskette</translation>
+    </message>
+    <message>
+        <source>nested dynamic forcing chain plus</source>
+        <translation>verschachtelte dynamische Erzwingungskette plus</translation>
+    </message>
 </context>
 <context>
     <name>TechniqueHelp</name>
@@ -1249,6 +1269,14 @@ Die Eingabetaste löst das Rätsel, Escape beendet das Programm.</translation>
     <message>
         <source>A digit assumed in a cell and followed through that digit&apos;s places alone leaves a region, a row or a column without a place for it: so it is not there.</source>
         <translation>Eine in einem Feld angenommene Ziffer, nur über die Plätze dieser Ziffer verfolgt, lässt einer Einheit keinen Platz für sie: also steht sie dort nicht.</translation>
+    </message>
+    <message>
+        <source>Dynamic forcing chains whose branches, where their singles stall, also apply pointing, claiming, hidden and naked pairs and X-wings, each resting on candidates the branch has removed.</source>
+        <translation>Dynamische Erzwingungsketten, deren Zweige dort, wo ihre Singles stocken, auch Block-Linien- und Linien-Block-Reduktionen, versteckte und nackte Paare und X-Wings anwenden, jeweils gestützt auf Kandidaten, die der Zweig entfernt hat.</translation>
+    </message>
+    <message>
+        <source>Dynamic forcing chains plus whose branches, where nothing simpler goes on, apply whole chain rules inside: forcing chains; then cell and region forcing chains; then dynamic forcing chains; then those plus.</source>
+        <translation>Dynamische Erzwingungsketten plus, deren Zweige dort, wo nichts Einfacheres weiterführt, ganze Kettenregeln in sich anwenden: Erzwingungsketten; dann Erzwingungsketten über ein Feld und eine Einheit; dann dynamische Erzwingungsketten; dann diese plus.</translation>
     </message>
 </context>
 </TS>

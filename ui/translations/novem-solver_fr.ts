@@ -1099,6 +1099,26 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
         <source>dynamic double forcing chain</source>
         <translation>chaîne de déduction forcée dynamique double</translation>
     </message>
+    <message>
+        <source>dynamic forcing chain plus</source>
+        <translation>chaîne forcée dynamique plus</translation>
+    </message>
+    <message>
+        <source>nested forcing chain</source>
+        <translation>chaîne forcée imbriquée</translation>
+    </message>
+    <message>
+        <source>nested multiple forcing chain</source>
+        <translation>chaîne forcée multiple imbriquée</translation>
+    </message>
+    <message>
+        <source>nested dynamic forcing chain</source>
+        <translation>chaîne forcée dynamique imbriquée</translation>
+    </message>
+    <message>
+        <source>nested dynamic forcing chain plus</source>
+        <translation>chaîne forcée dynamique plus imbriquée</translation>
+    </message>
 </context>
 <context>
     <name>TechniqueHelp</name>
@@ -1249,6 +1269,14 @@ Entrée résout la grille&#xa0;; Échap ferme le programme.</translation>
     <message>
         <source>A digit assumed in a cell and followed through that digit&apos;s places alone leaves a region, a row or a column without a place for it: so it is not there.</source>
         <translation>Un chiffre supposé dans une case et suivi par ses seules places laisse une région sans place pour lui : il n&apos;est donc pas là.</translation>
+    </message>
+    <message>
+        <source>Dynamic forcing chains whose branches, where their singles stall, also apply pointing, claiming, hidden and naked pairs and X-wings, each resting on candidates the branch has removed.</source>
+        <translation>Des chaînes forcées dynamiques dont les branches, là où leurs singletons s’arrêtent, appliquent aussi les interactions bloc-ligne et ligne-bloc, les paires cachées et nues et les X-wings, chacun fondé sur des candidats que la branche a retirés.</translation>
+    </message>
+    <message>
+        <source>Dynamic forcing chains plus whose branches, where nothing simpler goes on, apply whole chain rules inside: forcing chains; then cell and region forcing chains; then dynamic forcing chains; then those plus.</source>
+        <translation>Des chaînes forcées dynamiques plus dont les branches, là où rien de plus simple ne poursuit, appliquent en elles des règles de chaînes entières&#xa0;: chaînes forcées&#xa0;; puis chaînes forcées de case et de région&#xa0;; puis chaînes forcées dynamiques&#xa0;; puis celles-ci plus.</translation>
     </message>
 </context>
 </TS>
