@@ -259,6 +259,34 @@ TEST(Ladder, RatesAsSudokuExplainerPublishes) {
     }
 }
 
+// Among the hardest, Sudoku Explainer's ER, EP and ED as eleven's list publishes them: its chain
+// rules nested in one another, each hint's complexity counting the chains nested in it.
+TEST(Ladder, RatesTheHardestAsSudokuExplainerPublishes) {
+    struct Case {
+        std::string_view puzzle;
+        std::string_view hardest;
+        int er, ep, ed;
+    };
+    const Case cases[] = {
+        {"....5..8.4....92.....1...4...5.6......7.1.8..8....3..2..86..9...7....3..9....8.2.",
+         "nested forcing chain", 106, 12, 12},
+        {"1.3..6...4.6.8.1...8...........9...5.......2..3...18...6...84....72...9....5....7",
+         "nested multiple forcing chain", 109, 109, 26},
+        {"...4.....45...92....8.7..4.2..9.........6..1....5.43....1.....7.8.....6.9..3..5..",
+         "nested forcing chain", 107, 106, 77},
+    };
+    for (const Case& c : cases) {
+        Grid_9x9 grid;
+        TestSupport::LoadPuzzle(grid, c.puzzle);
+        LadderSolver ladder;
+        EXPECT_TRUE(ladder.Solve(grid)) << c.puzzle;
+        const Rating& rating = ladder.GetRating();
+        EXPECT_EQ(rating.hardest, c.hardest) << c.puzzle;
+        EXPECT_EQ(std::tuple(rating.er, rating.ep, rating.ed), std::tuple(c.er, c.ep, c.ed))
+            << c.puzzle;
+    }
+}
+
 // Uniqueness rests on the puzzle having one solution. This puzzle needs a unique rectangle;
 // with a given taken away it has several, and the ladder never uses one, so every solution
 // stays.
