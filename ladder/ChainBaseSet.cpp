@@ -48,23 +48,6 @@ constexpr auto kCrossingPositions = [] {
     return crossing;
 }();
 
-// By region, the digits of which the chain has removed a candidate there: the only ones its
-// rules can find anything new for.
-using Changes = std::array<unsigned, GridGeometry::kRegions>;
-
-Changes ChangesOf(const Grid& grid, const Grid& source) {
-    Changes changes{};
-    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-        const unsigned gone = source.candidates[cell] & ~grid.candidates[cell];
-        if (gone != 0) {
-            for (const GridGeometry::Place& place : GridGeometry::kPlacesOfCell[cell]) {
-                changes[static_cast<std::size_t>(place.region)] |= gone;
-            }
-        }
-    }
-    return changes;
-}
-
 // A digit confined within a region to its crossing with another goes from the rest of that one.
 // A chain takes in only what rests on its removals, so a confinement it did not bring about is
 // passed over.
@@ -118,16 +101,18 @@ void HiddenPairs(const Grid& grid, const Grid& source, const Changes& changes,
                 continue;
             }
             const auto& places = grid.positions[region];
-            for (int high = 1; high < kSize; ++high) {
-                for (int low = 0; low < high; ++low) {
-                    if ((changed >> low & 1U) == 0 && (changed >> high & 1U) == 0) {
-                        continue;
-                    }
+            // Two digits with two places each, the same two: the only pairs there are.
+            unsigned twice = 0;
+            for (int digit = 0; digit < kSize; ++digit) {
+                twice |= Bits::Count(places[digit]) == 2 ? 1U << digit : 0U;
+            }
+            for (const int high : Bits::Indices(twice)) {
+                for (const int low : Bits::Indices(twice & ((1U << high) - 1))) {
                     const unsigned pairPlaces = places[low] | places[high];
                     const auto& before = source.positions[region];
-                    if (((before[low] | before[high]) & ~pairPlaces) == 0 ||
-                        Bits::Count(places[low]) < 2 || Bits::Count(places[high]) < 2 ||
-                        Bits::Count(pairPlaces) != 2) {
+                    if (places[low] != places[high] ||
+                        ((changed >> low | changed >> high) & 1U) == 0 ||
+                        ((before[low] | before[high]) & ~pairPlaces) == 0) {
                         continue;
                     }
                     const unsigned pair = 1U << low | 1U << high;
@@ -168,13 +153,17 @@ void NakedPairs(const Grid& grid, const Grid& source, const Changes& changes,
                 continue;
             }
             const auto& cells = kCellsOfRegion[region];
-            for (int high = 1; high < kSize; ++high) {
-                for (int low = 0; low < high; ++low) {
+            // Two cells of two candidates each, the same two: the only pairs there are.
+            unsigned bivalue = 0;
+            for (int position = 0; position < kSize; ++position) {
+                bivalue |= Bits::Count(grid.candidates[cells[position]]) == 2 ? 1U << position : 0U;
+            }
+            for (const int high : Bits::Indices(bivalue)) {
+                for (const int low : Bits::Indices(bivalue & ((1U << high) - 1))) {
                     const unsigned a = grid.candidates[cells[low]];
                     const unsigned b = grid.candidates[cells[high]];
-                    if ((source.candidates[cells[low]] == a &&
-                         source.candidates[cells[high]] == b) ||
-                        Bits::Count(a) < 2 || Bits::Count(b) < 2 || Bits::Count(a | b) != 2) {
+                    if (a != b || (source.candidates[cells[low]] == a &&
+                                   source.candidates[cells[high]] == b)) {
                         continue;
                     }
                     for (int position = 0; position < kSize; ++position) {
@@ -207,27 +196,30 @@ void XWings(const Grid& grid, const Grid& source, const Changes& changes, const 
     RuleHint hint;
     for (const auto& [baseKind, coverKind] :
          {std::pair(kFirstColumn, kFirstRow), std::pair(kFirstRow, kFirstColumn)}) {
-        std::array<unsigned, kSize> changed{};
+        // By line, the digits with two places there: the only X-wings there are join two such.
+        std::array<unsigned, kSize> twice{};
         for (int line = 0; line < kSize; ++line) {
-            changed[static_cast<std::size_t>(line)] =
-                changes[static_cast<std::size_t>(baseKind + line)];
+            for (int digit = 0; digit < kSize; ++digit) {
+                twice[static_cast<std::size_t>(line)] |=
+                    Bits::Count(grid.positions[baseKind + line][digit]) == 2 ? 1U << digit : 0U;
+            }
         }
         for (int high = 1; high < kSize; ++high) {
             for (int low = 0; low < high; ++low) {
                 const int lowBase = baseKind + low;
                 const int highBase = baseKind + high;
-                for (const int digit : Bits::Indices(changed[static_cast<std::size_t>(low)] |
-                                                     changed[static_cast<std::size_t>(high)])) {
-                    if (decided.digitCount[static_cast<std::size_t>(digit)] + 4 > kSize) {
-                        continue;
-                    }
+                const unsigned changed = changes[static_cast<std::size_t>(lowBase)] |
+                                         changes[static_cast<std::size_t>(highBase)];
+                for (const int digit :
+                     Bits::Indices(changed & twice[static_cast<std::size_t>(low)] &
+                                   twice[static_cast<std::size_t>(high)])) {
                     const unsigned a = grid.positions[lowBase][digit];
                     const unsigned b = grid.positions[highBase][digit];
                     const unsigned goneOutside = ((source.positions[lowBase][digit] & ~a) |
                                                   (source.positions[highBase][digit] & ~b)) &
                                                  ~(a | b);
-                    if (goneOutside == 0 || Bits::Count(a) < 2 || Bits::Count(b) < 2 ||
-                        Bits::Count(a | b) != 2) {
+                    if (a != b || goneOutside == 0 ||
+                        decided.digitCount[static_cast<std::size_t>(digit)] + 4 > kSize) {
                         continue;
                     }
                     const unsigned bases = 1U << low | 1U << high;
@@ -253,9 +245,21 @@ void XWings(const Grid& grid, const Grid& source, const Changes& changes, const 
 
 }  // namespace
 
-void BaseRuleHints(BaseRule rule, const Grid& grid, const Grid& source, const Decided& decided,
-                   std::vector<RuleHint>& out) {
-    const Changes changes = ChangesOf(grid, source);
+Changes ChangesOf(const Grid& grid, const Grid& source) {
+    Changes changes{};
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        const unsigned gone = source.candidates[cell] & ~grid.candidates[cell];
+        if (gone != 0) {
+            for (const GridGeometry::Place& place : GridGeometry::kPlacesOfCell[cell]) {
+                changes[static_cast<std::size_t>(place.region)] |= gone;
+            }
+        }
+    }
+    return changes;
+}
+
+void BaseRuleHints(BaseRule rule, const Grid& grid, const Grid& source, const Changes& changes,
+                   const Decided& decided, std::vector<RuleHint>& out) {
     switch (rule) {
         case BaseRule::Locking:
             Locking(grid, source, changes, out);

@@ -42,9 +42,15 @@ struct Decided {
     std::array<int, GridGeometry::kSize> digitCount{};
 };
 
-// Appends the rule's hints on `grid`, in the scale's order; `source` is the grid at the chain's
-// assumption.
-void BaseRuleHints(BaseRule rule, const Grid& grid, const Grid& source, const Decided& decided,
-                   std::vector<RuleHint>& out);
+// By region, the digits of which the chain has removed a candidate there: the only ones its
+// rules can find anything new for.
+using Changes = std::array<unsigned, GridGeometry::kRegions>;
+
+Changes ChangesOf(const Grid& grid, const Grid& source);
+
+// Appends the rule's hints on `grid` that rest on something the chain removed, in the scale's
+// order; `source` is the grid at the chain's assumption, `changes` what separates them.
+void BaseRuleHints(BaseRule rule, const Grid& grid, const Grid& source, const Changes& changes,
+                   const Decided& decided, std::vector<RuleHint>& out);
 
 }  // namespace Novem::Ladder::Implications

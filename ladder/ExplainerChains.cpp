@@ -5,6 +5,7 @@
 #include <bitset>
 #include <cmath>
 #include <limits>
+#include <set>
 #include <span>
 #include <tuple>
 #include <unordered_map>
@@ -186,9 +187,7 @@ public:
         for (Collected& collected : m_collected) {
             std::vector<Potential> removals = collected.hint.removals;
             std::sort(removals.begin(), removals.end());
-            if (std::find(m_removalSets.begin(), m_removalSets.end(), removals) ==
-                m_removalSets.end()) {
-                m_removalSets.push_back(std::move(removals));
+            if (m_removalSets.insert(std::move(removals)).second) {
                 out.push_back(std::move(collected.hint));
             }
         }
@@ -467,9 +466,10 @@ private:
     // Where a branch's singles stall, the first of the rules inside that finds anything the
     // branch's removals made possible gives it more "off" potentials.
     void Advance(Derived& toOff, Queue& pendingOff) {
+        const Changes changes = ChangesOf(m_work, m_grid);
         for (const BaseRule rule : kBaseRules) {
             m_ruleHints.clear();
-            BaseRuleHints(rule, m_work, m_grid, m_decided, m_ruleHints);
+            BaseRuleHints(rule, m_work, m_grid, changes, m_decided, m_ruleHints);
             if (Adopt(m_ruleHints, toOff, pendingOff)) {
                 return;
             }
@@ -556,6 +556,9 @@ private:
     // Whether a hint of at least that complexity could come before the best so far: only the
     // least difficult hint counts, and the best, found first, wins ties.
     bool CouldBeat(double base, int complexity, int sortKey) const {
+        if (m_collect) {
+            return true;
+        }
         const Ranked offer{base + LengthDifficulty(complexity), complexity, sortKey,
                            Technique::ForcingChain, -1};
         return (!m_best || Before(offer, *m_best)) && (!m_bound || Before(offer, *m_bound));
@@ -625,7 +628,7 @@ private:
     void Cycles(Potential source, Links links) {
         m_onSeen.Clear();
         m_spawned.Clear();
-        m_onSeen.Add(source, 0);
+        m_onSeen.Add(source);
         m_onLayer.assign(1, source);
         m_offLayer.clear();
         m_found.clear();
@@ -662,11 +665,11 @@ private:
                             m_found.emplace_back(off, from);
                         }
                         if (!m_onSeen.Has(next.potential)) {
-                            m_onSeen.Add(next.potential, 0);
+                            m_onSeen.Add(next.potential);
                             m_onOff[static_cast<std::size_t>(next.potential)] = off;
                             m_onOn[static_cast<std::size_t>(next.potential)] = from;
                             m_onLayer.push_back(next.potential);
-                            m_spawned.Add(off, 0);
+                            m_spawned.Add(off);
                         }
                     }
                 };
@@ -750,7 +753,7 @@ private:
     void ForcingChains(Potential source, bool cellLinks,
                        std::vector<std::pair<Potential, int>>& chains) {
         m_seen.Clear();
-        m_seen.Add(source, 0);
+        m_seen.Add(source);
         const double base = cellLinks ? 7.0 : 6.6;
         const int sortKey = cellLinks ? kXY : kX;
         m_layer.assign(1, source);
@@ -772,7 +775,7 @@ private:
                             return true;
                         }
                         if (!m_seen.Has(next.potential)) {
-                            m_seen.Add(next.potential, 0);
+                            m_seen.Add(next.potential);
                             m_cameFrom[static_cast<std::size_t>(next.potential)] = potential;
                             m_next.push_back(next.potential);
                         }
@@ -1123,7 +1126,7 @@ private:
     // Whether the search keeps every hint, as a rule inside a chain, rather than the best.
     bool m_collect = false;
     std::vector<Collected> m_collected;
-    std::vector<std::vector<Potential>> m_removalSets;
+    std::set<std::vector<Potential>> m_removalSets;
     Derived m_ruleParents;
     std::vector<Potential> m_singlesParents;
     Decided m_decided;
@@ -1159,7 +1162,7 @@ private:
     Pool m_pool;
     Derived m_toOn;
     // The "off" potentials of a cycle's search that turned some potential on first.
-    Derived m_spawned;
+    Marks m_spawned;
     Derived m_toOff;
     Derived m_offToOn;
     Derived m_offToOff;
@@ -1174,14 +1177,14 @@ private:
     // A cycle's search: the "on" potentials reached, each with the "off" it came from and the "on"
     // that came from; the layers; the loops closed, each by its last "off" and where that came
     // from; and a loop's potentials.
-    Derived m_onSeen;
+    Marks m_onSeen;
     std::array<Potential, kPotentials> m_onOff{};
     std::array<Potential, kPotentials> m_onOn{};
     std::vector<Potential> m_onLayer;
     std::vector<std::pair<Potential, Potential>> m_offLayer;
     std::vector<std::pair<Potential, Potential>> m_found;
     std::vector<Potential> m_loop;
-    Derived m_seen;
+    Marks m_seen;
     std::vector<Potential> m_layer;
     std::vector<Potential> m_next;
     std::vector<std::pair<Potential, int>> m_chains;

@@ -118,6 +118,21 @@ private:
     std::vector<Potential> m_order;
 };
 
+// A set of potentials without their order or nodes, for a search that only asks whether it met
+// one. Cleared in constant time.
+class Marks {
+public:
+    void Clear() { ++m_generation; }
+    bool Has(Potential potential) const {
+        return m_stamp[static_cast<std::size_t>(potential)] == m_generation;
+    }
+    void Add(Potential potential) { m_stamp[static_cast<std::size_t>(potential)] = m_generation; }
+
+private:
+    std::array<std::uint32_t, kPotentials> m_stamp{};
+    std::uint32_t m_generation = 1;
+};
+
 // Which links a chain follows from an "on" potential and from an "off" one: cell links (the
 // other candidates of a cell go; a cell's last but one candidate going leaves the last on) and
 // region links (the same for a digit's places in a region).
