@@ -5,7 +5,6 @@
 #include <bitset>
 #include <cmath>
 #include <limits>
-#include <set>
 #include <span>
 #include <tuple>
 #include <unordered_map>
@@ -183,13 +182,41 @@ public:
         std::stable_sort(
             m_collected.begin(), m_collected.end(),
             [](const Collected& a, const Collected& b) { return Before(a.ranked, b.ranked); });
+        // The scale keeps them in a set where hints with the same removals are equal: the first
+        // stays. An open-addressed table of the removal sets met, sorted in one flat store.
+        std::size_t slots = 16;
+        while (slots < 2 * m_collected.size()) {
+            slots *= 2;
+        }
+        m_removalSlots.assign(slots, -1);
         m_removalSets.clear();
+        m_removalSpans.clear();
         for (Collected& collected : m_collected) {
-            std::vector<Potential> removals = collected.hint.removals;
-            std::sort(removals.begin(), removals.end());
-            if (m_removalSets.insert(std::move(removals)).second) {
-                out.push_back(std::move(collected.hint));
+            const auto begin = static_cast<std::ptrdiff_t>(m_removalSets.size());
+            m_removalSets.insert(m_removalSets.end(), collected.hint.removals.begin(),
+                                 collected.hint.removals.end());
+            std::sort(m_removalSets.begin() + begin, m_removalSets.end());
+            std::uint64_t hash = 0;
+            for (auto at = m_removalSets.begin() + begin; at != m_removalSets.end(); ++at) {
+                hash = Mixed(hash, *at);
             }
+            const auto same = [&](int kept) {
+                const auto& [keptBegin, keptEnd] = m_removalSpans[static_cast<std::size_t>(kept)];
+                return std::equal(m_removalSets.begin() + keptBegin,
+                                  m_removalSets.begin() + keptEnd, m_removalSets.begin() + begin,
+                                  m_removalSets.end());
+            };
+            std::size_t slot = hash & (slots - 1);
+            while (m_removalSlots[slot] >= 0 && !same(m_removalSlots[slot])) {
+                slot = (slot + 1) & (slots - 1);
+            }
+            if (m_removalSlots[slot] >= 0) {
+                m_removalSets.resize(static_cast<std::size_t>(begin));
+                continue;
+            }
+            m_removalSlots[slot] = static_cast<int>(m_removalSpans.size());
+            m_removalSpans.emplace_back(begin, static_cast<std::ptrdiff_t>(m_removalSets.size()));
+            out.push_back(std::move(collected.hint));
         }
     }
 
@@ -1126,7 +1153,9 @@ private:
     // Whether the search keeps every hint, as a rule inside a chain, rather than the best.
     bool m_collect = false;
     std::vector<Collected> m_collected;
-    std::set<std::vector<Potential>> m_removalSets;
+    std::vector<int> m_removalSlots;
+    std::vector<Potential> m_removalSets;
+    std::vector<std::pair<std::ptrdiff_t, std::ptrdiff_t>> m_removalSpans;
     Derived m_ruleParents;
     std::vector<Potential> m_singlesParents;
     Decided m_decided;
