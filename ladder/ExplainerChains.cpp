@@ -5,6 +5,7 @@
 #include <bitset>
 #include <cmath>
 #include <limits>
+#include <numeric>
 #include <span>
 #include <tuple>
 #include <unordered_map>
@@ -462,25 +463,18 @@ private:
     // A hint whose chains end at `targets` (nodes of the pool, or in a static search their
     // complexities): kept whole inside a chain, else offered.
     void OfferChains(Ranked offer, std::span<const int> targets, Cause assumed) {
-        if (!UsesPool()) {
-            offer.complexity = 0;
-            for (const int complexity : targets) {
-                offer.complexity += complexity;
-            }
-            offer.difficulty = RuleDifficulty(offer.complexity);
-            Offer(offer);
-            return;
-        }
-        if (!m_collect) {
-            offer.complexity = Measure(targets);
-            offer.difficulty = RuleDifficulty(offer.complexity);
-            Offer(offer);
-            return;
-        }
         RuleHint hint;
-        offer.complexity = Measure(targets, assumed, &hint);
+        if (!UsesPool()) {
+            offer.complexity = std::accumulate(targets.begin(), targets.end(), 0);
+        } else {
+            offer.complexity = Measure(targets, assumed, m_collect ? &hint : nullptr);
+        }
         offer.difficulty = RuleDifficulty(offer.complexity);
-        Keep(offer, std::move(hint));
+        if (m_collect) {
+            Keep(offer, std::move(hint));
+        } else {
+            Offer(offer);
+        }
     }
 
     Search& Inner() {
@@ -1189,10 +1183,8 @@ private:
     Grid m_grid;
     Grid m_work;
     Pool m_pool;
-    Derived m_toOn;
     // The "off" potentials of a cycle's search that turned some potential on first.
     Marks m_spawned;
-    Derived m_toOff;
     Derived m_offToOn;
     Derived m_offToOff;
     std::array<Derived, kSize> m_valueToOn;

@@ -1,7 +1,6 @@
 #include "Implications.h"
 
 #include <algorithm>
-#include <bitset>
 
 namespace Novem::Ladder::Implications {
 
@@ -32,39 +31,6 @@ int Pool::Add(Potential potential, Cause cause, int parent) {
 void Pool::AddParent(int node, int parent) {
     m_parents.push_back(parent);
     ++m_nodes[static_cast<std::size_t>(node)].parentCount;
-}
-
-int Pool::AncestorCount(int node) const {
-    std::bitset<kPotentials> met;
-    std::vector<int> layer{node};
-    std::vector<int> next;
-    int count = 0;
-    while (!layer.empty()) {
-        next.clear();
-        for (const int at : layer) {
-            const auto potential = static_cast<std::size_t>(At(at).potential);
-            if (met[potential]) {
-                continue;
-            }
-            met[potential] = true;
-            ++count;
-            for (int k = 0; k < At(at).parentCount; ++k) {
-                next.push_back(Parent(at, k));
-            }
-        }
-        layer.swap(next);
-    }
-    return count;
-}
-
-bool Pool::OnFirstChain(int node, Potential potential) const {
-    for (int at = node; At(at).parentCount > 0;) {
-        at = Parent(at, 0);
-        if (At(at).potential == potential) {
-            return true;
-        }
-    }
-    return false;
 }
 
 Grid Grid::Of(const Board& board) {

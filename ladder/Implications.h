@@ -66,11 +66,6 @@ public:
     int Parent(int node, int k) const {
         return m_parents[static_cast<std::size_t>(At(node).firstParent + k)];
     }
-    // The distinct potentials the node rests on, itself included, found breadth first from it;
-    // of several derivations of one potential only the first met is followed, as the scale counts.
-    int AncestorCount(int node) const;
-    // Whether `potential` lies on the node's chain of first parents, the node itself left out.
-    bool OnFirstChain(int node, Potential potential) const;
 
 private:
     std::vector<Node> m_nodes;
