@@ -24,19 +24,18 @@ public:
         for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
             const CellMask excluders = kPeers[cell] & small;
             if (Bits::Count(open.candidates[cell]) >= 2 && !excluders.Empty()) {
-                m_bases.push_back(cell);
-                m_excluders.push_back(excluders);
+                m_bases[static_cast<std::size_t>(m_count++)] = cell;
+                m_excluders[static_cast<std::size_t>(cell)] = excluders;
                 m_isBase |= CellMask::Of(cell);
             }
         }
     }
 
     std::optional<Step> Find() {
-        const auto count = static_cast<int>(m_bases.size());
-        if (count < m_degree) {
+        if (m_count < m_degree) {
             return std::nullopt;
         }
-        for (int second = 1; second < count; ++second) {
+        for (int second = 1; second < m_count; ++second) {
             for (int first = 0; first < second; ++first) {
                 std::optional<Step> step =
                     m_degree == 2 ? Pair(first, second) : Triplet(first, second);
@@ -49,25 +48,18 @@ public:
     }
 
 private:
-    int IndexOf(int cell) const {
-        const auto at = std::find(m_bases.begin(), m_bases.end(), cell);
-        return static_cast<int>(at - m_bases.begin());
-    }
-
     // A digit of one cell goes only when an excluder pairs it with each digit of the other but
     // one: there must be that many.
     std::optional<Step> Pair(int first, int second) {
-        const CellMask common = m_excluders[static_cast<std::size_t>(first)] &
-                                m_excluders[static_cast<std::size_t>(second)];
+        const int a = m_bases[static_cast<std::size_t>(first)];
+        const int b = m_bases[static_cast<std::size_t>(second)];
+        const CellMask common = ExcludersOf(a) & ExcludersOf(b);
         const int fewest =
-            std::min(Bits::Count(m_open.candidates[m_bases[static_cast<std::size_t>(first)]]),
-                     Bits::Count(m_open.candidates[m_bases[static_cast<std::size_t>(second)]]));
+            std::min(Bits::Count(m_open.candidates[a]), Bits::Count(m_open.candidates[b]));
         if (common.AtMostOne() || common.Count() < fewest - 1) {
             return std::nullopt;
         }
-        return Test({m_bases[static_cast<std::size_t>(first)],
-                     m_bases[static_cast<std::size_t>(second)], -1},
-                    common);
+        return Test({a, b, -1}, common);
     }
 
     // The third cell is an excluder of the first or the second that is a base cell too, in the
@@ -75,8 +67,8 @@ private:
     std::optional<Step> Triplet(int first, int second) {
         const int a = m_bases[static_cast<std::size_t>(first)];
         const int b = m_bases[static_cast<std::size_t>(second)];
-        const CellMask& ofFirst = m_excluders[static_cast<std::size_t>(first)];
-        const CellMask& ofSecond = m_excluders[static_cast<std::size_t>(second)];
+        const CellMask& ofFirst = ExcludersOf(a);
+        const CellMask& ofSecond = ExcludersOf(b);
         const CellMask both = ofFirst & ofSecond;
         if (both.AtMostOne()) {
             return std::nullopt;
@@ -85,7 +77,7 @@ private:
             if (!m_isBase.Has(third) || third == a || third == b) {
                 return std::nullopt;
             }
-            const CellMask common = both & m_excluders[static_cast<std::size_t>(IndexOf(third))];
+            const CellMask common = both & ExcludersOf(third);
             return common.AtMostOne() ? std::nullopt : Test({a, b, third}, common);
         };
         for (const int third : kPeersInOrder[a]) {
@@ -130,54 +122,50 @@ private:
             }
             return kept;
         }
-        std::array<unsigned, 20> excluders{};
-        std::size_t count = 0;
+        // A combination takes at most three digits, so it takes all of an excluder's exactly
+        // when the excluder's two are among them or its three are them.
+        std::array<unsigned, GridGeometry::kSize> pairedWith{};
+        std::array<std::array<unsigned, GridGeometry::kSize>, GridGeometry::kSize> thirdOf{};
         for (const int cell : common) {
-            if (count < excluders.size()) {
-                excluders[count++] = m_open.candidates[cell];
+            const unsigned digits = m_open.candidates[cell];
+            for (const int digit : Bits::Indices(digits)) {
+                const unsigned others = digits & ~(1U << digit);
+                if (Bits::Count(digits) == 2) {
+                    pairedWith[static_cast<std::size_t>(digit)] |= others;
+                    continue;
+                }
+                for (const int other : Bits::Indices(others)) {
+                    thirdOf[static_cast<std::size_t>(digit)][static_cast<std::size_t>(other)] |=
+                        others & ~(1U << other);
+                }
             }
         }
-        // Each candidate needs one allowed combination: once all three cells' are kept, the rest
-        // can't change anything.
         const std::array<unsigned, 3> all = {
             m_open.candidates[cells[0]], m_open.candidates[cells[1]], m_open.candidates[cells[2]]};
+        const bool seeing01 = SeeEachOther(cells[0], cells[1]);
+        const unsigned seeing02 = SeeEachOther(cells[0], cells[2]) ? ~0U : 0U;
+        const unsigned seeing12 = SeeEachOther(cells[1], cells[2]) ? ~0U : 0U;
         for (const int first : Bits::Indices(all[0])) {
-            for (const int second : Bits::Indices(all[1])) {
-                for (const int third : Bits::Indices(all[2])) {
-                    const std::array<int, 3> digits{first, second, third};
-                    const bool news = (kept[0] >> first & 1U) == 0 ||
-                                      (kept[1] >> second & 1U) == 0 || (kept[2] >> third & 1U) == 0;
-                    if (news && Allowed(cells, digits, excluders, count)) {
-                        for (std::size_t k = 0; k < 3; ++k) {
-                            kept[k] |= 1U << digits[k];
-                        }
-                        if (kept == all) {
-                            return kept;
-                        }
+            const auto x = static_cast<std::size_t>(first);
+            for (const int second : Bits::Indices(all[1] & ~pairedWith[x])) {
+                if (first == second && seeing01) {
+                    continue;
+                }
+                const auto y = static_cast<std::size_t>(second);
+                const unsigned thirds = all[2] & ~pairedWith[x] & ~pairedWith[y] & ~thirdOf[x][y] &
+                                        ~(seeing02 & 1U << first) & ~(seeing12 & 1U << second);
+                if (thirds != 0) {
+                    kept[0] |= 1U << first;
+                    kept[1] |= 1U << second;
+                    kept[2] |= thirds;
+                    // Once every candidate is kept, the rest can't change anything.
+                    if (kept == all) {
+                        return kept;
                     }
                 }
             }
         }
         return kept;
-    }
-
-    bool Allowed(const std::array<int, 3>& cells, const std::array<int, 3>& digits,
-                 const std::array<unsigned, 20>& excluders, std::size_t count) const {
-        unsigned taken = 0;
-        for (std::size_t k = 0; k < 3; ++k) {
-            for (std::size_t other = 0; other < k; ++other) {
-                if (digits[k] == digits[other] && SeeEachOther(cells[k], cells[other])) {
-                    return false;
-                }
-            }
-            taken |= 1U << digits[k];
-        }
-        for (std::size_t k = 0; k < count; ++k) {
-            if ((excluders[k] & ~taken) == 0) {
-                return false;
-            }
-        }
-        return true;
     }
 
     std::optional<Step> Test(const std::array<int, 3>& cells, const CellMask& common) const {
@@ -209,12 +197,17 @@ private:
         return step;
     }
 
+    const CellMask& ExcludersOf(int cell) const {
+        return m_excluders[static_cast<std::size_t>(cell)];
+    }
+
     const OpenCells& m_open;
     int m_degree;
-    // The base cells in cell order, the peers of few candidates of each, and all of them.
-    std::vector<int> m_bases;
-    std::vector<CellMask> m_excluders;
+    // The base cells in cell order, all of them, and the peers of few candidates of each.
+    std::array<int, GridGeometry::kCells> m_bases{};
+    int m_count = 0;
     CellMask m_isBase;
+    std::array<CellMask, GridGeometry::kCells> m_excluders{};
 };
 
 }  // namespace
