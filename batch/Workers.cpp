@@ -47,35 +47,50 @@ void Workers::Finish() {
 void Workers::Work(PuzzleSolver::Wanted wanted) {
     try {
         PuzzleSolver solver(wanted);
-        ChunkOutput output;
         for (;;) {
             std::unique_lock lock(m_mutex);
-            m_queueHasWork.wait(lock, [this] { return !m_queue.empty() || m_ending || m_stopped; });
+            m_queueHasWork.wait(lock, [this] {
+                return m_stopped || (m_queue.empty() ? m_ending : m_ready.size() < m_capacity);
+            });
             if (m_stopped || m_queue.empty()) {
                 return;
             }
             auto [sequence, chunk] = std::move(m_queue.front());
             m_queue.pop_front();
             m_queueHasRoom.notify_one();
+            ChunkOutput output;
+            if (!m_spare.empty()) {
+                output = std::move(m_spare.back());
+                m_spare.pop_back();
+            }
             lock.unlock();
 
             m_process(chunk, solver, output);
 
             lock.lock();
-            m_turnChanged.wait(lock,
-                               [this, sequence] { return m_written == sequence || m_stopped; });
             if (m_stopped) {
                 return;
             }
-            // Only the worker whose turn it is writes, so it needs no lock to do so.
-            lock.unlock();
-            m_write(output);
-            lock.lock();
-            ++m_written;
-            m_turnChanged.notify_all();
+            m_ready.emplace(sequence, std::move(output));
+            WriteReady(lock);
         }
     } catch (...) {
         Stop(std::current_exception());
+    }
+}
+
+void Workers::WriteReady(std::unique_lock<std::mutex>& lock) {
+    while (!m_writing && !m_ready.empty() && m_ready.begin()->first == m_written) {
+        auto next = m_ready.extract(m_ready.begin());
+        // Only one worker writes at a time, so it needs no lock to do so.
+        m_writing = true;
+        lock.unlock();
+        m_write(next.mapped());
+        lock.lock();
+        m_writing = false;
+        ++m_written;
+        m_spare.push_back(std::move(next.mapped()));
+        m_queueHasWork.notify_all();
     }
 }
 
@@ -89,7 +104,6 @@ void Workers::Stop(std::exception_ptr error) {
     }
     m_queueHasRoom.notify_all();
     m_queueHasWork.notify_all();
-    m_turnChanged.notify_all();
 }
 
 }  // namespace Novem::Batch

@@ -5,6 +5,7 @@
 #include <deque>
 #include <exception>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -16,13 +17,12 @@ namespace Novem::Batch {
 
 // Solves chunks on several threads, each with a solver of its own, and writes their output in
 // the order the chunks came in. Memory stays bounded by the number of workers: Submit waits while
-// twice as many chunks are queued, and a worker whose output is ahead of the writing waits with
-// it instead of taking more. The first error of a worker stops them all and comes back from
-// Finish.
+// twice as many chunks are queued, and outputs ahead of the writing are kept for their turn up to
+// as many, so that one slow chunk holds up no other worker; beyond that, workers wait. The first
+// error of a worker stops them all and comes back from Finish.
 class Workers {
 public:
-    // Fills the output, which each worker keeps from one chunk to the next so that its buffers
-    // are not allocated anew every time.
+    // Fills the output, whose buffers are those of an output written before when there is one.
     using Process = std::function<void(const Chunk&, PuzzleSolver&, ChunkOutput&)>;
     using Write = std::function<void(const ChunkOutput&)>;
 
@@ -40,6 +40,8 @@ public:
 private:
     void Work(PuzzleSolver::Wanted wanted);
     void Stop(std::exception_ptr error);
+    // Writes the outputs that are next in turn, unless another worker is writing.
+    void WriteReady(std::unique_lock<std::mutex>& lock);
 
     Process m_process;
     Write m_write;
@@ -48,8 +50,11 @@ private:
     // Each is waited on by one side only, so that a change wakes only those it concerns.
     std::condition_variable m_queueHasRoom;
     std::condition_variable m_queueHasWork;
-    std::condition_variable m_turnChanged;
     std::deque<std::pair<std::uint64_t, Chunk>> m_queue;
+    // Outputs solved but not yet written, by chunk; written ones, for their buffers.
+    std::map<std::uint64_t, ChunkOutput> m_ready;
+    std::vector<ChunkOutput> m_spare;
+    bool m_writing = false;
     std::uint64_t m_submitted = 0;
     std::uint64_t m_written = 0;
     // No more chunks will come / nothing more is done.

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <filesystem>
+#include <mutex>
 #include <regex>
 #include <string>
 #include <tuple>
@@ -17,6 +19,7 @@
 #include "batch/OutputCheck.h"
 #include "batch/Pace.h"
 #include "batch/Progress.h"
+#include "batch/Workers.h"
 #include "support/Hash.h"
 #include "support/Puzzles.h"
 #include "support/TempDirectory.h"
@@ -492,6 +495,39 @@ TEST_F(RunBatchTest, ChunksFollowThePaceAndTellWhereTheyEnd) {
                                                                           {1, 6 * line},
                                                                           {1, 7 * line},
                                                                           {1, 8 * line}}));
+}
+
+// A slow chunk holds up no other worker: while the first is solved, the other goes on to the
+// chunks after it, and the outputs are still written in order. (The wait only guards against a
+// worker that never goes on.)
+TEST(Workers, GoOnPastASlowChunkAndWriteInOrder) {
+    std::mutex mutex;
+    std::condition_variable changed;
+    int laterDone = 0;
+    bool wentOn = false;
+    std::vector<std::string> written;
+    Workers workers(
+        2, {},
+        [&](const Chunk& chunk, PuzzleSolver&, ChunkOutput& output) {
+            output.out = std::to_string(chunk.items[0].line);
+            std::unique_lock lock(mutex);
+            if (chunk.items[0].line == 0) {
+                wentOn = changed.wait_for(lock, std::chrono::seconds(30),
+                                          [&] { return laterDone == 3; });
+            } else {
+                ++laterDone;
+                changed.notify_all();
+            }
+        },
+        [&](const ChunkOutput& output) { written.push_back(output.out); });
+    for (std::uint64_t line = 0; line < 4; ++line) {
+        Chunk chunk;
+        chunk.items.push_back({line, {}, {}});
+        ASSERT_TRUE(workers.Submit(std::move(chunk)));
+    }
+    workers.Finish();
+    EXPECT_TRUE(wentOn);
+    EXPECT_EQ(written, (std::vector<std::string>{"0", "1", "2", "3"}));
 }
 
 // The line shows once a run has lasted a second, at most four times a second, with how far and
