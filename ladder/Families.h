@@ -36,7 +36,10 @@ std::optional<Step> FindAlignedPairExclusion(const Board& board);
 std::optional<Step> FindAlignedTripletExclusion(const Board& board);
 std::optional<Step> FindForcingChain(const Board& board);
 std::optional<Step> FindDynamicForcingChain(const Board& board);
+// Nested to depth 2, then to depth 3 within a budget; the shallow one stops at depth 2, for a
+// grid without exactly one solution, which gains little there for the time it takes.
 std::optional<Step> FindNestedForcingChain(const Board& board);
+std::optional<Step> FindShallowNestedForcingChain(const Board& board);
 
 // The finder of the family.
 std::optional<Step> Find(Family family, const Board& board);

@@ -15,6 +15,7 @@
 // following every candidate to its end and explaining it, several times the work); forcing by the
 // number of choices, and for each, cells in cell order before regions in region and digit order.
 #include <algorithm>
+#include <span>
 
 #include "Families.h"
 #include "Propagation.h"
@@ -206,6 +207,27 @@ std::optional<Step> Contradiction(const Board& board, Outcomes& outcomes, Techni
     return std::nullopt;
 }
 
+std::optional<Step> Nested(const Board& board, bool shallow) {
+    // A few tenths of a second of assumptions. No puzzle with one solution is known to need
+    // depth 3, and a grid with several or none, which may have nothing to find there, is known
+    // for one beforehand and left shallow.
+    constexpr std::int64_t kDeepestBudget = 250'000;
+    std::int64_t budget = kDeepestBudget;
+    const std::array<std::pair<Reach, Technique>, 3> nestings = {{
+        {{false, 1}, Technique::NestedContradictionChain},
+        {{true, 1}, Technique::DynamicNestedContradictionChain},
+        {{true, 2, &budget}, Technique::DynamicNestedContradictionChain},
+    }};
+    for (const auto& [reach, technique] : std::span(nestings).first(shallow ? 2 : 3)) {
+        const Propagation propagation(board, reach);
+        Outcomes outcomes(propagation);
+        if (std::optional<Step> step = Contradiction(board, outcomes, technique)) {
+            return step;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<Step> FindForcingChain(const Board& board) {
@@ -227,23 +249,11 @@ std::optional<Step> FindDynamicForcingChain(const Board& board) {
 }
 
 std::optional<Step> FindNestedForcingChain(const Board& board) {
-    // A few tenths of a second of assumptions. No puzzle with one solution is known to need
-    // depth 3; one with several may have nothing to find there, and is looked at no longer.
-    constexpr std::int64_t kDeepestBudget = 250'000;
-    std::int64_t budget = kDeepestBudget;
-    const std::array<std::pair<Reach, Technique>, 3> nestings = {{
-        {{false, 1}, Technique::NestedContradictionChain},
-        {{true, 1}, Technique::DynamicNestedContradictionChain},
-        {{true, 2, &budget}, Technique::DynamicNestedContradictionChain},
-    }};
-    for (const auto& [reach, technique] : nestings) {
-        const Propagation propagation(board, reach);
-        Outcomes outcomes(propagation);
-        if (std::optional<Step> step = Contradiction(board, outcomes, technique)) {
-            return step;
-        }
-    }
-    return std::nullopt;
+    return Nested(board, false);
+}
+
+std::optional<Step> FindShallowNestedForcingChain(const Board& board) {
+    return Nested(board, true);
 }
 
 }  // namespace Novem::Ladder

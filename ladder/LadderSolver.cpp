@@ -81,7 +81,8 @@ std::optional<Move> AsMove(Families families, Family family,
 // families' first steps, finned jellyfish, and forcing chains last: plain, dynamic, nested.
 constexpr int kRungs = kSharedRungs + 5;
 
-std::optional<Move> OwnRung(int rung, const Board& board, Families families) {
+std::optional<Move> OwnRung(int rung, const Board& board, Families families,
+                            UniqueSolution& unique) {
     // clang-format off
     switch (rung - kSharedRungs) {
         case 0: {
@@ -91,7 +92,9 @@ std::optional<Move> OwnRung(int rung, const Board& board, Families families) {
         case 1: return AsMove(families, Family::FinnedFish, FindFinnedJellyfish, board);
         case 2: return AsMove(families, Family::Forcing, FindForcingChain, board);
         case 3: return AsMove(families, Family::DynamicForcing, FindDynamicForcingChain, board);
-        default: return AsMove(families, Family::NestedForcing, FindNestedForcingChain, board);
+        default: return AsMove(families, Family::NestedForcing,
+                               unique.Holds() ? FindNestedForcingChain
+                                              : FindShallowNestedForcingChain, board);
     }
     // clang-format on
 }
@@ -112,7 +115,7 @@ std::optional<Found> Easiest(const Position& position, Families families, Level 
     for (int rung = 0; rung < kRungs; ++rung) {
         std::optional<Move> move =
             rung < kSharedRungs ? SharedRung(rung, basic, position.board, within, ceiling, unique)
-                                : OwnRung(rung, position.board, within);
+                                : OwnRung(rung, position.board, within, unique);
         if (move) {
             return Found{std::move(*move), rung};
         }
