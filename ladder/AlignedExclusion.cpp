@@ -125,20 +125,17 @@ private:
         // A combination takes at most three digits, so it takes all of an excluder's exactly
         // when the excluder's two are among them or its three are them.
         std::array<unsigned, GridGeometry::kSize> pairedWith{};
-        std::array<std::array<unsigned, GridGeometry::kSize>, GridGeometry::kSize> thirdOf{};
+        std::array<unsigned, 20> triples{};
+        std::size_t tripleCount = 0;
         for (const int cell : common) {
             const unsigned digits = m_open.candidates[cell];
-            for (const int digit : Bits::Indices(digits)) {
-                const unsigned others = digits & ~(1U << digit);
-                if (Bits::Count(digits) == 2) {
-                    pairedWith[static_cast<std::size_t>(digit)] |= others;
-                    continue;
-                }
-                for (const int other : Bits::Indices(others)) {
-                    thirdOf[static_cast<std::size_t>(digit)][static_cast<std::size_t>(other)] |=
-                        others & ~(1U << other);
-                }
+            const unsigned high = digits & (digits - 1);
+            if ((high & (high - 1)) != 0) {
+                triples[tripleCount++] = digits;
+                continue;
             }
+            pairedWith[static_cast<std::size_t>(Bits::Lowest(digits))] |= high;
+            pairedWith[static_cast<std::size_t>(Bits::Lowest(high))] |= digits & ~high;
         }
         const std::array<unsigned, 3> all = {
             m_open.candidates[cells[0]], m_open.candidates[cells[1]], m_open.candidates[cells[2]]};
@@ -151,9 +148,17 @@ private:
                 if (first == second && seeing01) {
                     continue;
                 }
+                // Nothing new can come of it.
+                if ((kept[0] >> first & kept[1] >> second & 1U) != 0 && kept[2] == all[2]) {
+                    continue;
+                }
                 const auto y = static_cast<std::size_t>(second);
-                const unsigned thirds = all[2] & ~pairedWith[x] & ~pairedWith[y] & ~thirdOf[x][y] &
-                                        ~(seeing02 & 1U << first) & ~(seeing12 & 1U << second);
+                unsigned thirds = all[2] & ~pairedWith[x] & ~pairedWith[y] &
+                                  ~(seeing02 & 1U << first) & ~(seeing12 & 1U << second);
+                const unsigned both = 1U << first | 1U << second;
+                for (std::size_t k = 0; k < tripleCount && first != second; ++k) {
+                    thirds &= (triples[k] & both) == both ? both | ~triples[k] : ~0U;
+                }
                 if (thirds != 0) {
                     kept[0] |= 1U << first;
                     kept[1] |= 1U << second;

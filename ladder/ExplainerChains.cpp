@@ -254,8 +254,10 @@ private:
     // First in, first out, without giving memory back.
     class Queue {
     public:
-        Queue() = default;
-        Queue(std::initializer_list<int> items) : m_items(items) {}
+        void clear() {
+            m_items.clear();
+            m_head = 0;
+        }
         bool empty() const { return m_head == m_items.size(); }
         int front() const { return m_items[m_head]; }
         void pop_front() { ++m_head; }
@@ -869,8 +871,10 @@ private:
     std::optional<std::pair<int, int>> DynamicChain(Derived& toOn, Derived& toOff) {
         m_work = m_grid;
         const Links links{!Nishio(), true};
-        Queue pendingOn;
-        Queue pendingOff;
+        Queue& pendingOn = m_queueOn;
+        Queue& pendingOff = m_queueOff;
+        pendingOn.clear();
+        pendingOff.clear();
         for (const Potential potential : toOn.Order()) {
             pendingOn.push_back(toOn.NodeOf(potential));
         }
@@ -1191,7 +1195,10 @@ private:
     std::array<Derived, kSize> m_valueToOff;
     std::array<Derived, kSize> m_positionToOn;
     std::array<Derived, kSize> m_positionToOff;
-    std::vector<int> m_out;
+    Nodes m_out;
+    // A dynamic chain's potentials still to follow, kept for their buffers.
+    Queue m_queueOn;
+    Queue m_queueOff;
     std::vector<Potential> m_pendingOn;
     std::vector<Potential> m_pendingOff;
     StaticLinks m_links;

@@ -11,7 +11,7 @@ using GridGeometry::kPlacesOfCell;
 
 constexpr std::array<Cause, 3> kRegionCauses = {Cause::Block, Cause::Row, Cause::Column};
 
-bool Listed(const Pool& pool, const std::vector<int>& nodes, Potential potential) {
+bool Listed(const Pool& pool, const Nodes& nodes, Potential potential) {
     return std::any_of(nodes.begin(), nodes.end(),
                        [&](int node) { return pool.At(node).potential == potential; });
 }
@@ -53,7 +53,7 @@ void Grid::Remove(int cell, int digit) {
     }
 }
 
-void OnToOff(const Grid& grid, Pool& pool, int node, Links links, std::vector<int>& out) {
+void OnToOff(const Grid& grid, Pool& pool, int node, Links links, Nodes& out) {
     out.clear();
     const Potential on = pool.At(node).potential;
     const int cell = CellOf(on);
@@ -82,7 +82,7 @@ void OnToOff(const Grid& grid, Pool& pool, int node, Links links, std::vector<in
 }
 
 void OffToOn(const Grid& grid, const Grid& source, const Derived& off, Pool& pool, int node,
-             Links links, std::vector<int>& out) {
+             Links links, Nodes& out) {
     out.clear();
     const Potential potential = pool.At(node).potential;
     const int cell = CellOf(potential);

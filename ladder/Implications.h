@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "Board.h"
@@ -89,7 +90,7 @@ class Derived {
 public:
     void Clear() {
         ++m_generation;
-        m_order.clear();
+        m_count = 0;
     }
     bool Has(Potential potential) const {
         return m_stamp[static_cast<std::size_t>(potential)] == m_generation;
@@ -101,16 +102,17 @@ public:
         if (!Has(potential)) {
             m_stamp[static_cast<std::size_t>(potential)] = m_generation;
             m_node[static_cast<std::size_t>(potential)] = node;
-            m_order.push_back(potential);
+            m_order[m_count++] = potential;
         }
     }
-    const std::vector<Potential>& Order() const { return m_order; }
+    std::span<const Potential> Order() const { return std::span(m_order).first(m_count); }
 
 private:
     std::array<int, kPotentials> m_node{};
     std::array<std::uint32_t, kPotentials> m_stamp{};
     std::uint32_t m_generation = 1;
-    std::vector<Potential> m_order;
+    std::array<Potential, kPotentials> m_order{};
+    std::size_t m_count = 0;
 };
 
 // A set of potentials without their order or nodes, for a search that only asks whether it met
@@ -136,13 +138,26 @@ struct Links {
     bool region = true;
 };
 
+// The nodes one potential leads to: at most its cell's eight other digits and its twenty peers.
+class Nodes {
+public:
+    void clear() { m_size = 0; }
+    void push_back(int node) { m_items[m_size++] = node; }
+    const int* begin() const { return m_items.data(); }
+    const int* end() const { return m_items.data() + m_size; }
+
+private:
+    std::array<int, 28> m_items{};
+    std::size_t m_size = 0;
+};
+
 // What turning a potential on turns off, and turning one off turns on, as new nodes of the pool
 // with the potential's node as first parent, in the scale's order: the cell's other digits, then
 // the digit's other places in the block, the row and the column. `source` is the grid before the
 // chain: in a dynamic chain, where `grid` has lost candidates, an "on" also rests on every
 // candidate of its cell (or of its digit in its region) that went since, found in `off`.
-void OnToOff(const Grid& grid, Pool& pool, int node, Links links, std::vector<int>& out);
+void OnToOff(const Grid& grid, Pool& pool, int node, Links links, Nodes& out);
 void OffToOn(const Grid& grid, const Grid& source, const Derived& off, Pool& pool, int node,
-             Links links, std::vector<int>& out);
+             Links links, Nodes& out);
 
 }  // namespace Novem::Ladder::Implications
