@@ -24,6 +24,7 @@ public:
         for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
             const CellMask excluders = kPeers[cell] & small;
             if (Bits::Count(open.candidates[cell]) >= 2 && !excluders.Empty()) {
+                m_indexOf[static_cast<std::size_t>(cell)] = m_count;
                 m_bases[static_cast<std::size_t>(m_count++)] = cell;
                 m_excluders[static_cast<std::size_t>(cell)] = excluders;
                 m_isBase |= CellMask::Of(cell);
@@ -74,25 +75,31 @@ private:
             return std::nullopt;
         }
         const auto tryThird = [&](int third) -> std::optional<Step> {
-            if (!m_isBase.Has(third) || third == a || third == b) {
+            if (third == b ||
+                TestedBefore(first, second, m_indexOf[static_cast<std::size_t>(third)])) {
                 return std::nullopt;
             }
             const CellMask common = both & ExcludersOf(third);
             return common.AtMostOne() ? std::nullopt : Test({a, b, third}, common);
         };
-        for (const int third : kPeersInOrder[a]) {
-            if (ofFirst.Has(third)) {
-                if (std::optional<Step> step = tryThird(third)) {
-                    return step;
-                }
-            }
+        if (std::optional<Step> step = InPeerOrder(a, ofFirst & m_isBase, tryThird)) {
+            return step;
         }
-        for (const int third : kPeersInOrder[b]) {
-            if (ofSecond.Has(third) && !ofFirst.Has(third)) {
-                if (std::optional<Step> step = tryThird(third)) {
+        return InPeerOrder(b, ((ofSecond - ofFirst) & m_isBase) - CellMask::Of(a), tryThird);
+    }
+
+    // Calls visit for the cells of `cells`, all peers of `cell`, in the scale's order of its
+    // peers, until one gives a step.
+    template <typename Visit>
+    static std::optional<Step> InPeerOrder(int cell, const CellMask& cells, Visit visit) {
+        CellMask before;
+        for (const GridGeometry::Place& place : GridGeometry::kPlacesOfCell[cell]) {
+            for (const int peer : (cells & kRegionCells[place.region]) - before) {
+                if (std::optional<Step> step = visit(peer)) {
                     return step;
                 }
             }
+            before |= kRegionCells[place.region];
         }
         return std::nullopt;
     }
@@ -202,14 +209,29 @@ private:
         return step;
     }
 
+    // Whether an earlier pair of base cells tested the same three, which found nothing then.
+    // Pairs go by their second base cell, then by their first, and a pair tests each third that
+    // is an excluder of either; three cells test alike in any order.
+    bool TestedBefore(int first, int second, int third) const {
+        const auto testedBy = [&](int cell, int one, int other) {
+            const int tested = m_bases[static_cast<std::size_t>(cell)];
+            return ExcludersOf(m_bases[static_cast<std::size_t>(one)]).Has(tested) ||
+                   ExcludersOf(m_bases[static_cast<std::size_t>(other)]).Has(tested);
+        };
+        return third < second && (testedBy(second, first, third) ||
+                                  (third < first && testedBy(first, third, second)));
+    }
+
     const CellMask& ExcludersOf(int cell) const {
         return m_excluders[static_cast<std::size_t>(cell)];
     }
 
     const OpenCells& m_open;
     int m_degree;
-    // The base cells in cell order, all of them, and the peers of few candidates of each.
+    // The base cells in cell order, each one's place in that order, all of them, and the peers
+    // of few candidates of each.
     std::array<int, GridGeometry::kCells> m_bases{};
+    std::array<int, GridGeometry::kCells> m_indexOf{};
     int m_count = 0;
     CellMask m_isBase;
     std::array<CellMask, GridGeometry::kCells> m_excluders{};
