@@ -36,8 +36,9 @@ std::optional<Step> FindAlignedPairExclusion(const Board& board);
 std::optional<Step> FindAlignedTripletExclusion(const Board& board);
 std::optional<Step> FindForcingChain(const Board& board);
 std::optional<Step> FindDynamicForcingChain(const Board& board);
-// Nested to depth 2, then to depth 3 within a budget; the shallow one stops at depth 2, for a
-// grid without exactly one solution, which gains little there for the time it takes.
+// Nested to depth 2, without and with the basic techniques inside, then to depth 3 within a
+// budget. The shallow one stops after depth 2 without them, for a grid without exactly one
+// solution: such a grid gains little further for the time it takes there.
 std::optional<Step> FindNestedForcingChain(const Board& board);
 std::optional<Step> FindShallowNestedForcingChain(const Board& board);
 

@@ -209,8 +209,8 @@ std::optional<Step> Contradiction(const Board& board, Outcomes& outcomes, Techni
 
 std::optional<Step> Nested(const Board& board, bool shallow) {
     // A few tenths of a second of assumptions. No puzzle with one solution is known to need
-    // depth 3, and a grid with several or none, which may have nothing to find there, is known
-    // for one beforehand and left shallow.
+    // depth 3. A grid with several solutions or none, which may have nothing to find past the
+    // first nesting and would pay for it at every step, is known for one beforehand.
     constexpr std::int64_t kDeepestBudget = 250'000;
     std::int64_t budget = kDeepestBudget;
     const std::array<std::pair<Reach, Technique>, 3> nestings = {{
@@ -218,7 +218,7 @@ std::optional<Step> Nested(const Board& board, bool shallow) {
         {{true, 1}, Technique::DynamicNestedContradictionChain},
         {{true, 2, &budget}, Technique::DynamicNestedContradictionChain},
     }};
-    for (const auto& [reach, technique] : std::span(nestings).first(shallow ? 2 : 3)) {
+    for (const auto& [reach, technique] : std::span(nestings).first(shallow ? 1 : 3)) {
         const Propagation propagation(board, reach);
         Outcomes outcomes(propagation);
         if (std::optional<Step> step = Contradiction(board, outcomes, technique)) {
