@@ -973,15 +973,12 @@ private:
     }
 
     // What a candidate assumed on leads to. A step assumes each on once for its cell and again
-    // for each region where it is one of the digit's places, so on the pool, which keeps every
-    // node for the step, a chain is followed once and then read back.
+    // for each region where it is one of the digit's places, so a chain is followed once and then
+    // read back: its complexities in a static chain, its nodes on the pool, which keeps every
+    // node for the step, in a dynamic one.
     std::optional<std::pair<int, int>> OnChain(Potential on, Derived& toOn, Derived& toOff) {
         toOn.Clear();
         toOff.Clear();
-        if (!UsesPool()) {
-            toOn.Add(on, Seed(on));
-            return Chain(toOn, toOff);
-        }
         OnChainOf& known = m_onChains[static_cast<std::size_t>(on / 2)];
         if (known.generation == m_onChainGeneration) {
             for (const auto& [potential, node] : known.toOn) {
