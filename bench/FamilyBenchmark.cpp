@@ -12,6 +12,7 @@
 #include "ladder/LadderSolver.h"
 #include "model/Grid_9x9.h"
 #include "model/PuzzleText.h"
+#include "support/Positions.h"
 
 namespace {
 
@@ -23,22 +24,9 @@ using Novem::Ladder::Board;
 const std::vector<Board>& Positions() {
     static const std::vector<Board> positions = [] {
         std::vector<Board> boards;
-        std::ifstream file(NOVEM_TEST_DATA "/ladder-positions.txt");
-        std::string line;
-        while (std::getline(file, line)) {
-            if (line.starts_with('#') || !std::getline(file, line)) {
-                continue;
-            }
+        for (const auto& [expected, candidates] : Novem::TestSupport::TechniquePositions()) {
             Grid_9x9 grid;
-            std::istringstream cells(line);
-            std::string digits;
-            for (int cell = 0; cell < 81 && cells >> digits; ++cell) {
-                auto& candidates = grid.GetCell(cell)->GetCandidates();
-                candidates.reset();
-                for (const char digit : digits) {
-                    candidates.set(static_cast<std::size_t>(digit - '1'));
-                }
-            }
+            Novem::TestSupport::SetCandidates(grid, candidates);
             boards.emplace_back(grid);
         }
         return boards;

@@ -9,6 +9,7 @@
 #include "ladder/ExplainerChains.h"
 #include "ladder/Families.h"
 #include "model/Grid_9x9.h"
+#include "support/Positions.h"
 
 namespace Novem::Ladder {
 namespace {
@@ -24,26 +25,14 @@ std::string ReadAll(const char* path) {
 // rating, in every position of the technique tests: each a line of the explanation or "none".
 // A faster search must find the same step in the same position, not just some step.
 std::string FirstSteps() {
-    std::ifstream positions(NOVEM_TEST_DATA "/ladder-positions.txt");
     std::string results;
-    std::string line;
     ExplainerChains chains;
-    for (int position = 1; std::getline(positions, line);) {
-        if (line.starts_with('#') || !std::getline(positions, line)) {
-            continue;
-        }
+    int position = 0;
+    for (const auto& [expected, candidates] : TestSupport::TechniquePositions()) {
         Grid_9x9 grid;
-        std::istringstream cells(line);
-        std::string digits;
-        for (int cell = 0; cell < GridGeometry::kCells && cells >> digits; ++cell) {
-            auto& candidates = grid.GetCell(cell)->GetCandidates();
-            candidates.reset();
-            for (const char digit : digits) {
-                candidates.set(static_cast<std::size_t>(digit - '1'));
-            }
-        }
+        TestSupport::SetCandidates(grid, candidates);
         const Board board(grid);
-        results += "position " + std::to_string(position++) + "\n";
+        results += "position " + std::to_string(++position) + "\n";
         for (int family = 0; family < kFamilies; ++family) {
             const std::optional<Step> step = Find(static_cast<Family>(family), board);
             std::string explained = "none\n";

@@ -16,23 +16,14 @@
 #include "model/Grid_9x9.h"
 #include "model/PuzzleText.h"
 #include "search/SolutionSearch.h"
+#include "support/Positions.h"
 #include "support/Puzzles.h"
 
 namespace Novem::Ladder {
 namespace {
 
-// A grid whose cells have the candidates written as "1349", cell by cell, separated by blanks.
-void SetCandidates(Grid_9x9& grid, const std::string& text) {
-    std::istringstream cells(text);
-    std::string digits;
-    for (int cell = 0; cell < GridGeometry::kCells && cells >> digits; ++cell) {
-        auto& candidates = grid.GetCell(cell)->GetCandidates();
-        candidates.reset();
-        for (const char digit : digits) {
-            candidates.set(static_cast<std::size_t>(digit - '1'));
-        }
-    }
-}
+using TestSupport::SetCandidates;
+using TestSupport::TechniquePositions;
 
 // The technique an explanation line names at its start.
 Technique NamedIn(const std::string& line) {
@@ -51,14 +42,8 @@ Technique NamedIn(const std::string& line) {
 // In each position, the family of the technique finds that technique's step first: its pattern
 // and what it removes, as the explanation tells them, and its rating on the scale.
 TEST(Ladder, FindsEveryTechniqueInItsPosition) {
-    std::ifstream positions(NOVEM_TEST_DATA "/ladder-positions.txt");
-    std::string expected;
-    std::string candidates;
     int found = 0;
-    while (std::getline(positions, expected)) {
-        if (expected.starts_with('#') || !std::getline(positions, candidates)) {
-            continue;
-        }
+    for (auto [expected, candidates] : TechniquePositions()) {
         const std::string rating = expected.substr(0, expected.find(' '));
         expected.erase(0, expected.find_first_not_of(' ', rating.size()));
         Grid_9x9 grid;
@@ -359,17 +344,13 @@ TEST(Ladder, ContradictionsKeepEverySolution) {
 
 // The candidates before the step of the technique in ladder-positions.txt.
 Board PositionOf(std::string_view technique) {
-    std::ifstream positions(NOVEM_TEST_DATA "/ladder-positions.txt");
-    std::string expected;
-    std::string candidates;
-    while (std::getline(positions, expected)) {
-        if (!expected.starts_with('#') && std::getline(positions, candidates) &&
-            expected.find(std::string(technique) + ' ') != std::string::npos) {
+    Grid_9x9 grid;
+    for (const auto& [expected, candidates] : TechniquePositions()) {
+        if (expected.find(std::string(technique) + ' ') != std::string::npos) {
+            SetCandidates(grid, candidates);
             break;
         }
     }
-    Grid_9x9 grid;
-    SetCandidates(grid, candidates);
     return Board(grid);
 }
 
