@@ -25,14 +25,14 @@ std::string ReadAll(const char* path) {
 // rating, in every position of the technique tests: each a line of the explanation or "none".
 // A faster search must find the same step in the same position, not just some step.
 std::string FirstSteps() {
-    std::string results;
+    std::ostringstream results;
     ExplainerChains chains;
     int position = 0;
     for (const auto& [expected, candidates] : TestSupport::TechniquePositions()) {
         Grid_9x9 grid;
         TestSupport::SetCandidates(grid, candidates);
         const Board board(grid);
-        results += "position " + std::to_string(++position) + "\n";
+        results << "position " << ++position << "\n";
         for (int family = 0; family < kFamilies; ++family) {
             const std::optional<Step> step = Find(static_cast<Family>(family), board);
             std::string explained = "none\n";
@@ -41,31 +41,28 @@ std::string FirstSteps() {
                 Explanation::AppendLine(explained, *step);
                 explained.erase(0, 10);
             }
-            results +=
-                std::string(kFamilyNames[static_cast<std::size_t>(family)]) + ": " + explained;
+            results << kFamilyNames[static_cast<std::size_t>(family)] << ": " << explained;
         }
         // A rating's hint is named and rated, never explained: its technique, rating and
         // removals, cell and digits.
         for (int rule = 0; rule <= static_cast<int>(ChainRule::DynamicForcingChainsPlus); ++rule) {
-            results += "rule " + std::to_string(rule) + ":";
+            results << "rule " << rule << ":";
             const std::optional<ChainHint> hint = chains.Find(board, static_cast<ChainRule>(rule));
             if (!hint) {
-                results += " none\n";
+                results << " none\n";
                 continue;
             }
-            results += " " + std::string(InfoOf(hint->step.technique).name) + " " +
-                       std::to_string(hint->rating);
+            results << " " << InfoOf(hint->step.technique).name << " " << hint->rating;
             for (const CellRemoval& removal : hint->step.removals) {
-                results +=
-                    " " + std::to_string(removal.cell) + ":" + std::to_string(removal.digits);
+                results << " " << removal.cell << ":" << removal.digits;
             }
             for (const Candidate& placed : hint->step.placements) {
-                results += " " + std::to_string(placed.cell) + "=" + std::to_string(placed.digit);
+                results << " " << placed.cell << "=" << placed.digit;
             }
-            results += "\n";
+            results << "\n";
         }
     }
-    return results;
+    return results.str();
 }
 
 TEST(FamilyResults, EachFamilyAndChainRuleFindsTheRecordedStep) {
