@@ -1,8 +1,6 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 

@@ -162,8 +162,9 @@ private:
                 const auto y = static_cast<std::size_t>(second);
                 unsigned thirds = all[2] & ~pairedWith[x] & ~pairedWith[y] &
                                   ~(seeing02 & 1U << first) & ~(seeing12 & 1U << second);
+                // Nor may a third digit complete an excluder of three with the two.
                 const unsigned both = 1U << first | 1U << second;
-                for (std::size_t k = 0; k < tripleCount && first != second; ++k) {
+                for (std::size_t k = 0; first != second && k < tripleCount; ++k) {
                     thirds &= (triples[k] & both) == both ? both | ~triples[k] : ~0U;
                 }
                 if (thirds != 0) {

@@ -10,16 +10,10 @@
 #include "ladder/Families.h"
 #include "model/Grid_9x9.h"
 #include "support/Positions.h"
+#include "support/TempDirectory.h"
 
 namespace Novem::Ladder {
 namespace {
-
-std::string ReadAll(const char* path) {
-    std::ifstream file(path);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // What each family finds first, and what each of the rating's chain rules chooses with its
 // rating, in every position of the technique tests: each a line of the explanation or "none".
@@ -67,7 +61,7 @@ std::string FirstSteps() {
 
 TEST(FamilyResults, EachFamilyAndChainRuleFindsTheRecordedStep) {
     const std::string found = FirstSteps();
-    const std::string recorded = ReadAll(NOVEM_TEST_DATA "/family-results.txt");
+    const std::string recorded = TestSupport::ReadFile(NOVEM_TEST_DATA "/family-results.txt");
     if (found != recorded) {
         std::ofstream("family-results.found.txt") << found;
     }
