@@ -13,6 +13,8 @@
 
 #include "ChainBaseSet.h"
 #include "Implications.h"
+#include "StaticLinks.h"
+#include "StaticReach.h"
 
 namespace Novem::Ladder {
 
@@ -85,76 +87,6 @@ Grid OpenGrid(const Board& board) {
 }
 
 }  // namespace
-
-// The links of a step's grid, worked out once for all the unary searches of the step: what
-// each potential turns on or off through its cell and through its regions, in the scale's order.
-class StaticLinks {
-public:
-    struct Next {
-        Potential potential;
-        Cause cause;
-    };
-
-    void Build(const Grid& grid) {
-        m_items.clear();
-        for (Potential potential = 0; potential < kPotentials; ++potential) {
-            const int cell = CellOf(potential);
-            const int digit = DigitOf(potential);
-            const unsigned candidates = grid.candidates[cell];
-            const auto at = static_cast<std::size_t>(potential);
-            m_cellBegin[at] = static_cast<int>(m_items.size());
-            if ((candidates >> digit & 1U) == 0) {
-                m_regionBegin[at] = m_end[at] = static_cast<int>(m_items.size());
-                continue;
-            }
-            if (IsOn(potential)) {
-                for (const int other : Bits::Indices(candidates & ~(1U << digit))) {
-                    m_items.push_back({PotentialOf(cell, other, false), Cause::Cell});
-                }
-            } else if (Bits::Count(candidates) == 2) {
-                m_items.push_back(
-                    {PotentialOf(cell, Bits::Lowest(candidates & ~(1U << digit)), true),
-                     Cause::Cell});
-            }
-            m_regionBegin[at] = static_cast<int>(m_items.size());
-            CellMask listed;
-            for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
-                const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
-                const unsigned places = grid.positions[place.region][digit];
-                const unsigned others = places & ~(1U << place.position);
-                if (!IsOn(potential) && Bits::Count(places) != 2) {
-                    continue;
-                }
-                for (const int position : Bits::Indices(others)) {
-                    const int peer = kCellsOfRegion[place.region][position];
-                    if (!listed.Has(peer)) {
-                        listed |= CellMask::Of(peer);
-                        m_items.push_back(
-                            {PotentialOf(peer, digit, !IsOn(potential)), kRegionCauses[kind]});
-                    }
-                }
-            }
-            m_end[at] = static_cast<int>(m_items.size());
-        }
-    }
-
-    std::span<const Next> ByCell(Potential potential) const {
-        const auto at = static_cast<std::size_t>(potential);
-        return {m_items.data() + m_cellBegin[at],
-                static_cast<std::size_t>(m_regionBegin[at] - m_cellBegin[at])};
-    }
-    std::span<const Next> ByRegion(Potential potential) const {
-        const auto at = static_cast<std::size_t>(potential);
-        return {m_items.data() + m_regionBegin[at],
-                static_cast<std::size_t>(m_end[at] - m_regionBegin[at])};
-    }
-
-private:
-    std::vector<Next> m_items;
-    std::array<int, kPotentials> m_cellBegin{};
-    std::array<int, kPotentials> m_regionBegin{};
-    std::array<int, kPotentials> m_end{};
-};
 
 class ExplainerChains::Search {
 public:
@@ -601,6 +533,9 @@ private:
         if (!CouldBeat(xy ? 7.0 : 6.5, 4, xy ? kXY : (links.cell ? kY : kX))) {
             return;
         }
+        if (links.region) {
+            m_reach.Build(m_grid, m_links, links);
+        }
         for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
             const unsigned candidates = m_grid.candidates[cell];
             if (Bits::Count(candidates) < 2 || (Bits::Count(candidates) > 2 && !links.region)) {
@@ -614,8 +549,11 @@ private:
                 }
                 if (links.region) {
                     m_chains.clear();
-                    ForcingChains(on, links.cell, m_chains);
-                    if (Returns(cell, digit, {links.cell, true})) {
+                    if (m_reach.Leads(on, Opposite(on))) {
+                        ForcingChains(on, links.cell, m_chains);
+                    }
+                    if (m_reach.Leads(Opposite(on), on) &&
+                        Returns(cell, digit, {links.cell, true})) {
                         ForcingChains(Opposite(on), links.cell, m_chains);
                     }
                     for (const auto& [result, complexity] : m_chains) {
@@ -948,6 +886,9 @@ private:
     // with the outcomes of the cell's other candidates and of the digit's other places in a
     // region, what every one of them leads to.
     void Multiple() {
+        if (!Dynamic()) {
+            m_reach.Build(m_grid, m_links, {true, true});
+        }
         for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
             const unsigned candidates = m_grid.candidates[cell];
             const int count = Bits::Count(candidates);
@@ -957,7 +898,15 @@ private:
             if (!UsesPool()) {
                 m_pool.Clear();
             }
+            const bool reductions =
+                !Nishio() && (count == 2 || (MultipleEnabled() && count > 2)) &&
+                MayMeet(candidates, [cell](int digit) { return PotentialOf(cell, digit, true); });
             for (const int digit : Bits::Indices(candidates)) {
+                // A static search leads nowhere that both polarities don't, so it is followed
+                // only for the cell and regions whose chains can meet.
+                if (!Dynamic() && !reductions && !RegionsMayMeet(cell, digit)) {
+                    continue;
+                }
                 Derived& onToOn = m_valueToOn[static_cast<std::size_t>(digit)];
                 Derived& onToOff = m_valueToOff[static_cast<std::size_t>(digit)];
                 Binary(cell, digit, onToOn, onToOff, count >= 3 && !Nishio() && Dynamic(),
@@ -966,10 +915,55 @@ private:
                     Regions(cell, digit, onToOn, onToOff);
                 }
             }
-            if (!Nishio() && (count == 2 || (MultipleEnabled() && count > 2))) {
+            if (reductions) {
                 CellReductions(cell, candidates);
             }
         }
+    }
+
+    // Whether the "on" chains from a set of candidates, one for each bit of `bits`, can have a
+    // conclusion in common: always in a dynamic search; in a static one, as far as the step's
+    // reach tells.
+    template <typename OnOf>
+    bool MayMeet(unsigned bits, OnOf onOf) const {
+        if (Dynamic()) {
+            return true;
+        }
+        std::array<Potential, kSize> sources{};
+        std::size_t count = 0;
+        for (const int bit : Bits::Indices(bits)) {
+            sources[count++] = onOf(bit);
+        }
+        return m_reach.MayMeet(std::span(sources).first(count));
+    }
+
+    // The positions of the digit in the cell's region of that kind when the region is one a
+    // region forcing chain is looked for in, from its first position; none otherwise.
+    unsigned RegionUnit(int cell, int digit, std::size_t kind) const {
+        const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
+        const unsigned positions = m_grid.positions[place.region][digit];
+        const int count = Bits::Count(positions);
+        if (!(count == 2 || (MultipleEnabled() && count > 2)) ||
+            kCellsOfRegion[place.region][Bits::Lowest(positions)] != cell) {
+            return 0;
+        }
+        return positions;
+    }
+
+    bool RegionMayMeet(int cell, int digit, std::size_t kind) const {
+        const int region = kPlacesOfCell[cell][kind].region;
+        return MayMeet(RegionUnit(cell, digit, kind), [&](int position) {
+            return PotentialOf(kCellsOfRegion[region][position], digit, true);
+        });
+    }
+
+    bool RegionsMayMeet(int cell, int digit) const {
+        for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
+            if (RegionUnit(cell, digit, kind) != 0 && RegionMayMeet(cell, digit, kind)) {
+                return true;
+            }
+        }
+        return false;
     }
 
     // What a candidate assumed on leads to. A step assumes each on once for its cell and again
@@ -1063,10 +1057,8 @@ private:
     void Regions(int cell, int digit, Derived& onToOn, Derived& onToOff) {
         for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
             const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
-            const unsigned positions = m_grid.positions[place.region][digit];
-            const int count = Bits::Count(positions);
-            if (!(count == 2 || (MultipleEnabled() && count > 2)) ||
-                kCellsOfRegion[place.region][Bits::Lowest(positions)] != cell) {
+            const unsigned positions = RegionUnit(cell, digit, kind);
+            if (positions == 0 || !RegionMayMeet(cell, digit, kind)) {
                 continue;
             }
             std::array<Derived*, kSize> toOn{};
@@ -1199,6 +1191,7 @@ private:
     std::vector<Potential> m_pendingOn;
     std::vector<Potential> m_pendingOff;
     StaticLinks m_links;
+    StaticReach m_reach;
     // A cycle's search: the "on" potentials reached, each with the "off" it came from and the "on"
     // that came from; the layers; the loops closed, each by its last "off" and where that came
     // from; and a loop's potentials.

@@ -1,0 +1,59 @@
+#include "StaticLinks.h"
+
+#include "CellMask.h"
+
+namespace Novem::Ladder {
+
+using namespace Implications;
+using GridGeometry::kCellsOfRegion;
+using GridGeometry::kPlacesOfCell;
+
+namespace {
+
+constexpr std::array<Cause, 3> kRegionCauses = {Cause::Block, Cause::Row, Cause::Column};
+
+}  // namespace
+
+void StaticLinks::Build(const Implications::Grid& grid) {
+    m_items.clear();
+    for (Potential potential = 0; potential < kPotentials; ++potential) {
+        const int cell = CellOf(potential);
+        const int digit = DigitOf(potential);
+        const unsigned candidates = grid.candidates[cell];
+        const auto at = static_cast<std::size_t>(potential);
+        m_cellBegin[at] = static_cast<int>(m_items.size());
+        if ((candidates >> digit & 1U) == 0) {
+            m_regionBegin[at] = m_end[at] = static_cast<int>(m_items.size());
+            continue;
+        }
+        if (IsOn(potential)) {
+            for (const int other : Bits::Indices(candidates & ~(1U << digit))) {
+                m_items.push_back({PotentialOf(cell, other, false), Cause::Cell});
+            }
+        } else if (Bits::Count(candidates) == 2) {
+            m_items.push_back(
+                {PotentialOf(cell, Bits::Lowest(candidates & ~(1U << digit)), true), Cause::Cell});
+        }
+        m_regionBegin[at] = static_cast<int>(m_items.size());
+        CellMask listed;
+        for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
+            const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
+            const unsigned places = grid.positions[place.region][digit];
+            const unsigned others = places & ~(1U << place.position);
+            if (!IsOn(potential) && Bits::Count(places) != 2) {
+                continue;
+            }
+            for (const int position : Bits::Indices(others)) {
+                const int peer = kCellsOfRegion[place.region][position];
+                if (!listed.Has(peer)) {
+                    listed |= CellMask::Of(peer);
+                    m_items.push_back(
+                        {PotentialOf(peer, digit, !IsOn(potential)), kRegionCauses[kind]});
+                }
+            }
+        }
+        m_end[at] = static_cast<int>(m_items.size());
+    }
+}
+
+}  // namespace Novem::Ladder

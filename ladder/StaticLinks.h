@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <vector>
+
+#include "Implications.h"
+
+namespace Novem::Ladder {
+
+// The links of a step's grid, worked out once for all the unary searches of the step: what
+// each potential turns on or off through its cell and through its regions, in the scale's order.
+class StaticLinks {
+public:
+    struct Next {
+        Implications::Potential potential;
+        Implications::Cause cause;
+    };
+
+    void Build(const Implications::Grid& grid);
+
+    std::span<const Next> ByCell(Implications::Potential potential) const {
+        const auto at = static_cast<std::size_t>(potential);
+        return {m_items.data() + m_cellBegin[at],
+                static_cast<std::size_t>(m_regionBegin[at] - m_cellBegin[at])};
+    }
+    std::span<const Next> ByRegion(Implications::Potential potential) const {
+        const auto at = static_cast<std::size_t>(potential);
+        return {m_items.data() + m_regionBegin[at],
+                static_cast<std::size_t>(m_end[at] - m_regionBegin[at])};
+    }
+
+private:
+    std::vector<Next> m_items;
+    std::array<int, Implications::kPotentials> m_cellBegin{};
+    std::array<int, Implications::kPotentials> m_regionBegin{};
+    std::array<int, Implications::kPotentials> m_end{};
+};
+
+}  // namespace Novem::Ladder

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "Implications.h"
+#include "StaticLinks.h"
+
+// Where each potential can lead on a step's links of one kind, for all of them at once: the
+// links' strongly connected components, and for each the potentials it reaches as a bit set,
+// built from the components it leads into. A chain search from every candidate then looks only
+// where its chain can end as it must; one that can't is known for a few word operations.
+namespace Novem::Ladder {
+
+class StaticReach {
+public:
+    void Build(const Implications::Grid& grid, const StaticLinks& links, Implications::Links kinds);
+
+    // Whether a chain of one link or more leads from one potential to the other.
+    bool Leads(Implications::Potential from, Implications::Potential to) const;
+
+    // Whether the potentials that every one of `sources` leads to, itself included, have one in
+    // common, or whether one of them leads to a candidate both on and off. The sources are
+    // candidates' potentials.
+    bool MayMeet(std::span<const Implications::Potential> sources) const;
+
+private:
+    void Connect(int node);
+    std::span<std::uint64_t> ReachOf(int component) {
+        return std::span(m_reach).subspan(static_cast<std::size_t>(component) * m_words, m_words);
+    }
+    std::span<const std::uint64_t> ReachOf(int component) const {
+        return std::span(m_reach).subspan(static_cast<std::size_t>(component) * m_words, m_words);
+    }
+    int ComponentOf(Implications::Potential potential) const {
+        return m_component[static_cast<std::size_t>(m_node[static_cast<std::size_t>(potential)])];
+    }
+
+    const StaticLinks* m_links = nullptr;
+    Implications::Links m_kinds;
+    // The potentials of the grid's candidates, numbered; -1 for the others.
+    std::array<int, Implications::kPotentials> m_node{};
+    std::vector<Implications::Potential> m_potential;
+    // Tarjan's walk: each node's visit number, lowest reachable visit number, component.
+    std::vector<int> m_visit;
+    std::vector<int> m_low;
+    std::vector<int> m_component;
+    std::vector<int> m_stack;
+    std::vector<int> m_merged;
+    int m_visits = 0;
+    int m_components = 0;
+    // Whether each component has a link inside it: a chain can come back to its potentials.
+    std::vector<bool> m_cyclic;
+    // Whether each component leads to a candidate both on and off.
+    std::vector<bool> m_absurd;
+    std::size_t m_words = 0;
+    std::vector<std::uint64_t> m_reach;
+};
+
+}  // namespace Novem::Ladder
