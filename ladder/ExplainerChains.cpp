@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ChainBaseSet.h"
+#include "DigitPlaces.h"
 #include "Implications.h"
 #include "StaticLinks.h"
 #include "StaticReach.h"
@@ -889,6 +890,9 @@ private:
         if (!Dynamic()) {
             m_reach.Build(m_grid, m_links, {true, true});
         }
+        if (Nishio()) {
+            m_places.Build(m_grid);
+        }
         for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
             const unsigned candidates = m_grid.candidates[cell];
             const int count = Bits::Count(candidates);
@@ -905,6 +909,11 @@ private:
                 // A static search leads nowhere that both polarities don't, so it is followed
                 // only for the cell and regions whose chains can meet.
                 if (!Dynamic() && !reductions && !RegionsMayMeet(cell, digit)) {
+                    continue;
+                }
+                // Nishio offers only contradictions, which its digit's places alone tell.
+                if (Nishio() && !m_places.Contradicts(cell, digit, true) &&
+                    !m_places.Contradicts(cell, digit, false)) {
                     continue;
                 }
                 Derived& onToOn = m_valueToOn[static_cast<std::size_t>(digit)];
@@ -1192,6 +1201,7 @@ private:
     std::vector<Potential> m_pendingOff;
     StaticLinks m_links;
     StaticReach m_reach;
+    DigitPlaces m_places;
     // A cycle's search: the "on" potentials reached, each with the "off" it came from and the "on"
     // that came from; the layers; the loops closed, each by its last "off" and where that came
     // from; and a loop's potentials.

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <deque>
+#include <vector>
+
+#include "ladder/Board.h"
+#include "ladder/DigitPlaces.h"
+#include "ladder/Implications.h"
+#include "ladder/StaticLinks.h"
+#include "ladder/StaticReach.h"
+#include "model/Grid_9x9.h"
+#include "support/Positions.h"
+
+namespace Novem::Ladder {
+namespace {
+
+using namespace Implications;
+using Potentials = std::bitset<kPotentials>;
+
+// The technique positions as the rating's chains see them: placed cells hold no candidates.
+std::vector<Grid> OpenGrids() {
+    std::vector<Grid> grids;
+    for (const auto& [expected, candidates] : TestSupport::TechniquePositions()) {
+        Grid_9x9 cells;
+        TestSupport::SetCandidates(cells, candidates);
+        Grid grid = Grid::Of(Board(cells));
+        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+            if (Bits::Count(grid.candidates[cell]) == 1) {
+                grid.Remove(cell, Bits::Lowest(grid.candidates[cell]));
+            }
+        }
+        grids.push_back(grid);
+    }
+    return grids;
+}
+
+bool Holds(const Grid& grid, Potential potential) {
+    return (grid.candidates[CellOf(potential)] >> DigitOf(potential) & 1U) != 0;
+}
+
+// What one link or more lead to from the source, one potential at a time.
+Potentials Reached(const StaticLinks& links, Links kinds, Potential source) {
+    Potentials reached;
+    std::vector<Potential> pending = {source};
+    while (!pending.empty()) {
+        const Potential at = pending.back();
+        pending.pop_back();
+        for (const bool byCell : {true, false}) {
+            if (byCell ? !kinds.cell : !kinds.region) {
+                continue;
+            }
+            for (const StaticLinks::Next& next : byCell ? links.ByCell(at) : links.ByRegion(at)) {
+                if (!reached[static_cast<std::size_t>(next.potential)]) {
+                    reached.set(static_cast<std::size_t>(next.potential));
+                    pending.push_back(next.potential);
+                }
+            }
+        }
+    }
+    return reached;
+}
+
+bool Absurd(const Potentials& potentials) {
+    for (Potential off = 0; off < kPotentials; off += 2) {
+        if (potentials[static_cast<std::size_t>(off)] &&
+            potentials[static_cast<std::size_t>(off + 1)]) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every leads-to answer and every cell's meeting answer, against the links walked one by one,
+// for the region links alone and for both kinds.
+TEST(StaticReach, AnswersAsTheLinksWalkedOneByOne) {
+    StaticLinks links;
+    StaticReach reach;
+    int wrong = 0;
+    int leads = 0;
+    int meetings = 0;
+    for (const Grid& grid : OpenGrids()) {
+        links.Build(grid);
+        for (const Links kinds : {Links{false, true}, Links{true, true}}) {
+            reach.Build(grid, links, kinds);
+            std::array<Potentials, kPotentials> closures{};
+            for (Potential from = 0; from < kPotentials; ++from) {
+                if (!Holds(grid, from)) {
+                    continue;
+                }
+                const Potentials reached = Reached(links, kinds, from);
+                closures[static_cast<std::size_t>(from)] = reached;
+                closures[static_cast<std::size_t>(from)].set(static_cast<std::size_t>(from));
+                for (Potential to = 0; to < kPotentials; ++to) {
+                    if (Holds(grid, to)) {
+                        leads += reached[static_cast<std::size_t>(to)] ? 1 : 0;
+                        wrong += reach.Leads(from, to) != reached[static_cast<std::size_t>(to)];
+                    }
+                }
+            }
+            for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+                std::vector<Potential> sources;
+                Potentials common;
+                common.set();
+                bool absurd = false;
+                for (const int digit : Bits::Indices(grid.candidates[cell])) {
+                    const Potential on = PotentialOf(cell, digit, true);
+                    sources.push_back(on);
+                    common &= closures[static_cast<std::size_t>(on)];
+                    absurd = absurd || Absurd(closures[static_cast<std::size_t>(on)]);
+                }
+                if (!sources.empty()) {
+                    const bool meet = absurd || common.any();
+                    meetings += meet ? 1 : 0;
+                    wrong += reach.MayMeet(sources) != meet;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    // The positions have chains to find: the answers are not all "no".
+    EXPECT_GT(leads, 0);
+    EXPECT_GT(meetings, 0);
+}
+
+// Whether a chain through the digit's regions, followed as the rating follows it (each "off"
+// taken off the grid once its consequences are known), meets a candidate both on and off.
+bool ChainContradicts(const Grid& grid, Potential source) {
+    const Links regions{false, true};
+    Grid work = grid;
+    Pool pool;
+    Derived on;
+    Derived off;
+    Nodes out;
+    std::deque<int> pendingOn;
+    std::deque<int> pendingOff;
+    const int seed = pool.Add(source, Cause::Assumed, -1);
+    (IsOn(source) ? on : off).Add(source, seed);
+    (IsOn(source) ? pendingOn : pendingOff).push_back(seed);
+    while (!pendingOn.empty() || !pendingOff.empty()) {
+        const bool turningOff = !pendingOn.empty();
+        std::deque<int>& pending = turningOff ? pendingOn : pendingOff;
+        const int node = pending.front();
+        pending.pop_front();
+        const Potential potential = pool.At(node).potential;
+        if (turningOff) {
+            OnToOff(work, pool, node, regions, out);
+        } else {
+            OffToOn(work, grid, off, pool, node, regions, out);
+            work.Remove(CellOf(potential), DigitOf(potential));
+        }
+        Derived& made = turningOff ? off : on;
+        const Derived& opposite = turningOff ? on : off;
+        for (const int next : out) {
+            const Potential reached = pool.At(next).potential;
+            if (opposite.Has(Opposite(reached))) {
+                return true;
+            }
+            if (!made.Has(reached)) {
+                made.Add(reached, next);
+                (turningOff ? pendingOff : pendingOn).push_back(next);
+            }
+        }
+    }
+    return false;
+}
+
+TEST(DigitPlaces, ContradictsWhereTheChainDoes) {
+    DigitPlaces places;
+    int wrong = 0;
+    int contradictions = 0;
+    for (const Grid& grid : OpenGrids()) {
+        places.Build(grid);
+        for (Potential source = 0; source < kPotentials; ++source) {
+            if (!Holds(grid, source)) {
+                continue;
+            }
+            const bool expected = ChainContradicts(grid, source);
+            contradictions += expected ? 1 : 0;
+            wrong += places.Contradicts(CellOf(source), DigitOf(source), IsOn(source)) != expected;
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_GT(contradictions, 0);
+}
+
+}  // namespace
+}  // namespace Novem::Ladder
