@@ -164,7 +164,7 @@ private:
         if (rule == ChainRule::CyclesAndForcingChains) {
             // Short chains first: a search bounded by a difficulty looks only so deep, and the
             // least difficult hint is below the first bound that finds any.
-            m_links.Build(m_grid);
+            BuildLinks();
             for (const double bound : {100.0}) {
                 m_bound =
                     Ranked{bound, std::numeric_limits<int>::max(), 0, Technique::ForcingChain, -1};
@@ -178,10 +178,32 @@ private:
             m_bound.reset();
         } else {
             if (!Dynamic()) {
-                m_links.Build(m_grid);
+                BuildLinks();
             }
             Multiple();
         }
+    }
+
+    // A step's rules that find nothing leave the grid as it was for the next rule: its links,
+    // and their reach of the last kind asked, are built again only for a grid that changed.
+    void BuildLinks() {
+        if (m_linksBuilt && m_linksGrid == m_grid.candidates) {
+            return;
+        }
+        m_links.Build(m_grid);
+        m_linksGrid = m_grid.candidates;
+        m_linksBuilt = true;
+        m_reachBuilt = false;
+    }
+
+    void BuildReach(Links kinds) {
+        if (m_reachBuilt && m_reachKinds.cell == kinds.cell &&
+            m_reachKinds.region == kinds.region) {
+            return;
+        }
+        m_reach.Build(m_grid, m_links, kinds);
+        m_reachKinds = kinds;
+        m_reachBuilt = true;
     }
 
     // First in, first out, without giving memory back.
@@ -535,7 +557,7 @@ private:
             return;
         }
         if (links.region) {
-            m_reach.Build(m_grid, m_links, links);
+            BuildReach(links);
         }
         for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
             const unsigned candidates = m_grid.candidates[cell];
@@ -888,7 +910,7 @@ private:
     // region, what every one of them leads to.
     void Multiple() {
         if (!Dynamic()) {
-            m_reach.Build(m_grid, m_links, {true, true});
+            BuildReach({true, true});
         }
         if (Nishio()) {
             m_places.Build(m_grid);
@@ -1201,6 +1223,10 @@ private:
     std::vector<Potential> m_pendingOff;
     StaticLinks m_links;
     StaticReach m_reach;
+    std::array<unsigned, GridGeometry::kCells> m_linksGrid{};
+    bool m_linksBuilt = false;
+    Links m_reachKinds;
+    bool m_reachBuilt = false;
     DigitPlaces m_places;
     // A cycle's search: the "on" potentials reached, each with the "off" it came from and the "on"
     // that came from; the layers; the loops closed, each by its last "off" and where that came
