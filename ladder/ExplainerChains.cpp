@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <optional>
 #include <span>
 #include <tuple>
 #include <unordered_map>
@@ -23,7 +24,6 @@ namespace {
 
 using namespace Implications;
 
-constexpr std::array<Cause, 3> kRegionCauses = {Cause::Block, Cause::Row, Cause::Column};
 using GridGeometry::kCellsOfRegion;
 using GridGeometry::kPlacesOfCell;
 using GridGeometry::kSize;
@@ -76,24 +76,13 @@ std::uint64_t Mixed(std::uint64_t hash, int value) {
     return (hash ^ static_cast<std::uint64_t>(value)) * 0x100000001B3ULL;
 }
 
-// The grid as the scale's chains see it: placed cells hold no candidates.
-Grid OpenGrid(const Board& board) {
-    Grid grid = Grid::Of(board);
-    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-        if (Bits::Count(grid.candidates[cell]) == 1) {
-            grid.Remove(cell, Bits::Lowest(grid.candidates[cell]));
-        }
-    }
-    return grid;
-}
-
 }  // namespace
 
 class ExplainerChains::Search {
 public:
     std::optional<ChainHint> Find(const Board& board, ChainRule rule) {
         m_decided = DecidedOf(board);
-        m_grid = OpenGrid(board);
+        m_grid = Grid::OpenOf(board);
         m_collect = false;
         Run(rule);
         if (!m_best) {
@@ -187,23 +176,20 @@ private:
     // A step's rules that find nothing leave the grid as it was for the next rule: its links,
     // and their reach of the last kind asked, are built again only for a grid that changed.
     void BuildLinks() {
-        if (m_linksBuilt && m_linksGrid == m_grid.candidates) {
+        if (m_linksGrid == m_grid.candidates) {
             return;
         }
         m_links.Build(m_grid);
         m_linksGrid = m_grid.candidates;
-        m_linksBuilt = true;
-        m_reachBuilt = false;
+        m_reachKinds.reset();
     }
 
     void BuildReach(Links kinds) {
-        if (m_reachBuilt && m_reachKinds.cell == kinds.cell &&
-            m_reachKinds.region == kinds.region) {
+        if (m_reachKinds == kinds) {
             return;
         }
         m_reach.Build(m_grid, m_links, kinds);
         m_reachKinds = kinds;
-        m_reachBuilt = true;
     }
 
     // First in, first out, without giving memory back.
@@ -981,16 +967,17 @@ private:
         return positions;
     }
 
-    bool RegionMayMeet(int cell, int digit, std::size_t kind) const {
-        const int region = kPlacesOfCell[cell][kind].region;
-        return MayMeet(RegionUnit(cell, digit, kind), [&](int position) {
+    bool RegionMayMeet(int region, int digit, unsigned positions) const {
+        return MayMeet(positions, [&](int position) {
             return PotentialOf(kCellsOfRegion[region][position], digit, true);
         });
     }
 
     bool RegionsMayMeet(int cell, int digit) const {
         for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
-            if (RegionUnit(cell, digit, kind) != 0 && RegionMayMeet(cell, digit, kind)) {
+            const unsigned positions = RegionUnit(cell, digit, kind);
+            if (positions != 0 &&
+                RegionMayMeet(kPlacesOfCell[cell][kind].region, digit, positions)) {
                 return true;
             }
         }
@@ -1089,7 +1076,7 @@ private:
         for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
             const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
             const unsigned positions = RegionUnit(cell, digit, kind);
-            if (positions == 0 || !RegionMayMeet(cell, digit, kind)) {
+            if (positions == 0 || !RegionMayMeet(place.region, digit, positions)) {
                 continue;
             }
             std::array<Derived*, kSize> toOn{};
@@ -1223,10 +1210,8 @@ private:
     std::vector<Potential> m_pendingOff;
     StaticLinks m_links;
     StaticReach m_reach;
-    std::array<unsigned, GridGeometry::kCells> m_linksGrid{};
-    bool m_linksBuilt = false;
-    Links m_reachKinds;
-    bool m_reachBuilt = false;
+    std::optional<std::array<unsigned, GridGeometry::kCells>> m_linksGrid;
+    std::optional<Links> m_reachKinds;
     DigitPlaces m_places;
     // A cycle's search: the "on" potentials reached, each with the "off" it came from and the "on"
     // that came from; the layers; the loops closed, each by its last "off" and where that came

@@ -9,8 +9,6 @@ namespace {
 using GridGeometry::kCellsOfRegion;
 using GridGeometry::kPlacesOfCell;
 
-constexpr std::array<Cause, 3> kRegionCauses = {Cause::Block, Cause::Row, Cause::Column};
-
 bool Listed(const Pool& pool, const Nodes& nodes, Potential potential) {
     return std::any_of(nodes.begin(), nodes.end(),
                        [&](int node) { return pool.At(node).potential == potential; });
@@ -41,6 +39,16 @@ Grid Grid::Of(const Board& board) {
     for (int region = 0; region < GridGeometry::kRegions; ++region) {
         for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
             grid.positions[region][digit] = board.Positions(region, digit);
+        }
+    }
+    return grid;
+}
+
+Grid Grid::OpenOf(const Board& board) {
+    Grid grid = Of(board);
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        if (Bits::Count(grid.candidates[cell]) == 1) {
+            grid.Remove(cell, Bits::Lowest(grid.candidates[cell]));
         }
     }
     return grid;

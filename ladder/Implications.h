@@ -40,6 +40,9 @@ constexpr Potential Opposite(Potential potential) {
 // Advanced for what a rule applied inside a dynamic chain (+) removed.
 enum class Cause : std::uint8_t { Assumed, Cell, Block, Row, Column, Advanced };
 
+// The cause of a link through each of a cell's regions, in the order of its places.
+inline constexpr std::array<Cause, 3> kRegionCauses = {Cause::Block, Cause::Row, Cause::Column};
+
 // One derivation of a potential, in a pool: the potential, why, and its parents, the derivations
 // it follows from (the first is the link it came by; in a dynamic chain the others are the
 // candidates removed since the assumption that the link needs).
@@ -81,6 +84,8 @@ struct Grid {
     std::array<std::array<unsigned, GridGeometry::kSize>, GridGeometry::kRegions> positions{};
 
     static Grid Of(const Board& board);
+    // The grid as the scale's chains see it: placed cells hold no candidates.
+    static Grid OpenOf(const Board& board);
     void Remove(int cell, int digit);
 };
 
@@ -136,6 +141,8 @@ private:
 struct Links {
     bool cell = true;
     bool region = true;
+
+    bool operator==(const Links&) const = default;
 };
 
 // The nodes one potential leads to: at most its cell's eight other digits and its twenty peers.

@@ -8,12 +8,6 @@ using namespace Implications;
 using GridGeometry::kCellsOfRegion;
 using GridGeometry::kPlacesOfCell;
 
-namespace {
-
-constexpr std::array<Cause, 3> kRegionCauses = {Cause::Block, Cause::Row, Cause::Column};
-
-}  // namespace
-
 void StaticLinks::Build(const Implications::Grid& grid) {
     m_items.clear();
     for (Potential potential = 0; potential < kPotentials; ++potential) {

@@ -26,13 +26,7 @@ std::vector<Grid> OpenGrids() {
     for (const auto& [expected, candidates] : TestSupport::TechniquePositions()) {
         Grid_9x9 cells;
         TestSupport::SetCandidates(cells, candidates);
-        Grid grid = Grid::Of(Board(cells));
-        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-            if (Bits::Count(grid.candidates[cell]) == 1) {
-                grid.Remove(cell, Bits::Lowest(grid.candidates[cell]));
-            }
-        }
-        grids.push_back(grid);
+        grids.push_back(Grid::OpenOf(Board(cells)));
     }
     return grids;
 }
