@@ -25,8 +25,9 @@ void StaticReach::Build(const Grid& grid, const StaticLinks& links, Links kinds)
     m_low.assign(nodes, 0);
     m_component.assign(nodes, -1);
     m_merged.assign(nodes, -1);
-    m_cyclic.assign(nodes, false);
-    m_absurd.assign(nodes, false);
+    // Every component sets its own flags and its reach when it is complete.
+    m_cyclic.resize(nodes);
+    m_absurd.resize(nodes);
     m_reach.resize(nodes * m_words);
     m_stack.clear();
     m_visits = 0;
