@@ -15,12 +15,16 @@ namespace {
 
 class Exclusion {
 public:
-    Exclusion(const OpenCells& open, int degree) : m_open(open), m_degree(degree) {
+    // Only the cells of `changed`, and those near them, are tested: the others are known to give
+    // nothing.
+    Exclusion(const OpenCells& open, int degree, const CellMask& changed = kAllCells)
+        : m_open(open), m_degree(degree), m_changed(changed) {
         CellMask small;
         for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
             const int count = Bits::Count(open.candidates[cell]);
             small |= count >= 2 && count <= degree ? CellMask::Of(cell) : CellMask();
         }
+        m_changedExcluders = changed & small;
         for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
             const CellMask excluders = kPeers[cell] & small;
             if (Bits::Count(open.candidates[cell]) >= 2 && !excluders.Empty()) {
@@ -54,6 +58,9 @@ private:
     std::optional<Step> Pair(int first, int second) {
         const int a = m_bases[static_cast<std::size_t>(first)];
         const int b = m_bases[static_cast<std::size_t>(second)];
+        if (!NearChange(CellMask::Of(a) | CellMask::Of(b), kPeers[a] & kPeers[b])) {
+            return std::nullopt;
+        }
         const CellMask common = ExcludersOf(a) & ExcludersOf(b);
         const int fewest =
             std::min(Bits::Count(m_open.candidates[a]), Bits::Count(m_open.candidates[b]));
@@ -76,22 +83,32 @@ private:
         }
         const auto tryThird = [&](int third) -> std::optional<Step> {
             if (third == b ||
+                !NearChange(CellMask::Of(a) | CellMask::Of(b) | CellMask::Of(third),
+                            kPeers[a] & kPeers[b] & kPeers[third]) ||
                 TestedBefore(first, second, m_indexOf[static_cast<std::size_t>(third)])) {
                 return std::nullopt;
             }
             const CellMask common = both & ExcludersOf(third);
             return common.AtMostOne() ? std::nullopt : Test({a, b, third}, common);
         };
-        if (std::optional<Step> step = InPeerOrder(a, ofFirst & m_isBase, tryThird)) {
+        // Where neither cell nor an excluder of both changed, only a third that changed can
+        // bring a change.
+        const bool pairNearChange =
+            NearChange(CellMask::Of(a) | CellMask::Of(b), kPeers[a] & kPeers[b]);
+        const CellMask thirds = m_isBase & (pairNearChange ? kAllCells : m_changed);
+        if (std::optional<Step> step = InPeerOrder(a, ofFirst & thirds, tryThird)) {
             return step;
         }
-        return InPeerOrder(b, ((ofSecond - ofFirst) & m_isBase) - CellMask::Of(a), tryThird);
+        return InPeerOrder(b, ((ofSecond - ofFirst) & thirds) - CellMask::Of(a), tryThird);
     }
 
     // Calls visit for the cells of `cells`, all peers of `cell`, in the scale's order of its
     // peers, until one gives a step.
     template <typename Visit>
     static std::optional<Step> InPeerOrder(int cell, const CellMask& cells, Visit visit) {
+        if (cells.Empty()) {
+            return std::nullopt;
+        }
         CellMask before;
         for (const GridGeometry::Place& place : GridGeometry::kPlacesOfCell[cell]) {
             for (const int peer : (cells & kRegionCells[place.region]) - before) {
@@ -223,12 +240,23 @@ private:
                                   (third < first && testedBy(first, third, second)));
     }
 
+    // Whether one of the base cells changed, or an excluder among their common peers did. Base
+    // cells as they were, with their common excluders as they were, give what they gave then:
+    // the combinations they allow, and whether the search tests them at all, depend on nothing
+    // else. A common peer that is no excluder now excludes nothing, so without it they keep at
+    // least what they kept then.
+    bool NearChange(const CellMask& cells, const CellMask& commonPeers) const {
+        return !(cells & m_changed).Empty() || !(commonPeers & m_changedExcluders).Empty();
+    }
+
     const CellMask& ExcludersOf(int cell) const {
         return m_excluders[static_cast<std::size_t>(cell)];
     }
 
     const OpenCells& m_open;
     int m_degree;
+    CellMask m_changed;
+    CellMask m_changedExcluders;
     // The base cells in cell order, each one's place in that order, all of them, and the peers
     // of few candidates of each.
     std::array<int, GridGeometry::kCells> m_bases{};
@@ -237,6 +265,25 @@ private:
     CellMask m_isBase;
     std::array<CellMask, GridGeometry::kCells> m_excluders{};
 };
+
+// A search after one that found nothing tests only near the cells whose candidates changed since.
+std::optional<Step> FindRemembering(const Board& board, int degree,
+                                    std::optional<OpenCells>& fruitless) {
+    OpenCells open(board);
+    CellMask changed = kAllCells;
+    if (fruitless) {
+        changed = CellMask();
+        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+            changed |= open.candidates[cell] != fruitless->candidates[cell] ? CellMask::Of(cell)
+                                                                            : CellMask();
+        }
+    }
+    std::optional<Step> step = Exclusion(open, degree, changed).Find();
+    if (!step) {
+        fruitless = std::move(open);
+    }
+    return step;
+}
 
 }  // namespace
 
@@ -248,6 +295,14 @@ std::optional<Step> FindAlignedPairExclusion(const Board& board) {
 std::optional<Step> FindAlignedTripletExclusion(const Board& board) {
     const OpenCells open(board);
     return Exclusion(open, 3).Find();
+}
+
+std::optional<Step> AlignedExclusionMemory::FindPair(const Board& board) {
+    return FindRemembering(board, 2, m_fruitlessPairs);
+}
+
+std::optional<Step> AlignedExclusionMemory::FindTriplet(const Board& board) {
+    return FindRemembering(board, 3, m_fruitlessTriplets);
 }
 
 std::optional<Step> FindAlignedExclusion(const Board& board) {

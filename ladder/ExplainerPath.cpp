@@ -25,8 +25,8 @@ std::optional<ExplainerPath::Found> ExplainerPath::Next(const Position& position
         return Found{Move(std::move(*spread)), 0};
     }
     for (int rung = 0; rung < kSharedRungs; ++rung) {
-        if (std::optional<Move> move =
-                SharedRung(rung, basic, position.board, kAllFamilies, Level::Beyond, unique)) {
+        if (std::optional<Move> move = SharedRung(rung, basic, position.board, kAllFamilies,
+                                                  Level::Beyond, unique, m_aligned)) {
             const int rating = RatingOf(*move);
             return Found{std::move(*move), rating};
         }
@@ -47,8 +47,9 @@ std::optional<ExplainerPath::Found> ExplainerPath::Next(const Position& position
     if (std::optional<Found> found = chain(ChainRule::CyclesAndForcingChains)) {
         return found;
     }
-    if (std::optional<Found> found = step(FindAlignedTripletExclusion)) {
-        return found;
+    if (std::optional<Step> found = m_aligned.FindTriplet(position.board)) {
+        const int rating = Difficulty::Of(*found);
+        return Found{Move(std::move(*found)), rating};
     }
     for (const ChainRule rule :
          {ChainRule::Nishio, ChainRule::MultipleForcingChains, ChainRule::DynamicForcingChains,

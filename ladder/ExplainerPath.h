@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExplainerChains.h"
+#include "Families.h"
 #include "Path.h"
 
 namespace Novem::Ladder {
@@ -24,6 +25,7 @@ private:
     std::optional<Found> Next(const Position& position, UniqueSolution& unique);
 
     ExplainerChains m_chains;
+    AlignedExclusionMemory m_aligned;
 };
 
 }  // namespace Novem::Ladder

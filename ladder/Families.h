@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "Board.h"
+#include "OpenCells.h"
 #include "Step.h"
 
 // The families of techniques, one finder each. A finder looks at the candidates and returns the
@@ -34,6 +35,17 @@ std::optional<Step> FindAlmostLockedSets(const Board& board);
 std::optional<Step> FindAlignedExclusion(const Board& board);
 std::optional<Step> FindAlignedPairExclusion(const Board& board);
 std::optional<Step> FindAlignedTripletExclusion(const Board& board);
+// The aligned exclusion searches of a path: each remembers the candidates it last found nothing
+// in, and searches again only near what changed since.
+class AlignedExclusionMemory {
+public:
+    std::optional<Step> FindPair(const Board& board);
+    std::optional<Step> FindTriplet(const Board& board);
+
+private:
+    std::optional<OpenCells> m_fruitlessPairs;
+    std::optional<OpenCells> m_fruitlessTriplets;
+};
 std::optional<Step> FindForcingChain(const Board& board);
 std::optional<Step> FindDynamicForcingChain(const Board& board);
 // Nested to depth 2, without and with the basic techniques inside, then to depth 3 within a

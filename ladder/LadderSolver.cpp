@@ -37,7 +37,8 @@ std::optional<Step> FindFinnedJellyfish(const Board& board) {
     return FindFinnedFishOfSizes(board, 4, 4);
 }
 
-std::optional<Step> EasiestBeyondSubsets(const Board& board, Families families) {
+std::optional<Step> EasiestBeyondSubsets(const Board& board, Families families,
+                                         AlignedExclusionMemory& aligned) {
     struct Finder {
         Family family;
         int lowest;
@@ -58,7 +59,8 @@ std::optional<Step> EasiestBeyondSubsets(const Board& board, Families families) 
         if (!Has(families, finder.family) || (best && bestRating <= finder.lowest)) {
             continue;
         }
-        std::optional<Step> step = finder.find(board);
+        std::optional<Step> step =
+            finder.family == Family::Exclusion ? aligned.FindTriplet(board) : finder.find(board);
         if (step && (!best || Difficulty::Of(*step) < bestRating)) {
             bestRating = Difficulty::Of(*step);
             best = std::move(step);
@@ -81,12 +83,12 @@ std::optional<Move> AsMove(Families families, Family family,
 // families' first steps, finned jellyfish, and forcing chains last: plain, dynamic, nested.
 constexpr int kRungs = kSharedRungs + 5;
 
-std::optional<Move> OwnRung(int rung, const Board& board, Families families,
-                            UniqueSolution& unique) {
+std::optional<Move> OwnRung(int rung, const Board& board, Families families, UniqueSolution& unique,
+                            AlignedExclusionMemory& aligned) {
     // clang-format off
     switch (rung - kSharedRungs) {
         case 0: {
-            std::optional<Step> step = EasiestBeyondSubsets(board, families);
+            std::optional<Step> step = EasiestBeyondSubsets(board, families, aligned);
             return step ? std::optional<Move>(Move(std::move(*step))) : std::nullopt;
         }
         case 1: return AsMove(families, Family::FinnedFish, FindFinnedJellyfish, board);
@@ -106,7 +108,7 @@ struct Found {
 };
 
 std::optional<Found> Easiest(const Position& position, Families families, Level ceiling,
-                             UniqueSolution& unique) {
+                             UniqueSolution& unique, AlignedExclusionMemory& aligned) {
     const BasicMoves basic(position.board, position.free);
     if (std::optional<BasicMove> spread = basic.SpreadPlaced(position.unspread)) {
         return Found{Move(std::move(*spread)), -1};
@@ -114,8 +116,9 @@ std::optional<Found> Easiest(const Position& position, Families families, Level 
     const Families within = Within(families, ceiling);
     for (int rung = 0; rung < kRungs; ++rung) {
         std::optional<Move> move =
-            rung < kSharedRungs ? SharedRung(rung, basic, position.board, within, ceiling, unique)
-                                : OwnRung(rung, position.board, within, unique);
+            rung < kSharedRungs
+                ? SharedRung(rung, basic, position.board, within, ceiling, unique, aligned)
+                : OwnRung(rung, position.board, within, unique, aligned);
         if (move) {
             return Found{std::move(*move), rung};
         }
@@ -129,7 +132,8 @@ std::optional<Found> Easiest(const Position& position, Families families, Level 
 // at every step.
 bool LadderSolver::SolvesWithin(Position position, Level ceiling) {
     while (!position.board.Contradicted() && !Settled(position.board, position.unspread)) {
-        const std::optional<Found> found = Easiest(position, m_families, ceiling, *m_unique);
+        const std::optional<Found> found =
+            Easiest(position, m_families, ceiling, *m_unique, m_aligned);
         position.unspread = CellMask();
         if (!found) {
             break;
@@ -219,7 +223,8 @@ bool LadderSolver::Climb(Grid_9x9& grid) {
     Board board(grid);
     while (!board.Contradicted() && !Settled(board, m_unspread)) {
         const Position position{board, m_free, m_unspread};
-        std::optional<Found> found = Easiest(position, m_families, Level::Beyond, *m_unique);
+        std::optional<Found> found =
+            Easiest(position, m_families, Level::Beyond, *m_unique, m_aligned);
         if (found) {
             KeepBeyond(LevelOf(found->move), board);
             if (found->rung >= kSharedRungs && !m_parted && m_families == kAllFamilies) {

@@ -149,7 +149,8 @@ bool UniqueSolution::Holds() {
 }
 
 std::optional<Move> SharedRung(int rung, const BasicMoves& basic, const Board& board,
-                               Families families, Level ceiling, UniqueSolution& unique) {
+                               Families families, Level ceiling, UniqueSolution& unique,
+                               AlignedExclusionMemory& aligned) {
     using Single = BasicMoves::Single;
     constexpr Level kSingles = Level::SinglesOnly;
     constexpr Level kLocked = Level::LockedCandidates;
@@ -187,7 +188,8 @@ std::optional<Move> SharedRung(int rung, const BasicMoves& basic, const Board& b
         case 18: return family(Family::Fish, FindFishOf<4>);
         case 19: return upTo(kSubsets, [&] { return basic.HiddenSubset(4, false); });
         case 20: return unlessSeveral(FindBivalueUniversalGrave);
-        default: return family(Family::Exclusion, FindAlignedPairExclusion);
+        default: return family(Family::Exclusion,
+                               [&](const Board& grid) { return aligned.FindPair(grid); });
     }
     // clang-format on
 }

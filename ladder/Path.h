@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "BasicMoves.h"
+#include "Families.h"
 #include "Step.h"
 #include "Technique.h"
 #include "search/SolutionSearch.h"
@@ -81,6 +82,7 @@ private:
 // The two rules' rungs above `ceiling` are left out; the families left out are already.
 inline constexpr int kSharedRungs = 22;
 std::optional<Move> SharedRung(int rung, const BasicMoves& basic, const Board& board,
-                               Families families, Level ceiling, UniqueSolution& unique);
+                               Families families, Level ceiling, UniqueSolution& unique,
+                               AlignedExclusionMemory& aligned);
 
 }  // namespace Novem::Ladder
