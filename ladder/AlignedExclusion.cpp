@@ -266,25 +266,6 @@ private:
     std::array<CellMask, GridGeometry::kCells> m_excluders{};
 };
 
-// A search after one that found nothing tests only near the cells whose candidates changed since.
-std::optional<Step> FindRemembering(const Board& board, int degree,
-                                    std::optional<OpenCells>& fruitless) {
-    OpenCells open(board);
-    CellMask changed = kAllCells;
-    if (fruitless) {
-        changed = CellMask();
-        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-            changed |= open.candidates[cell] != fruitless->candidates[cell] ? CellMask::Of(cell)
-                                                                            : CellMask();
-        }
-    }
-    std::optional<Step> step = Exclusion(open, degree, changed).Find();
-    if (!step) {
-        fruitless = std::move(open);
-    }
-    return step;
-}
-
 }  // namespace
 
 std::optional<Step> FindAlignedPairExclusion(const Board& board) {
@@ -297,12 +278,9 @@ std::optional<Step> FindAlignedTripletExclusion(const Board& board) {
     return Exclusion(open, 3).Find();
 }
 
-std::optional<Step> AlignedExclusionMemory::FindPair(const Board& board) {
-    return FindRemembering(board, 2, m_fruitlessPairs);
-}
-
-std::optional<Step> AlignedExclusionMemory::FindTriplet(const Board& board) {
-    return FindRemembering(board, 3, m_fruitlessTriplets);
+std::optional<Step> FindAlignedExclusionNear(const OpenCells& open, int degree,
+                                             const CellMask& changed) {
+    return Exclusion(open, degree, changed).Find();
 }
 
 std::optional<Step> FindAlignedExclusion(const Board& board) {

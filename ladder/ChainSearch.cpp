@@ -6,7 +6,7 @@ namespace Novem::Ladder {
 
 ChainSearch::ChainSearch(const Board& board, const Rules& rules) : m_board(board), m_rules(rules) {
     for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-        if (rules.digit == -1 || digit == rules.digit) {
+        if ((rules.digits >> digit & 1U) != 0) {
             m_usable[digit] = board.CellsOf(digit) & board.Open();
             m_usable[digit] &= rules.bivalueOnly ? board.Bivalue() : m_usable[digit];
         }

@@ -16,7 +16,7 @@ namespace Novem::Ladder {
 // inference chain whose two ends can't both be false: whatever sees both ends is false.
 class ChainSearch {
 public:
-    // Which links a chain may use, and which digit all its candidates have, -1 for any.
+    // Which links a chain may use, and which digits its candidates may have.
     struct Rules {
         bool cellStrong = false;
         bool regionStrong = false;
@@ -24,7 +24,7 @@ public:
         bool regionWeak = false;
         // Only candidates in cells with two: the chains of bivalue cells.
         bool bivalueOnly = false;
-        int digit = -1;
+        unsigned digits = GridGeometry::kAllDigits;
         // The fewest and the most strong links a chain may have.
         int fewestStrong = 1;
         int mostStrong = 8;

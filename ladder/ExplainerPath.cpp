@@ -26,7 +26,7 @@ std::optional<ExplainerPath::Found> ExplainerPath::Next(const Position& position
     }
     for (int rung = 0; rung < kSharedRungs; ++rung) {
         if (std::optional<Move> move = SharedRung(rung, basic, position.board, kAllFamilies,
-                                                  Level::Beyond, unique, m_aligned)) {
+                                                  Level::Beyond, unique, m_memory)) {
             const int rating = RatingOf(*move);
             return Found{std::move(*move), rating};
         }
@@ -47,7 +47,7 @@ std::optional<ExplainerPath::Found> ExplainerPath::Next(const Position& position
     if (std::optional<Found> found = chain(ChainRule::CyclesAndForcingChains)) {
         return found;
     }
-    if (std::optional<Step> found = m_aligned.FindTriplet(position.board)) {
+    if (std::optional<Step> found = m_memory.AlignedTripletExclusion(position.board)) {
         const int rating = Difficulty::Of(*found);
         return Found{Move(std::move(*found)), rating};
     }

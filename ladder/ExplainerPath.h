@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ExplainerChains.h"
-#include "Families.h"
 #include "Path.h"
 
 namespace Novem::Ladder {
@@ -25,7 +24,7 @@ private:
     std::optional<Found> Next(const Position& position, UniqueSolution& unique);
 
     ExplainerChains m_chains;
-    AlignedExclusionMemory m_aligned;
+    SearchMemory m_memory;
 };
 
 }  // namespace Novem::Ladder

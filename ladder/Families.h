@@ -8,13 +8,16 @@
 
 // The families of techniques, one finder each. A finder looks at the candidates and returns the
 // first application of its techniques in its own fixed order, one that removes at least one
-// candidate, or nothing. It never changes the board.
+// candidate, or nothing. It never changes the board. Finders of one-digit patterns can be given
+// the digits to look at: they find the first of those digits' patterns.
 namespace Novem::Ladder {
 
 std::optional<Step> FindFish(const Board& board);
 // One size of fish: 2 for X-wings, 3 for swordfish, 4 for jellyfish.
-std::optional<Step> FindFishOfSize(const Board& board, int size);
-std::optional<Step> FindSingleDigitPattern(const Board& board);
+std::optional<Step> FindFishOfSize(const Board& board, int size,
+                                   unsigned digits = GridGeometry::kAllDigits);
+std::optional<Step> FindSingleDigitPattern(const Board& board,
+                                           unsigned digits = GridGeometry::kAllDigits);
 std::optional<Step> FindWing(const Board& board);
 std::optional<Step> FindXYWing(const Board& board);
 std::optional<Step> FindXYZWing(const Board& board);
@@ -29,23 +32,17 @@ std::optional<Step> FindChain(const Board& board);
 std::optional<Step> FindFinnedFish(const Board& board);
 // Finned fish of `smallest` to `largest` lines in the base: 2 for X-wings, 3 swordfish, 4
 // jellyfish.
-std::optional<Step> FindFinnedFishOfSizes(const Board& board, int smallest, int largest);
+std::optional<Step> FindFinnedFishOfSizes(const Board& board, int smallest, int largest,
+                                          unsigned digits = GridGeometry::kAllDigits);
 std::optional<Step> FindAlmostLockedSets(const Board& board);
 // Aligned pair exclusion, then aligned triplet exclusion.
 std::optional<Step> FindAlignedExclusion(const Board& board);
 std::optional<Step> FindAlignedPairExclusion(const Board& board);
 std::optional<Step> FindAlignedTripletExclusion(const Board& board);
-// The aligned exclusion searches of a path: each remembers the candidates it last found nothing
-// in, and searches again only near what changed since.
-class AlignedExclusionMemory {
-public:
-    std::optional<Step> FindPair(const Board& board);
-    std::optional<Step> FindTriplet(const Board& board);
-
-private:
-    std::optional<OpenCells> m_fruitlessPairs;
-    std::optional<OpenCells> m_fruitlessTriplets;
-};
+// Aligned pair (degree 2) or triplet (3) exclusion where something changed: only base cells
+// among `changed`, or with an excluder among them, are tested.
+std::optional<Step> FindAlignedExclusionNear(const OpenCells& open, int degree,
+                                             const CellMask& changed);
 std::optional<Step> FindForcingChain(const Board& board);
 std::optional<Step> FindDynamicForcingChain(const Board& board);
 // Nested to depth 2, without and with the basic techniques inside, then to depth 3 within a

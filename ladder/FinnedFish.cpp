@@ -82,9 +82,10 @@ std::optional<Step> WithFinsIn(const Board& board, int digit, int size,
 
 }  // namespace
 
-std::optional<Step> FindFinnedFishOfSizes(const Board& board, int smallest, int largest) {
+std::optional<Step> FindFinnedFishOfSizes(const Board& board, int smallest, int largest,
+                                          unsigned digits) {
     for (int size = smallest; size <= largest; ++size) {
-        for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
+        for (const int digit : Bits::Indices(digits)) {
             for (const bool rowsAsBase : {true, false}) {
                 const FishLines::Lines lines = FishLines::Of(board, digit, rowsAsBase);
                 std::optional<Step> found;

@@ -37,7 +37,7 @@ std::optional<Step> FindOf(const Board& board, const FishLines::Lines& lines, in
 
 }  // namespace
 
-std::optional<Step> FindFishOfSize(const Board& board, int size) {
+std::optional<Step> FindFishOfSize(const Board& board, int size, unsigned digits) {
     for (const bool rowsAsBase : {false, true}) {
         std::array<FishLines::Lines, GridGeometry::kSize> lines{};
         // By digit, the lines that could be in its base: of two places up to `size`.
@@ -47,7 +47,7 @@ std::optional<Step> FindFishOfSize(const Board& board, int size) {
             const auto at = static_cast<std::size_t>(digit);
             lines[at] = FishLines::Of(board, digit, rowsAsBase);
             const int placed = (board.CellsOf(digit) - board.Open()).Count();
-            if (placed + 2 * size > GridGeometry::kSize) {
+            if ((digits >> digit & 1U) == 0 || placed + 2 * size > GridGeometry::kSize) {
                 continue;
             }
             for (int line = 0; line < GridGeometry::kSize; ++line) {

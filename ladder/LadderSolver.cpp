@@ -27,31 +27,32 @@ int CellOf(const RuleApplication& application, const RuleNames::Subject& subject
 // The techniques the scale doesn't name, and the chains, are rated by their length, so the
 // easiest of them is found by asking each family for its first and taking the lowest rated. Each
 // is tried only while it could beat the best so far (its lowest possible rating first). Finned
-// jellyfish, costly to look for and rarely the easiest, come only where none of these applies.
-std::optional<Step> FindFinnedSwordfishAtMost(const Board& board) {
-    return FindFinnedFishOfSizes(board, 2, 3);
-}
-
-// Its rung comes only where the smaller finned fish were looked for and found nothing.
-std::optional<Step> FindFinnedJellyfish(const Board& board) {
-    return FindFinnedFishOfSizes(board, 4, 4);
-}
-
+// jellyfish, costly to look for and rarely the easiest, come only where none of these applies:
+// their rung comes only where the smaller finned fish were looked for and found nothing.
 std::optional<Step> EasiestBeyondSubsets(const Board& board, Families families,
-                                         AlignedExclusionMemory& aligned) {
+                                         SearchMemory& memory) {
     struct Finder {
         Family family;
         int lowest;
-        std::optional<Step> (*find)(const Board&);
+        std::optional<Step> (*find)(const Board&, SearchMemory&);
     };
     static constexpr std::array<Finder, 7> kFinders = {{
-        {Family::SingleDigit, 66, FindSingleDigitPattern},
-        {Family::Chains, 66, FindChain},
-        {Family::FinnedFish, 67, FindFinnedSwordfishAtMost},
-        {Family::Colouring, 66, FindColouring},
-        {Family::Wings, 71, FindWWing},
-        {Family::Exclusion, 75, FindAlignedTripletExclusion},
-        {Family::AlmostLockedSets, 80, FindAlmostLockedSets},
+        {Family::SingleDigit, 66,
+         [](const Board& grid, SearchMemory& memory) { return memory.SingleDigitPattern(grid); }},
+        {Family::Chains, 66, [](const Board& grid, SearchMemory&) { return FindChain(grid); }},
+        {Family::FinnedFish, 67,
+         [](const Board& grid, SearchMemory& memory) {
+             return memory.FinnedFishUpToSwordfish(grid);
+         }},
+        {Family::Colouring, 66,
+         [](const Board& grid, SearchMemory&) { return FindColouring(grid); }},
+        {Family::Wings, 71, [](const Board& grid, SearchMemory&) { return FindWWing(grid); }},
+        {Family::Exclusion, 75,
+         [](const Board& grid, SearchMemory& memory) {
+             return memory.AlignedTripletExclusion(grid);
+         }},
+        {Family::AlmostLockedSets, 80,
+         [](const Board& grid, SearchMemory&) { return FindAlmostLockedSets(grid); }},
     }};
     std::optional<Step> best;
     int bestRating = 0;
@@ -59,8 +60,7 @@ std::optional<Step> EasiestBeyondSubsets(const Board& board, Families families,
         if (!Has(families, finder.family) || (best && bestRating <= finder.lowest)) {
             continue;
         }
-        std::optional<Step> step =
-            finder.family == Family::Exclusion ? aligned.FindTriplet(board) : finder.find(board);
+        std::optional<Step> step = finder.find(board, memory);
         if (step && (!best || Difficulty::Of(*step) < bestRating)) {
             bestRating = Difficulty::Of(*step);
             best = std::move(step);
@@ -69,8 +69,8 @@ std::optional<Step> EasiestBeyondSubsets(const Board& board, Families families,
     return best;
 }
 
-std::optional<Move> AsMove(Families families, Family family,
-                           std::optional<Step> (*find)(const Board&), const Board& board) {
+template <typename Find>
+std::optional<Move> AsMove(Families families, Family family, Find find, const Board& board) {
     if (Has(families, family)) {
         if (std::optional<Step> step = find(board)) {
             return Move(std::move(*step));
@@ -84,14 +84,16 @@ std::optional<Move> AsMove(Families families, Family family,
 constexpr int kRungs = kSharedRungs + 5;
 
 std::optional<Move> OwnRung(int rung, const Board& board, Families families, UniqueSolution& unique,
-                            AlignedExclusionMemory& aligned) {
+                            SearchMemory& memory) {
     // clang-format off
     switch (rung - kSharedRungs) {
         case 0: {
-            std::optional<Step> step = EasiestBeyondSubsets(board, families, aligned);
+            std::optional<Step> step = EasiestBeyondSubsets(board, families, memory);
             return step ? std::optional<Move>(Move(std::move(*step))) : std::nullopt;
         }
-        case 1: return AsMove(families, Family::FinnedFish, FindFinnedJellyfish, board);
+        case 1: return AsMove(families, Family::FinnedFish,
+                              [&](const Board& grid) { return memory.FinnedJellyfish(grid); },
+                              board);
         case 2: return AsMove(families, Family::Forcing, FindForcingChain, board);
         case 3: return AsMove(families, Family::DynamicForcing, FindDynamicForcingChain, board);
         default: return AsMove(families, Family::NestedForcing,
@@ -108,7 +110,7 @@ struct Found {
 };
 
 std::optional<Found> Easiest(const Position& position, Families families, Level ceiling,
-                             UniqueSolution& unique, AlignedExclusionMemory& aligned) {
+                             UniqueSolution& unique, SearchMemory& memory) {
     const BasicMoves basic(position.board, position.free);
     if (std::optional<BasicMove> spread = basic.SpreadPlaced(position.unspread)) {
         return Found{Move(std::move(*spread)), -1};
@@ -117,8 +119,8 @@ std::optional<Found> Easiest(const Position& position, Families families, Level 
     for (int rung = 0; rung < kRungs; ++rung) {
         std::optional<Move> move =
             rung < kSharedRungs
-                ? SharedRung(rung, basic, position.board, within, ceiling, unique, aligned)
-                : OwnRung(rung, position.board, within, unique, aligned);
+                ? SharedRung(rung, basic, position.board, within, ceiling, unique, memory)
+                : OwnRung(rung, position.board, within, unique, memory);
         if (move) {
             return Found{std::move(*move), rung};
         }
@@ -133,7 +135,7 @@ std::optional<Found> Easiest(const Position& position, Families families, Level 
 bool LadderSolver::SolvesWithin(Position position, Level ceiling) {
     while (!position.board.Contradicted() && !Settled(position.board, position.unspread)) {
         const std::optional<Found> found =
-            Easiest(position, m_families, ceiling, *m_unique, m_aligned);
+            Easiest(position, m_families, ceiling, *m_unique, m_memory);
         position.unspread = CellMask();
         if (!found) {
             break;
@@ -224,7 +226,7 @@ bool LadderSolver::Climb(Grid_9x9& grid) {
     while (!board.Contradicted() && !Settled(board, m_unspread)) {
         const Position position{board, m_free, m_unspread};
         std::optional<Found> found =
-            Easiest(position, m_families, Level::Beyond, *m_unique, m_aligned);
+            Easiest(position, m_families, Level::Beyond, *m_unique, m_memory);
         if (found) {
             KeepBeyond(LevelOf(found->move), board);
             if (found->rung >= kSharedRungs && !m_parted && m_families == kAllFamilies) {

@@ -119,7 +119,7 @@ private:
     std::array<std::optional<Position>, kLevels> m_beyond;
     Level m_reached = Level::SinglesOnly;
     std::optional<UniqueSolution> m_unique;
-    AlignedExclusionMemory m_aligned;
+    SearchMemory m_memory;
     // Where the path first left the scale's, and its rating up to there.
     std::optional<Position> m_parted;
     PathRating m_partedRating;

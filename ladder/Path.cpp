@@ -28,11 +28,6 @@ std::optional<Move> AsMove(std::optional<Step> found) {
     return std::nullopt;
 }
 
-template <int size>
-std::optional<Step> FindFishOf(const Board& board) {
-    return FindFishOfSize(board, size);
-}
-
 }  // namespace
 
 void PathRating::Rate(int rating, std::string_view name, bool places) {
@@ -150,7 +145,7 @@ bool UniqueSolution::Holds() {
 
 std::optional<Move> SharedRung(int rung, const BasicMoves& basic, const Board& board,
                                Families families, Level ceiling, UniqueSolution& unique,
-                               AlignedExclusionMemory& aligned) {
+                               SearchMemory& memory) {
     using Single = BasicMoves::Single;
     constexpr Level kSingles = Level::SinglesOnly;
     constexpr Level kLocked = Level::LockedCandidates;
@@ -160,6 +155,9 @@ std::optional<Move> SharedRung(int rung, const BasicMoves& basic, const Board& b
     };
     const auto family = [&](Family wanted, auto find) -> std::optional<Move> {
         return Has(families, wanted) ? AsMove(find(board)) : std::nullopt;
+    };
+    const auto fish = [&](int size) {
+        return [&memory, size](const Board& grid) { return memory.Fish(grid, size); };
     };
     const auto unlessSeveral = [&](auto find) -> std::optional<Move> {
         return Has(families, Family::Uniqueness) && unique.Holds() ? AsMove(find(board))
@@ -176,20 +174,20 @@ std::optional<Move> SharedRung(int rung, const BasicMoves& basic, const Board& b
         case 6: return upTo(kSubsets, [&] { return basic.HiddenSubset(3, true); });
         case 7: return upTo(kLocked, [&] { return basic.LockedCandidates(false); });
         case 8: return upTo(kSubsets, [&] { return basic.NakedSubset(2); });
-        case 9: return family(Family::Fish, FindFishOf<2>);
+        case 9: return family(Family::Fish, fish(2));
         case 10: return upTo(kSubsets, [&] { return basic.HiddenSubset(2, false); });
         case 11: return upTo(kSubsets, [&] { return basic.NakedSubset(3); });
-        case 12: return family(Family::Fish, FindFishOf<3>);
+        case 12: return family(Family::Fish, fish(3));
         case 13: return upTo(kSubsets, [&] { return basic.HiddenSubset(3, false); });
         case 14: return family(Family::Wings, FindXYWing);
         case 15: return family(Family::Wings, FindXYZWing);
         case 16: return unlessSeveral(FindUniqueLoop);
         case 17: return upTo(kSubsets, [&] { return basic.NakedSubset(4); });
-        case 18: return family(Family::Fish, FindFishOf<4>);
+        case 18: return family(Family::Fish, fish(4));
         case 19: return upTo(kSubsets, [&] { return basic.HiddenSubset(4, false); });
         case 20: return unlessSeveral(FindBivalueUniversalGrave);
         default: return family(Family::Exclusion,
-                               [&](const Board& grid) { return aligned.FindPair(grid); });
+                               [&](const Board& grid) { return memory.AlignedPairExclusion(grid); });
     }
     // clang-format on
 }

@@ -5,7 +5,7 @@
 #include <variant>
 
 #include "BasicMoves.h"
-#include "Families.h"
+#include "SearchMemory.h"
 #include "Step.h"
 #include "Technique.h"
 #include "search/SolutionSearch.h"
@@ -79,10 +79,11 @@ private:
 // The first rungs of both orders, which are the scale's: the spreading of placed digits, full
 // houses, hidden singles, the direct techniques, naked singles, locked candidates, then subsets,
 // basic fish, wings, unique loops and the grave, and aligned pair exclusion by their ratings.
-// The two rules' rungs above `ceiling` are left out; the families left out are already.
+// The two rules' rungs above `ceiling` are left out; the families left out are already. The
+// fish and aligned pairs are searched through the path's `memory`.
 inline constexpr int kSharedRungs = 22;
 std::optional<Move> SharedRung(int rung, const BasicMoves& basic, const Board& board,
                                Families families, Level ceiling, UniqueSolution& unique,
-                               AlignedExclusionMemory& aligned);
+                               SearchMemory& memory);
 
 }  // namespace Novem::Ladder

@@ -38,9 +38,12 @@ Technique Name(const ChainSearch::Chain& chain) {
 
 }  // namespace
 
-std::optional<Step> FindSingleDigitPattern(const Board& board) {
-    const ChainSearch patterns(
-        board, {.regionStrong = true, .regionWeak = true, .fewestStrong = 2, .mostStrong = 2});
+std::optional<Step> FindSingleDigitPattern(const Board& board, unsigned digits) {
+    const ChainSearch patterns(board, {.regionStrong = true,
+                                       .regionWeak = true,
+                                       .digits = digits,
+                                       .fewestStrong = 2,
+                                       .mostStrong = 2});
     if (const auto chain = patterns.Find()) {
         return StepOfChain(board, patterns, *chain, Name(*chain));
     }

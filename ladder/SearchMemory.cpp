@@ -1,0 +1,73 @@
+#include "SearchMemory.h"
+
+#include "Families.h"
+
+namespace Novem::Ladder {
+
+unsigned DigitMemory::Changed(const Board& board) const {
+    if (!m_fruitless) {
+        return GridGeometry::kAllDigits;
+    }
+    unsigned changed = 0;
+    for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
+        const Cells now{board.CellsOf(digit), board.CellsOf(digit) & board.Open()};
+        changed |= now == (*m_fruitless)[static_cast<std::size_t>(digit)] ? 0U : 1U << digit;
+    }
+    return changed;
+}
+
+void DigitMemory::Keep(const Board& board) {
+    m_fruitless.emplace();
+    for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
+        (*m_fruitless)[static_cast<std::size_t>(digit)] = {board.CellsOf(digit),
+                                                           board.CellsOf(digit) & board.Open()};
+    }
+}
+
+CellMask CellMemory::Changed(const OpenCells& open) const {
+    if (!m_fruitless) {
+        return kAllCells;
+    }
+    CellMask changed;
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        changed |= open.candidates[cell] != m_fruitless->candidates[cell] ? CellMask::Of(cell)
+                                                                          : CellMask();
+    }
+    return changed;
+}
+
+std::optional<Step> SearchMemory::Fish(const Board& board, int size) {
+    return m_fish[static_cast<std::size_t>(size - 2)].Search(
+        board,
+        [&](const Board& grid, unsigned digits) { return FindFishOfSize(grid, size, digits); });
+}
+
+std::optional<Step> SearchMemory::FinnedFishUpToSwordfish(const Board& board) {
+    return m_finnedUpToSwordfish.Search(board, [](const Board& grid, unsigned digits) {
+        return FindFinnedFishOfSizes(grid, 2, 3, digits);
+    });
+}
+
+std::optional<Step> SearchMemory::FinnedJellyfish(const Board& board) {
+    return m_finnedJellyfish.Search(board, [](const Board& grid, unsigned digits) {
+        return FindFinnedFishOfSizes(grid, 4, 4, digits);
+    });
+}
+
+std::optional<Step> SearchMemory::SingleDigitPattern(const Board& board) {
+    return m_singleDigit.Search(board, FindSingleDigitPattern);
+}
+
+std::optional<Step> SearchMemory::AlignedPairExclusion(const Board& board) {
+    return m_alignedPairs.Search(board, [](const OpenCells& open, const CellMask& changed) {
+        return FindAlignedExclusionNear(open, 2, changed);
+    });
+}
+
+std::optional<Step> SearchMemory::AlignedTripletExclusion(const Board& board) {
+    return m_alignedTriplets.Search(board, [](const OpenCells& open, const CellMask& changed) {
+        return FindAlignedExclusionNear(open, 3, changed);
+    });
+}
+
+}  // namespace Novem::Ladder
