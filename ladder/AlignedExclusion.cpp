@@ -40,8 +40,22 @@ public:
         if (m_count < m_degree) {
             return std::nullopt;
         }
+        // The base cells near a change whatever their partner: changed, or for triplets with a
+        // changed base cell among their excluders, which may be the third.
+        const CellMask changedBases = m_changed & m_isBase;
+        CellMask nearChange;
+        for (const int cell : m_isBase) {
+            const bool near = changedBases.Has(cell) ||
+                              (m_degree == 3 && !(ExcludersOf(cell) & changedBases).Empty());
+            nearChange |= near ? CellMask::Of(cell) : CellMask();
+        }
         for (int second = 1; second < m_count; ++second) {
-            for (int first = 0; first < second; ++first) {
+            const int b = m_bases[static_cast<std::size_t>(second)];
+            for (const int a : FirstsNearChange(b, nearChange) & m_isBase) {
+                const int first = m_indexOf[static_cast<std::size_t>(a)];
+                if (first >= second) {
+                    break;
+                }
                 std::optional<Step> step =
                     m_degree == 2 ? Pair(first, second) : Triplet(first, second);
                 if (step) {
@@ -83,19 +97,13 @@ private:
         }
         const auto tryThird = [&](int third) -> std::optional<Step> {
             if (third == b ||
-                !NearChange(CellMask::Of(a) | CellMask::Of(b) | CellMask::Of(third),
-                            kPeers[a] & kPeers[b] & kPeers[third]) ||
                 TestedBefore(first, second, m_indexOf[static_cast<std::size_t>(third)])) {
                 return std::nullopt;
             }
             const CellMask common = both & ExcludersOf(third);
             return common.AtMostOne() ? std::nullopt : Test({a, b, third}, common);
         };
-        // Where neither cell nor an excluder of both changed, only a third that changed can
-        // bring a change.
-        const bool pairNearChange =
-            NearChange(CellMask::Of(a) | CellMask::Of(b), kPeers[a] & kPeers[b]);
-        const CellMask thirds = m_isBase & (pairNearChange ? kAllCells : m_changed);
+        const CellMask thirds = m_isBase & ThirdsNearChange(a, b);
         if (std::optional<Step> step = InPeerOrder(a, ofFirst & thirds, tryThird)) {
             return step;
         }
@@ -247,6 +255,33 @@ private:
     // least what they kept then.
     bool NearChange(const CellMask& cells, const CellMask& commonPeers) const {
         return !(cells & m_changed).Empty() || !(commonPeers & m_changedExcluders).Empty();
+    }
+
+    // The cells that, as the first base cell with `second`, may be near a change: all, where
+    // the second is; else those near one whatever their partner, and those that share a changed
+    // excluder with the second.
+    CellMask FirstsNearChange(int second, const CellMask& nearChange) const {
+        if (nearChange.Has(second)) {
+            return kAllCells;
+        }
+        CellMask firsts = nearChange;
+        for (const int excluder : m_changedExcluders& kPeers[second]) {
+            firsts |= kPeers[excluder];
+        }
+        return firsts;
+    }
+
+    // The third cells with which the two are near a change: all, where one of the two changed;
+    // else those that changed, and those that see a changed excluder of both.
+    CellMask ThirdsNearChange(int a, int b) const {
+        if (!((CellMask::Of(a) | CellMask::Of(b)) & m_changed).Empty()) {
+            return kAllCells;
+        }
+        CellMask thirds = m_changed;
+        for (const int excluder : m_changedExcluders& kPeers[a] & kPeers[b]) {
+            thirds |= kPeers[excluder];
+        }
+        return thirds;
     }
 
     const CellMask& ExcludersOf(int cell) const {
