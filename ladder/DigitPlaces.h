@@ -17,13 +17,22 @@ public:
     void Build(const Implications::Grid& grid);
 
     // Whether assuming the digit on (or off) in the cell leads to a place both on and off. The
-    // cell must hold the digit.
-    bool Contradicts(int cell, int digit, bool on) const;
+    // cell must hold the digit. The answers of a digit are kept until its places change: a step
+    // changes the places of few digits.
+    bool Contradicts(int cell, int digit, bool on);
 
 private:
+    bool Follow(int cell, int digit, bool on) const;
+
     std::array<CellMask, GridGeometry::kSize> m_holding{};
     // For each digit, the regions with two places or more: a region with one links nothing.
     std::array<std::uint32_t, GridGeometry::kSize> m_linking{};
+    // By assumption, off or on, and by digit: the cells answered, and those that contradict.
+    struct Answers {
+        CellMask answered;
+        CellMask contradicting;
+    };
+    std::array<std::array<Answers, GridGeometry::kSize>, 2> m_answers{};
 };
 
 }  // namespace Novem::Ladder
