@@ -333,10 +333,10 @@ std::optional<BasicMove> BasicMoves::LockedCandidates(bool direct) const {
     return std::nullopt;
 }
 
-std::optional<BasicMove> BasicMoves::NakedSubset(int size) const {
+std::optional<BasicMove> BasicMoves::NakedSubset(int size, GridGeometry::RegionMask regions) const {
     const Tables& tables = RegionTables();
     for (const int region : kRegionsInScaleOrder) {
-        if (Empty(region) < 2 * size) {
+        if ((regions >> region & 1U) == 0 || Empty(region) < 2 * size) {
             continue;
         }
         const unsigned open = tables.open[region];
@@ -370,9 +370,13 @@ std::optional<BasicMove> BasicMoves::NakedSubset(int size) const {
     return std::nullopt;
 }
 
-std::optional<BasicMove> BasicMoves::HiddenSubset(int size, bool direct) const {
+std::optional<BasicMove> BasicMoves::HiddenSubset(int size, bool direct,
+                                                  GridGeometry::RegionMask regions) const {
     const Tables& tables = RegionTables();
     for (const int region : kRegionsInScaleOrder) {
+        if ((regions >> region & 1U) == 0) {
+            continue;
+        }
         const int empty = Empty(region);
         if (!(empty > 2 * size || (direct && empty > size))) {
             continue;

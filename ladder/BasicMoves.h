@@ -50,12 +50,21 @@ public:
     // region of the first one's kind that crosses the second.
     std::optional<BasicMove> LockedCandidates(bool direct) const;
     // `size` open cells of a region allowing `size` digits between them, in a region of at least
-    // twice as many empty cells.
-    std::optional<BasicMove> NakedSubset(int size) const;
+    // twice as many empty cells. Only in `regions`: whether a region has one depends on its own
+    // cells alone.
+    std::optional<BasicMove> NakedSubset(int size,
+                                         GridGeometry::RegionMask regions = kEveryRegion) const;
     // `size` digits of a region with `size` open places between them, in a region of more than
     // twice as many empty cells; `direct` asks for one that leaves a digit its cells lose a single
-    // place in the region, in a region of more empty cells than `size`.
-    std::optional<BasicMove> HiddenSubset(int size, bool direct) const;
+    // place in the region, in a region of more empty cells than `size`. Only in `regions`, as
+    // naked subsets.
+    std::optional<BasicMove> HiddenSubset(int size, bool direct,
+                                          GridGeometry::RegionMask regions = kEveryRegion) const;
+
+    const Board& Candidates() const { return m_board; }
+    const CellMask& Placed() const { return m_placed; }
+
+    static constexpr GridGeometry::RegionMask kEveryRegion = (1U << GridGeometry::kRegions) - 1;
 
 private:
     int Empty(int region) const;

@@ -36,6 +36,29 @@ CellMask CellMemory::Changed(const OpenCells& open) const {
     return changed;
 }
 
+GridGeometry::RegionMask RegionMemory::Changed(const BasicMoves& basic) const {
+    if (!m_fruitless) {
+        return BasicMoves::kEveryRegion;
+    }
+    const CellMask placed =
+        (basic.Placed() - m_fruitless->placed) | (m_fruitless->placed - basic.Placed());
+    GridGeometry::RegionMask changed = 0;
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        const bool same = basic.Candidates().Candidates(cell) == m_fruitless->candidates[cell] &&
+                          !placed.Has(cell);
+        changed |= same ? 0U : GridGeometry::kRegionsOfCell[cell];
+    }
+    return changed;
+}
+
+void RegionMemory::Keep(const BasicMoves& basic) {
+    Cells& cells = m_fruitless.emplace();
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        cells.candidates[cell] = basic.Candidates().Candidates(cell);
+    }
+    cells.placed = basic.Placed();
+}
+
 std::optional<Step> SearchMemory::Fish(const Board& board, int size) {
     return m_fish[static_cast<std::size_t>(size - 2)].Search(
         board,
@@ -68,6 +91,19 @@ std::optional<Step> SearchMemory::AlignedTripletExclusion(const Board& board) {
     return m_alignedTriplets.Search(board, [](const OpenCells& open, const CellMask& changed) {
         return FindAlignedExclusionNear(open, 3, changed);
     });
+}
+
+std::optional<BasicMove> SearchMemory::NakedSubset(const BasicMoves& basic, int size) {
+    return m_nakedSubsets[static_cast<std::size_t>(size - 2)].Search(
+        basic, [&](GridGeometry::RegionMask regions) { return basic.NakedSubset(size, regions); });
+}
+
+std::optional<BasicMove> SearchMemory::HiddenSubset(const BasicMoves& basic, int size,
+                                                    bool direct) {
+    return m_hiddenSubsets[direct ? 1 : 0][static_cast<std::size_t>(size - 2)].Search(
+        basic, [&](GridGeometry::RegionMask regions) {
+            return basic.HiddenSubset(size, direct, regions);
+        });
 }
 
 }  // namespace Novem::Ladder

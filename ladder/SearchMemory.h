@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "BasicMoves.h"
 #include "Board.h"
 #include "OpenCells.h"
 #include "Step.h"
@@ -59,6 +60,31 @@ private:
     std::optional<OpenCells> m_fruitless;
 };
 
+// For the subsets, whose every region's answer depends on its own cells alone: every cell's
+// candidates, and which cells are placed.
+class RegionMemory {
+public:
+    // Calls find(regions) with the regions where a cell changed since then, or all of them.
+    template <typename Find>
+    std::optional<BasicMove> Search(const BasicMoves& basic, Find find) {
+        std::optional<BasicMove> move = find(Changed(basic));
+        if (!move) {
+            Keep(basic);
+        }
+        return move;
+    }
+
+private:
+    GridGeometry::RegionMask Changed(const BasicMoves& basic) const;
+    void Keep(const BasicMoves& basic);
+
+    struct Cells {
+        std::array<unsigned, GridGeometry::kCells> candidates;
+        CellMask placed;
+    };
+    std::optional<Cells> m_fruitless;
+};
+
 // The searches of a path that remember.
 class SearchMemory {
 public:
@@ -69,6 +95,9 @@ public:
     std::optional<Step> SingleDigitPattern(const Board& board);
     std::optional<Step> AlignedPairExclusion(const Board& board);
     std::optional<Step> AlignedTripletExclusion(const Board& board);
+    // Of 2, 3 or 4 cells, or digits.
+    std::optional<BasicMove> NakedSubset(const BasicMoves& basic, int size);
+    std::optional<BasicMove> HiddenSubset(const BasicMoves& basic, int size, bool direct);
 
 private:
     std::array<DigitMemory, 3> m_fish;
@@ -77,6 +106,9 @@ private:
     DigitMemory m_singleDigit;
     CellMemory m_alignedPairs;
     CellMemory m_alignedTriplets;
+    std::array<RegionMemory, 3> m_nakedSubsets;
+    // Not direct, then direct.
+    std::array<std::array<RegionMemory, 3>, 2> m_hiddenSubsets;
 };
 
 }  // namespace Novem::Ladder
