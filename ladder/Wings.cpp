@@ -6,6 +6,7 @@
 // them: one of the two cells is y, so a cell that sees both can't be. Tried in that order; W-wings
 // by their cells in cell order.
 #include <algorithm>
+#include <array>
 
 #include "Families.h"
 #include "OpenCells.h"
@@ -47,15 +48,25 @@ std::optional<Step> FindWingOf(const Board& board, bool xyz) {
         if (Bits::Count(a) != pivotCount) {
             continue;
         }
-        for (const int first : kPeersInOrder[pivot]) {
+        // The pincers have two candidates each.
+        std::array<int, 20> pincers{};
+        std::size_t pincerCount = 0;
+        const CellMask bivaluePeers = kPeers[pivot] & board.Bivalue();
+        for (const int peer : kPeersInOrder[pivot]) {
+            if (bivaluePeers.Has(peer)) {
+                pincers[pincerCount++] = peer;
+            }
+        }
+        for (std::size_t one = 0; one < pincerCount; ++one) {
+            const int first = pincers[one];
             const unsigned b = board.Candidates(first);
-            if (Bits::Count(b) != 2 || Bits::Count(a & ~b) != 1) {
+            if (Bits::Count(a & ~b) != 1) {
                 continue;
             }
-            for (const int second : kPeersInOrder[pivot]) {
+            for (std::size_t other = 0; other < pincerCount; ++other) {
+                const int second = pincers[other];
                 const unsigned c = board.Candidates(second);
-                if (Bits::Count(c) != 2 || Bits::Count(a | b | c) != 3 ||
-                    Bits::Count(a & b & c) != (xyz ? 1 : 0)) {
+                if (Bits::Count(a | b | c) != 3 || Bits::Count(a & b & c) != (xyz ? 1 : 0)) {
                     continue;
                 }
                 const int digit = Bits::Lowest(b & c);
