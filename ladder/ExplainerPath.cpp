@@ -37,8 +37,8 @@ std::optional<ExplainerPath::Found> ExplainerPath::Next(const Position& position
         }
         return std::nullopt;
     };
-    const auto step = [&](std::optional<Step> (*find)(const Board&)) -> std::optional<Found> {
-        if (std::optional<Step> found = find(position.board)) {
+    const auto rated = [](std::optional<Step> found) -> std::optional<Found> {
+        if (found) {
             const int rating = Difficulty::Of(*found);
             return Found{Move(std::move(*found)), rating};
         }
@@ -47,9 +47,8 @@ std::optional<ExplainerPath::Found> ExplainerPath::Next(const Position& position
     if (std::optional<Found> found = chain(ChainRule::CyclesAndForcingChains)) {
         return found;
     }
-    if (std::optional<Step> found = m_memory.AlignedTripletExclusion(position.board)) {
-        const int rating = Difficulty::Of(*found);
-        return Found{Move(std::move(*found)), rating};
+    if (std::optional<Found> found = rated(m_memory.AlignedTripletExclusion(position.board))) {
+        return found;
     }
     for (const ChainRule rule :
          {ChainRule::Nishio, ChainRule::MultipleForcingChains, ChainRule::DynamicForcingChains,
@@ -60,10 +59,10 @@ std::optional<ExplainerPath::Found> ExplainerPath::Next(const Position& position
             return found;
         }
     }
-    if (std::optional<Found> found = step(FindDynamicForcingChain)) {
+    if (std::optional<Found> found = rated(FindDynamicForcingChain(position.board))) {
         return found;
     }
-    return step(FindNestedForcingChain);
+    return rated(FindNestedForcingChain(position.board));
 }
 
 }  // namespace Novem::Ladder

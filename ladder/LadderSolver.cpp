@@ -31,28 +31,21 @@ int CellOf(const RuleApplication& application, const RuleNames::Subject& subject
 // their rung comes only where the smaller finned fish were looked for and found nothing.
 std::optional<Step> EasiestBeyondSubsets(const Board& board, Families families,
                                          SearchMemory& memory) {
+    // Each either searches afresh or through the path's memory.
     struct Finder {
         Family family;
         int lowest;
-        std::optional<Step> (*find)(const Board&, SearchMemory&);
+        std::optional<Step> (*find)(const Board&);
+        std::optional<Step> (SearchMemory::*remembering)(const Board&);
     };
     static constexpr std::array<Finder, 7> kFinders = {{
-        {Family::SingleDigit, 66,
-         [](const Board& grid, SearchMemory& memory) { return memory.SingleDigitPattern(grid); }},
-        {Family::Chains, 66, [](const Board& grid, SearchMemory&) { return FindChain(grid); }},
-        {Family::FinnedFish, 67,
-         [](const Board& grid, SearchMemory& memory) {
-             return memory.FinnedFishUpToSwordfish(grid);
-         }},
-        {Family::Colouring, 66,
-         [](const Board& grid, SearchMemory&) { return FindColouring(grid); }},
-        {Family::Wings, 71, [](const Board& grid, SearchMemory&) { return FindWWing(grid); }},
-        {Family::Exclusion, 75,
-         [](const Board& grid, SearchMemory& memory) {
-             return memory.AlignedTripletExclusion(grid);
-         }},
-        {Family::AlmostLockedSets, 80,
-         [](const Board& grid, SearchMemory&) { return FindAlmostLockedSets(grid); }},
+        {Family::SingleDigit, 66, nullptr, &SearchMemory::SingleDigitPattern},
+        {Family::Chains, 66, FindChain, nullptr},
+        {Family::FinnedFish, 67, nullptr, &SearchMemory::FinnedFishUpToSwordfish},
+        {Family::Colouring, 66, FindColouring, nullptr},
+        {Family::Wings, 71, FindWWing, nullptr},
+        {Family::Exclusion, 75, nullptr, &SearchMemory::AlignedTripletExclusion},
+        {Family::AlmostLockedSets, 80, FindAlmostLockedSets, nullptr},
     }};
     std::optional<Step> best;
     int bestRating = 0;
@@ -60,7 +53,8 @@ std::optional<Step> EasiestBeyondSubsets(const Board& board, Families families,
         if (!Has(families, finder.family) || (best && bestRating <= finder.lowest)) {
             continue;
         }
-        std::optional<Step> step = finder.find(board, memory);
+        std::optional<Step> step =
+            finder.find != nullptr ? finder.find(board) : (memory.*finder.remembering)(board);
         if (step && (!best || Difficulty::Of(*step) < bestRating)) {
             bestRating = Difficulty::Of(*step);
             best = std::move(step);

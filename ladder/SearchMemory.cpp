@@ -4,14 +4,18 @@
 
 namespace Novem::Ladder {
 
+DigitMemory::Cells DigitMemory::CellsOf(const Board& board, int digit) {
+    return {board.CellsOf(digit), board.CellsOf(digit) & board.Open()};
+}
+
 unsigned DigitMemory::Changed(const Board& board) const {
     if (!m_fruitless) {
         return GridGeometry::kAllDigits;
     }
     unsigned changed = 0;
     for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-        const Cells now{board.CellsOf(digit), board.CellsOf(digit) & board.Open()};
-        changed |= now == (*m_fruitless)[static_cast<std::size_t>(digit)] ? 0U : 1U << digit;
+        const bool same = CellsOf(board, digit) == (*m_fruitless)[static_cast<std::size_t>(digit)];
+        changed |= same ? 0U : 1U << digit;
     }
     return changed;
 }
@@ -19,8 +23,7 @@ unsigned DigitMemory::Changed(const Board& board) const {
 void DigitMemory::Keep(const Board& board) {
     m_fruitless.emplace();
     for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-        (*m_fruitless)[static_cast<std::size_t>(digit)] = {board.CellsOf(digit),
-                                                           board.CellsOf(digit) & board.Open()};
+        (*m_fruitless)[static_cast<std::size_t>(digit)] = CellsOf(board, digit);
     }
 }
 

@@ -37,6 +37,8 @@ private:
         CellMask open;
         bool operator==(const Cells&) const = default;
     };
+    static Cells CellsOf(const Board& board, int digit);
+
     std::optional<std::array<Cells, GridGeometry::kSize>> m_fruitless;
 };
 

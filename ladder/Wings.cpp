@@ -7,6 +7,7 @@
 // by their cells in cell order.
 #include <algorithm>
 #include <array>
+#include <span>
 
 #include "Families.h"
 #include "OpenCells.h"
@@ -57,14 +58,13 @@ std::optional<Step> FindWingOf(const Board& board, bool xyz) {
                 pincers[pincerCount++] = peer;
             }
         }
-        for (std::size_t one = 0; one < pincerCount; ++one) {
-            const int first = pincers[one];
+        const std::span<const int> bivalue = std::span(pincers).first(pincerCount);
+        for (const int first : bivalue) {
             const unsigned b = board.Candidates(first);
             if (Bits::Count(a & ~b) != 1) {
                 continue;
             }
-            for (std::size_t other = 0; other < pincerCount; ++other) {
-                const int second = pincers[other];
+            for (const int second : bivalue) {
                 const unsigned c = board.Candidates(second);
                 if (Bits::Count(a | b | c) != 3 || Bits::Count(a & b & c) != (xyz ? 1 : 0)) {
                     continue;
