@@ -410,6 +410,14 @@ private:
         if (!UsesPool()) {
             offer.complexity = std::accumulate(targets.begin(), targets.end(), 0);
         } else {
+            // Each chain rests on at least its target's way back to the assumption.
+            int fewest = 0;
+            for (const int target : targets) {
+                fewest += m_pool.At(target).depth + 1;
+            }
+            if (!CouldBeat(Base(), fewest, offer.sortKey)) {
+                return;
+            }
             offer.complexity = Measure(targets, assumed, m_collect ? &hint : nullptr);
         }
         offer.difficulty = RuleDifficulty(offer.complexity);

@@ -17,7 +17,8 @@ bool Listed(const Pool& pool, const Nodes& nodes, Potential potential) {
 }  // namespace
 
 int Pool::Add(Potential potential, Cause cause, int parent) {
-    m_nodes.push_back({potential, cause, static_cast<int>(m_parents.size()), 0, -1});
+    const int depth = parent >= 0 ? At(parent).depth + 1 : 0;
+    m_nodes.push_back({potential, cause, static_cast<int>(m_parents.size()), 0, -1, depth});
     const int node = static_cast<int>(m_nodes.size()) - 1;
     if (parent >= 0) {
         AddParent(node, parent);

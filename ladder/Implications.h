@@ -53,6 +53,8 @@ struct Node {
     int parentCount;
     // For an advanced node a chain rule found, that chain: an index the searching rule keeps.
     int nested;
+    // The links from its assumption by first parents: the node rests on one potential more.
+    int depth;
 };
 
 class Pool {
