@@ -28,6 +28,32 @@ struct Als {
     std::array<CellMask, GridGeometry::kSize> seeing{};
 };
 
+// The masks of one to four of a region's nine positions, by size and then ascending.
+constexpr std::array<std::array<unsigned, 126>, kLargest + 1> kSubsets = [] {
+    std::array<std::array<unsigned, 126>, kLargest + 1> subsets{};
+    std::array<std::size_t, kLargest + 1> counts{};
+    for (unsigned positions = 1; positions < 1U << GridGeometry::kSize; ++positions) {
+        const int size = Bits::Count(positions);
+        if (size <= kLargest) {
+            subsets[size][counts[size]++] = positions;
+        }
+    }
+    return subsets;
+}();
+
+constexpr std::array<std::size_t, kLargest + 1> kSubsetCounts = {0, 9, 36, 84, 126};
+
+// Whether the cells, all in `region`, are also all in an earlier region, where the same set was
+// taken already.
+bool TakenBefore(const CellMask& cells, int region) {
+    for (const GridGeometry::Place& place : GridGeometry::kPlacesOfCell[cells.First()]) {
+        if (place.region < region && (cells - kRegionCells[place.region]).Empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::vector<Als> AllSets(const Board& board) {
     std::vector<Als> sets;
     for (int size = 1; size <= kLargest; ++size) {
@@ -37,22 +63,23 @@ std::vector<Als> AllSets(const Board& board) {
             for (int position = 0; position < GridGeometry::kSize; ++position) {
                 open |= (board.Open().Has(cells[position]) ? 1U : 0U) << position;
             }
-            // Every subset of the open positions, as masks in ascending order.
-            for (unsigned positions = open & (~open + 1); positions != 0;
-                 positions = ((positions | ~open) + 1) & open) {
-                if (Bits::Count(positions) != size) {
+            for (std::size_t at = 0; at < kSubsetCounts[size]; ++at) {
+                const unsigned positions = kSubsets[size][at];
+                if ((positions & ~open) != 0) {
+                    continue;
+                }
+                CellMask setCells;
+                unsigned digits = 0;
+                for (const int position : Bits::Indices(positions)) {
+                    setCells |= CellMask::Of(cells[position]);
+                    digits |= board.Candidates(cells[position]);
+                }
+                if (Bits::Count(digits) != size + 1 || TakenBefore(setCells, region)) {
                     continue;
                 }
                 Als als;
-                for (const int position : Bits::Indices(positions)) {
-                    als.cells |= CellMask::Of(cells[position]);
-                    als.digits |= board.Candidates(cells[position]);
-                }
-                if (Bits::Count(als.digits) != size + 1 ||
-                    std::any_of(sets.begin(), sets.end(),
-                                [&](const Als& other) { return other.cells == als.cells; })) {
-                    continue;
-                }
+                als.cells = setCells;
+                als.digits = digits;
                 for (const int digit : Bits::Indices(als.digits)) {
                     als.withDigit[digit] = als.cells & board.CellsOf(digit);
                     als.seeing[digit] = SeeingAll(als.withDigit[digit]);
@@ -139,10 +166,18 @@ Step AlsStep(const Board& board, Technique technique, std::initializer_list<cons
 
 std::optional<Step> FindAlmostLockedSets(const Board& board) {
     const std::vector<Als> sets = AllSets(board);
+    // Each set's cells apart, for a quick look at every pair: most overlap.
+    std::vector<CellMask> cellsOf;
+    for (const Als& als : sets) {
+        cellsOf.push_back(als.cells);
+    }
     // For each set, the later sets it shares restricted digits with, and the digits.
     std::vector<std::vector<std::pair<std::size_t, unsigned>>> linked(sets.size());
     for (std::size_t first = 0; first < sets.size(); ++first) {
         for (std::size_t second = first + 1; second < sets.size(); ++second) {
+            if (!(cellsOf[second] & cellsOf[first]).Empty()) {
+                continue;
+            }
             if (const unsigned restricted = Restricted(sets[first], sets[second])) {
                 linked[first].emplace_back(second, restricted);
             }
