@@ -104,7 +104,7 @@ void HiddenPairs(const Grid& grid, const Grid& source, const Changes& changes,
             // Two digits with two places each, the same two: the only pairs there are.
             unsigned twice = 0;
             for (int digit = 0; digit < kSize; ++digit) {
-                twice |= Bits::Count(places[digit]) == 2 ? 1U << digit : 0U;
+                twice |= Bits::Two(places[digit]) ? 1U << digit : 0U;
             }
             for (const int high : Bits::Indices(twice)) {
                 for (const int low : Bits::Indices(twice & ((1U << high) - 1))) {
@@ -156,7 +156,7 @@ void NakedPairs(const Grid& grid, const Grid& source, const Changes& changes,
             // Two cells of two candidates each, the same two: the only pairs there are.
             unsigned bivalue = 0;
             for (int position = 0; position < kSize; ++position) {
-                bivalue |= Bits::Count(grid.candidates[cells[position]]) == 2 ? 1U << position : 0U;
+                bivalue |= Bits::Two(grid.candidates[cells[position]]) ? 1U << position : 0U;
             }
             for (const int high : Bits::Indices(bivalue)) {
                 for (const int low : Bits::Indices(bivalue & ((1U << high) - 1))) {
@@ -201,7 +201,7 @@ void XWings(const Grid& grid, const Grid& source, const Changes& changes, const 
         for (int line = 0; line < kSize; ++line) {
             for (int digit = 0; digit < kSize; ++digit) {
                 twice[static_cast<std::size_t>(line)] |=
-                    Bits::Count(grid.positions[baseKind + line][digit]) == 2 ? 1U << digit : 0U;
+                    Bits::Two(grid.positions[baseKind + line][digit]) ? 1U << digit : 0U;
             }
         }
         for (int high = 1; high < kSize; ++high) {

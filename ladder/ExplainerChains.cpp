@@ -329,7 +329,7 @@ private:
         for (std::size_t kind = 0; kind < kRegionCauses.size(); ++kind) {
             const int region = kPlacesOfCell[cell][kind].region;
             if (kRegionCells[region].Has(CellOf(from)) &&
-                (IsOn(from) || Bits::Count(m_grid.positions[region][DigitOf(to)]) == 2)) {
+                (IsOn(from) || Bits::Two(m_grid.positions[region][DigitOf(to)]))) {
                 return kRegionCauses[kind];
             }
         }
@@ -586,12 +586,12 @@ private:
     // Whether something turned off could turn the candidate on: only an "off" of the other digit
     // of its cell, or of the digit's other place in a region, does.
     bool Returns(int cell, int digit, Links links) const {
-        if (links.cell && Bits::Count(m_grid.candidates[cell]) == 2) {
+        if (links.cell && Bits::Two(m_grid.candidates[cell])) {
             return true;
         }
         if (links.region) {
             for (const GridGeometry::Place& place : kPlacesOfCell[cell]) {
-                if (Bits::Count(m_grid.positions[place.region][digit]) == 2) {
+                if (Bits::Two(m_grid.positions[place.region][digit])) {
                     return true;
                 }
             }

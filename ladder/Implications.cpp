@@ -16,22 +16,6 @@ bool Listed(const Pool& pool, const Nodes& nodes, Potential potential) {
 
 }  // namespace
 
-int Pool::Add(Potential potential, Cause cause, int parent) {
-    const int depth = parent >= 0 ? At(parent).depth + 1 : 0;
-    m_nodes.push_back({potential, cause, static_cast<int>(m_parents.size()), 0, -1, depth});
-    const int node = static_cast<int>(m_nodes.size()) - 1;
-    if (parent >= 0) {
-        AddParent(node, parent);
-    }
-    return node;
-}
-
-// A node's parents are added right after it, before any other node takes parents.
-void Pool::AddParent(int node, int parent) {
-    m_parents.push_back(parent);
-    ++m_nodes[static_cast<std::size_t>(node)].parentCount;
-}
-
 Grid Grid::Of(const Board& board) {
     Grid grid;
     for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
@@ -96,7 +80,7 @@ void OffToOn(const Grid& grid, const Grid& source, const Derived& off, Pool& poo
     const Potential potential = pool.At(node).potential;
     const int cell = CellOf(potential);
     const int digit = DigitOf(potential);
-    if (links.cell && Bits::Count(grid.candidates[cell]) == 2) {
+    if (links.cell && Bits::Two(grid.candidates[cell])) {
         const int other = Bits::Lowest(grid.candidates[cell] & ~(1U << digit));
         const int on = pool.Add(PotentialOf(cell, other, true), Cause::Cell, node);
         for (const int gone : Bits::Indices(source.candidates[cell] & ~grid.candidates[cell])) {
@@ -110,7 +94,7 @@ void OffToOn(const Grid& grid, const Grid& source, const Derived& off, Pool& poo
     for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
         const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
         const unsigned places = grid.positions[place.region][digit];
-        if (Bits::Count(places) != 2) {
+        if (!Bits::Two(places)) {
             continue;
         }
         const int position = Bits::Lowest(places & ~(1U << place.position));

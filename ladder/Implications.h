@@ -63,8 +63,21 @@ public:
         m_nodes.clear();
         m_parents.clear();
     }
-    int Add(Potential potential, Cause cause, int parent);
-    void AddParent(int node, int parent);
+    // Inline: a chain rule adds millions of nodes for one step.
+    int Add(Potential potential, Cause cause, int parent) {
+        const int depth = parent >= 0 ? At(parent).depth + 1 : 0;
+        m_nodes.push_back({potential, cause, static_cast<int>(m_parents.size()), 0, -1, depth});
+        const int node = static_cast<int>(m_nodes.size()) - 1;
+        if (parent >= 0) {
+            AddParent(node, parent);
+        }
+        return node;
+    }
+    // A node's parents are added right after it, before any other node takes parents.
+    void AddParent(int node, int parent) {
+        m_parents.push_back(parent);
+        ++m_nodes[static_cast<std::size_t>(node)].parentCount;
+    }
     void SetNested(int node, int nested) {
         m_nodes[static_cast<std::size_t>(node)].nested = nested;
     }

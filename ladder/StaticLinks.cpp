@@ -24,7 +24,7 @@ void StaticLinks::Build(const Implications::Grid& grid) {
             for (const int other : Bits::Indices(candidates & ~(1U << digit))) {
                 m_items.push_back({PotentialOf(cell, other, false), Cause::Cell});
             }
-        } else if (Bits::Count(candidates) == 2) {
+        } else if (Bits::Two(candidates)) {
             m_items.push_back(
                 {PotentialOf(cell, Bits::Lowest(candidates & ~(1U << digit)), true), Cause::Cell});
         }
@@ -34,7 +34,7 @@ void StaticLinks::Build(const Implications::Grid& grid) {
             const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
             const unsigned places = grid.positions[place.region][digit];
             const unsigned others = places & ~(1U << place.position);
-            if (!IsOn(potential) && Bits::Count(places) != 2) {
+            if (!IsOn(potential) && !Bits::Two(places)) {
                 continue;
             }
             for (const int position : Bits::Indices(others)) {

@@ -80,7 +80,7 @@ public:
 
     std::optional<Step> Find() {
         for (int start = 0; start < GridGeometry::kCells; ++start) {
-            if (Bits::Count(m_open.candidates[start]) != 2) {
+            if (!Bits::Two(m_open.candidates[start])) {
                 continue;
             }
             m_pair = m_open.candidates[start];
@@ -162,7 +162,7 @@ private:
                 } else if (std::find(m_path.begin(), m_path.end(), next) == m_path.end() &&
                            (candidates & m_pair) == m_pair) {
                     extra |= candidates & ~m_pair;
-                    const bool bivalue = Bits::Count(candidates) == 2;
+                    const bool bivalue = Bits::Two(candidates);
                     // No loop passes a cell outside the core, though its extras count.
                     const bool fits =
                         (m_halves[m_path.size() % 2] & GridGeometry::kRegionsOfCell[next]) == 0;
@@ -517,7 +517,7 @@ private:
     // in a region, or none.
     bool Bivalue(const std::array<unsigned, GridGeometry::kCells>& without) const {
         for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-            if (m_open.candidates[cell] != 0 && Bits::Count(without[cell]) != 2) {
+            if (m_open.candidates[cell] != 0 && !Bits::Two(without[cell])) {
                 return false;
             }
         }

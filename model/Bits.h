@@ -19,6 +19,13 @@ constexpr int Count(T bits) {
     return static_cast<int>((word * 0x0101010101010101ULL) >> 56);
 }
 
+// Whether exactly two bits are set, without counting them all: the test of a link's two ends.
+template <std::unsigned_integral T>
+constexpr bool Two(T bits) {
+    const T rest = bits & (bits - 1);
+    return rest != 0 && (rest & (rest - 1)) == 0;
+}
+
 // The index of the lowest set bit; `bits` must not be 0.
 template <std::unsigned_integral T>
 constexpr int Lowest(T bits) {
