@@ -623,6 +623,10 @@ private:
             for (const Potential on : m_onLayer) {
                 const auto turnOff = [&](std::span<const StaticLinks::Next> nexts) {
                     for (const StaticLinks::Next& next : nexts) {
+                        // An "off" that turns nothing on leads nowhere, not even back.
+                        if (!m_links.TurnsOn(next.potential, links)) {
+                            continue;
+                        }
                         if (!m_spawned.Has(next.potential) ||
                             !OnWayTo(on, source, next.potential)) {
                             m_offLayer.emplace_back(next.potential, on);
@@ -636,11 +640,26 @@ private:
             }
             ++length;
             m_onLayer.clear();
+            m_offFollowed.Clear();
             for (const auto& [off, from] : m_offLayer) {
+                // An "off" met again in the layer turns on nothing new: it only closes its loops
+                // again, by way of another "on".
+                const auto at = static_cast<std::size_t>(off);
+                if (m_offFollowed.Has(off)) {
+                    for (int loop = 0; length >= 4 && loop < m_closings[at]; ++loop) {
+                        m_found.emplace_back(off, from);
+                    }
+                    continue;
+                }
+                m_offFollowed.Add(off);
+                m_closings[at] = 0;
                 const auto turnOn = [&](std::span<const StaticLinks::Next> nexts) {
                     for (const StaticLinks::Next& next : nexts) {
-                        if (length >= 4 && next.potential == source) {
-                            m_found.emplace_back(off, from);
+                        if (next.potential == source) {
+                            ++m_closings[at];
+                            if (length >= 4) {
+                                m_found.emplace_back(off, from);
+                            }
                         }
                         if (!m_onSeen.Has(next.potential)) {
                             m_onSeen.Add(next.potential);
@@ -1230,6 +1249,10 @@ private:
     std::vector<Potential> m_onLayer;
     std::vector<std::pair<Potential, Potential>> m_offLayer;
     std::vector<std::pair<Potential, Potential>> m_found;
+    // The "off" potentials of a layer followed already, and how many links lead from each to the
+    // source.
+    Marks m_offFollowed;
+    std::array<int, kPotentials> m_closings{};
     std::vector<Potential> m_loop;
     Marks m_seen;
     std::vector<Potential> m_layer;

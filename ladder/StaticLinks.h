@@ -30,6 +30,13 @@ public:
                 static_cast<std::size_t>(m_end[at] - m_regionBegin[at])};
     }
 
+    // Whether an "off" turns something on through the links of `kinds`.
+    bool TurnsOn(Implications::Potential off, Implications::Links kinds) const {
+        const auto at = static_cast<std::size_t>(off);
+        return (kinds.cell && m_regionBegin[at] != m_cellBegin[at]) ||
+               (kinds.region && m_end[at] != m_regionBegin[at]);
+    }
+
 private:
     std::vector<Next> m_items;
     std::array<int, Implications::kPotentials> m_cellBegin{};
