@@ -14,11 +14,11 @@ ChainSearch::ChainSearch(const Board& board, const Rules& rules) : m_board(board
     for (int digit = 0; rules.regionStrong && digit < GridGeometry::kSize; ++digit) {
         for (int region = 0; region < GridGeometry::kRegions; ++region) {
             const CellMask places = kRegionCells[region] & board.CellsOf(digit);
-            if (places.Count() == 2 && (places - m_usable[digit]).Empty()) {
-                const int first = places.First();
-                const int second = (places - CellMask::Of(first)).First();
-                AddPartner({first, digit}, {second, digit});
-                AddPartner({second, digit}, {first, digit});
+            if (places.Two() && (places - m_usable[digit]).Empty()) {
+                for (const int cell : places) {
+                    m_regionPartners[digit][cell] |= places - CellMask::Of(cell);
+                }
+                m_linked[digit] |= places;
             }
         }
     }
@@ -27,17 +27,10 @@ ChainSearch::ChainSearch(const Board& board, const Rules& rules) : m_board(board
         const int low = Bits::Lowest(digits);
         const int high = Bits::Lowest(Bits::WithoutLowest(digits));
         if (m_usable[low].Has(cell) && m_usable[high].Has(cell)) {
-            AddPartner({cell, low}, {cell, high});
-            AddPartner({cell, high}, {cell, low});
+            m_cellPartner[cell] = digits;
+            m_linked[low] |= CellMask::Of(cell);
+            m_linked[high] |= CellMask::Of(cell);
         }
-    }
-}
-
-void ChainSearch::AddPartner(const Candidate& from, const Candidate& to) {
-    Partners& partners = m_strong[from.cell][from.digit];
-    if (std::find(partners.candidates.begin(), partners.candidates.begin() + partners.count, to) ==
-        partners.candidates.begin() + partners.count) {
-        partners.candidates[partners.count++] = to;
     }
 }
 
@@ -78,11 +71,11 @@ ChainSearch::Candidates ChainSearch::WeakOf(const Candidates& on) const {
 ChainSearch::Candidates ChainSearch::StrongOf(const Candidates& off) const {
     Candidates on{};
     for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-        for (const int cell : off[digit]) {
-            const Partners& partners = m_strong[cell][digit];
-            for (int index = 0; index < partners.count; ++index) {
-                const Candidate& partner = partners.candidates[index];
-                on[partner.digit] |= CellMask::Of(partner.cell);
+        for (const int cell : off[digit] & m_linked[digit]) {
+            on[digit] |= m_regionPartners[digit][cell];
+            const unsigned partner = m_cellPartner[cell] & ~(1U << digit);
+            if (partner != 0) {
+                on[Bits::Lowest(partner)] |= CellMask::Of(cell);
             }
         }
     }

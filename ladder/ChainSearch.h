@@ -55,19 +55,16 @@ private:
     Candidates WeakOf(const Candidates& on) const;
     Candidates StrongOf(const Candidates& off) const;
     bool Usable(const Candidate& candidate) const;
-    void AddPartner(const Candidate& from, const Candidate& to);
 
     const Board& m_board;
     Rules m_rules;
     // The candidates the chains may use.
     Candidates m_usable{};
-    // For each candidate, by cell and digit, the candidates it is strongly linked to: its cell's
-    // other digit and its other place in each region, at most four.
-    struct Partners {
-        std::array<Candidate, 4> candidates;
-        int count = 0;
-    };
-    std::array<std::array<Partners, GridGeometry::kSize>, GridGeometry::kCells> m_strong{};
+    // The strong links: by digit and cell, the digit's other place in each region where it has
+    // two; by cell, both digits where the cell has two; and by digit, the cells with any.
+    std::array<std::array<CellMask, GridGeometry::kCells>, GridGeometry::kSize> m_regionPartners{};
+    std::array<unsigned, GridGeometry::kCells> m_cellPartner{};
+    Candidates m_linked{};
 };
 
 }  // namespace Novem::Ladder
