@@ -859,7 +859,7 @@ private:
             if (!pendingOn.empty()) {
                 const int node = pendingOn.front();
                 pendingOn.pop_front();
-                OnToOff(m_work, m_pool, node, links, m_out);
+                OnToOff(m_work, toOff, m_pool, node, links, m_out);
                 for (const int off : m_out) {
                     const Potential potential = m_pool.At(off).potential;
                     if (toOn.Has(Opposite(potential))) {
@@ -873,7 +873,7 @@ private:
             } else {
                 const int node = pendingOff.front();
                 pendingOff.pop_front();
-                OffToOn(m_work, m_grid, toOff, m_pool, node, links, m_out);
+                OffToOn(m_work, m_grid, toOff, toOn, m_pool, node, links, m_out);
                 if (Dynamic()) {
                     const Potential potential = m_pool.At(node).potential;
                     m_work.Remove(CellOf(potential), DigitOf(potential));

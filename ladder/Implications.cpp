@@ -46,14 +46,17 @@ void Grid::Remove(int cell, int digit) {
     }
 }
 
-void OnToOff(const Grid& grid, Pool& pool, int node, Links links, Nodes& out) {
+void OnToOff(const Grid& grid, const Derived& known, Pool& pool, int node, Links links,
+             Nodes& out) {
     out.clear();
     const Potential on = pool.At(node).potential;
     const int cell = CellOf(on);
     const int digit = DigitOf(on);
     if (links.cell) {
         for (const int other : Bits::Indices(grid.candidates[cell] & ~(1U << digit))) {
-            out.push_back(pool.Add(PotentialOf(cell, other, false), Cause::Cell, node));
+            if (!known.Has(PotentialOf(cell, other, false))) {
+                out.push_back(pool.Add(PotentialOf(cell, other, false), Cause::Cell, node));
+            }
         }
     }
     if (!links.region) {
@@ -68,19 +71,23 @@ void OnToOff(const Grid& grid, Pool& pool, int node, Links links, Nodes& out) {
             const int peer = kCellsOfRegion[place.region][position];
             if (!listed.Has(peer)) {
                 listed |= CellMask::Of(peer);
-                out.push_back(pool.Add(PotentialOf(peer, digit, false), kRegionCauses[kind], node));
+                if (!known.Has(PotentialOf(peer, digit, false))) {
+                    out.push_back(
+                        pool.Add(PotentialOf(peer, digit, false), kRegionCauses[kind], node));
+                }
             }
         }
     }
 }
 
-void OffToOn(const Grid& grid, const Grid& source, const Derived& off, Pool& pool, int node,
-             Links links, Nodes& out) {
+void OffToOn(const Grid& grid, const Grid& source, const Derived& off, const Derived& known,
+             Pool& pool, int node, Links links, Nodes& out) {
     out.clear();
     const Potential potential = pool.At(node).potential;
     const int cell = CellOf(potential);
     const int digit = DigitOf(potential);
-    if (links.cell && Bits::Two(grid.candidates[cell])) {
+    if (links.cell && Bits::Two(grid.candidates[cell]) &&
+        !known.Has(PotentialOf(cell, Bits::Lowest(grid.candidates[cell] & ~(1U << digit)), true))) {
         const int other = Bits::Lowest(grid.candidates[cell] & ~(1U << digit));
         const int on = pool.Add(PotentialOf(cell, other, true), Cause::Cell, node);
         for (const int gone : Bits::Indices(source.candidates[cell] & ~grid.candidates[cell])) {
@@ -99,7 +106,7 @@ void OffToOn(const Grid& grid, const Grid& source, const Derived& off, Pool& poo
         }
         const int position = Bits::Lowest(places & ~(1U << place.position));
         const Potential on = PotentialOf(kCellsOfRegion[place.region][position], digit, true);
-        if (Listed(pool, out, on)) {
+        if (known.Has(on) || Listed(pool, out, on)) {
             continue;
         }
         const int added = pool.Add(on, kRegionCauses[kind], node);

@@ -175,11 +175,13 @@ private:
 
 // What turning a potential on turns off, and turning one off turns on, as new nodes of the pool
 // with the potential's node as first parent, in the scale's order: the cell's other digits, then
-// the digit's other places in the block, the row and the column. `source` is the grid before the
+// the digit's other places in the block, the row and the column. Those `known` has already are
+// left out: a chain takes each potential the first way it comes. `source` is the grid before the
 // chain: in a dynamic chain, where `grid` has lost candidates, an "on" also rests on every
 // candidate of its cell (or of its digit in its region) that went since, found in `off`.
-void OnToOff(const Grid& grid, Pool& pool, int node, Links links, Nodes& out);
-void OffToOn(const Grid& grid, const Grid& source, const Derived& off, Pool& pool, int node,
-             Links links, Nodes& out);
+void OnToOff(const Grid& grid, const Derived& known, Pool& pool, int node, Links links,
+             Nodes& out);
+void OffToOn(const Grid& grid, const Grid& source, const Derived& off, const Derived& known,
+             Pool& pool, int node, Links links, Nodes& out);
 
 }  // namespace Novem::Ladder::Implications

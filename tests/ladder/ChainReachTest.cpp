@@ -140,9 +140,9 @@ bool ChainContradicts(const Grid& grid, Potential source) {
         pending.pop_front();
         const Potential potential = pool.At(node).potential;
         if (turningOff) {
-            OnToOff(work, pool, node, regions, out);
+            OnToOff(work, off, pool, node, regions, out);
         } else {
-            OffToOn(work, grid, off, pool, node, regions, out);
+            OffToOn(work, grid, off, on, pool, node, regions, out);
             work.Remove(CellOf(potential), DigitOf(potential));
         }
         Derived& made = turningOff ? off : on;
