@@ -181,6 +181,12 @@ private:
         }
         m_links.Build(m_grid);
         m_linksGrid = m_grid.candidates;
+        m_cellsOf = {};
+        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+            for (const int digit : Bits::Indices(m_grid.candidates[cell])) {
+                m_cellsOf[static_cast<std::size_t>(digit)] |= CellMask::Of(cell);
+            }
+        }
         m_reachKinds.reset();
     }
 
@@ -710,11 +716,8 @@ private:
         std::array<CellMask, kSize> backward{};
         for (const Potential potential : m_loop) {
             const int digit = DigitOf(potential);
-            CellMask seen;
-            for (const int peer : kPeers[CellOf(potential)] - cells) {
-                seen |=
-                    (m_grid.candidates[peer] >> digit & 1U) != 0 ? CellMask::Of(peer) : CellMask();
-            }
+            const CellMask seen =
+                (kPeers[CellOf(potential)] - cells) & m_cellsOf[static_cast<std::size_t>(digit)];
             (IsOn(potential) ? forward : backward)[static_cast<std::size_t>(digit)] |= seen;
         }
         m_cycleRemovals = {};
@@ -1239,6 +1242,8 @@ private:
     StaticReach m_reach;
     std::optional<std::array<unsigned, GridGeometry::kCells>> m_linksGrid;
     std::optional<Links> m_reachKinds;
+    // The cells of each digit on the grid of the links.
+    std::array<CellMask, kSize> m_cellsOf{};
     DigitPlaces m_places;
     // A cycle's search: the "on" potentials reached, each with the "off" it came from and the "on"
     // that came from; the layers; the loops closed, each by its last "off" and where that came
