@@ -28,21 +28,6 @@ struct Als {
     std::array<CellMask, GridGeometry::kSize> seeing{};
 };
 
-// The masks of one to four of a region's nine positions, by size and then ascending.
-constexpr std::array<std::array<unsigned, 126>, kLargest + 1> kSubsets = [] {
-    std::array<std::array<unsigned, 126>, kLargest + 1> subsets{};
-    std::array<std::size_t, kLargest + 1> counts{};
-    for (unsigned positions = 1; positions < 1U << GridGeometry::kSize; ++positions) {
-        const int size = Bits::Count(positions);
-        if (size <= kLargest) {
-            subsets[size][counts[size]++] = positions;
-        }
-    }
-    return subsets;
-}();
-
-constexpr std::array<std::size_t, kLargest + 1> kSubsetCounts = {0, 9, 36, 84, 126};
-
 // Whether the cells, all in `region`, are also all in an earlier region, where the same set was
 // taken already.
 bool TakenBefore(const CellMask& cells, int region) {
@@ -63,11 +48,7 @@ std::vector<Als> AllSets(const Board& board) {
             for (int position = 0; position < GridGeometry::kSize; ++position) {
                 open |= (board.Open().Has(cells[position]) ? 1U : 0U) << position;
             }
-            for (std::size_t at = 0; at < kSubsetCounts[size]; ++at) {
-                const unsigned positions = kSubsets[size][at];
-                if ((positions & ~open) != 0) {
-                    continue;
-                }
+            Bits::ForEachSubsetOfSize(open, size, [&](unsigned positions) {
                 CellMask setCells;
                 unsigned digits = 0;
                 for (const int position : Bits::Indices(positions)) {
@@ -75,7 +56,7 @@ std::vector<Als> AllSets(const Board& board) {
                     digits |= board.Candidates(cells[position]);
                 }
                 if (Bits::Count(digits) != size + 1 || TakenBefore(setCells, region)) {
-                    continue;
+                    return false;
                 }
                 Als als;
                 als.cells = setCells;
@@ -85,7 +66,8 @@ std::vector<Als> AllSets(const Board& board) {
                     als.seeing[digit] = SeeingAll(als.withDigit[digit]);
                 }
                 sets.push_back(als);
-            }
+                return false;
+            });
         }
     }
     return sets;
