@@ -179,8 +179,7 @@ private:
 // left out: a chain takes each potential the first way it comes. `source` is the grid before the
 // chain: in a dynamic chain, where `grid` has lost candidates, an "on" also rests on every
 // candidate of its cell (or of its digit in its region) that went since, found in `off`.
-void OnToOff(const Grid& grid, const Derived& known, Pool& pool, int node, Links links,
-             Nodes& out);
+void OnToOff(const Grid& grid, const Derived& known, Pool& pool, int node, Links links, Nodes& out);
 void OffToOn(const Grid& grid, const Grid& source, const Derived& off, const Derived& known,
              Pool& pool, int node, Links links, Nodes& out);
 

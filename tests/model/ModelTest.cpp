@@ -113,4 +113,17 @@ TEST(Bits, VisitsTheSubsetsOfASizeInAscendingOrder) {
     EXPECT_EQ(visited, 5);
 }
 
+// Exactly two bits, wherever they are, in any width.
+TEST(Bits, TellsExactlyTwoBits) {
+    const std::pair<unsigned, bool> cases[] = {
+        {0U, false},     {1U, false},         {0b11U, true},
+        {0b101U, true},  {0b111U, false},     {0x100U | 1U, true},
+        {0x1FFU, false}, {0x80000001U, true}, {0x80000000U, false},
+    };
+    for (const auto& [bits, two] : cases) {
+        EXPECT_EQ(Bits::Two(bits), two) << bits;
+    }
+    EXPECT_TRUE(Bits::Two(std::uint64_t{1} << 63 | 1U));
+}
+
 }  // namespace Novem
