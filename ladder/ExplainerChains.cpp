@@ -1024,10 +1024,10 @@ private:
         OnChainOf& known = m_onChains[static_cast<std::size_t>(on / 2)];
         if (known.generation == m_onChainGeneration) {
             for (const auto& [potential, node] : known.toOn) {
-                toOn.Add(potential, node);
+                toOn.AddNew(potential, node);
             }
             for (const auto& [potential, node] : known.toOff) {
-                toOff.Add(potential, node);
+                toOff.AddNew(potential, node);
             }
             return known.absurd;
         }

@@ -125,6 +125,12 @@ public:
             m_order[m_count++] = potential;
         }
     }
+    // A potential known to be new, as when a set is filled again from a copy.
+    void AddNew(Potential potential, int node) {
+        m_stamp[static_cast<std::size_t>(potential)] = m_generation;
+        m_node[static_cast<std::size_t>(potential)] = node;
+        m_order[m_count++] = potential;
+    }
     std::span<const Potential> Order() const { return std::span(m_order).first(m_count); }
 
 private:
