@@ -54,8 +54,9 @@ void OnToOff(const Grid& grid, const Derived& known, Pool& pool, int node, Links
     const int digit = DigitOf(on);
     if (links.cell) {
         for (const int other : Bits::Indices(grid.candidates[cell] & ~(1U << digit))) {
-            if (!known.Has(PotentialOf(cell, other, false))) {
-                out.push_back(pool.Add(PotentialOf(cell, other, false), Cause::Cell, node));
+            const Potential off = PotentialOf(cell, other, false);
+            if (!known.Has(off)) {
+                out.push_back(pool.Add(off, Cause::Cell, node));
             }
         }
     }
@@ -71,9 +72,9 @@ void OnToOff(const Grid& grid, const Derived& known, Pool& pool, int node, Links
             const int peer = kCellsOfRegion[place.region][position];
             if (!listed.Has(peer)) {
                 listed |= CellMask::Of(peer);
-                if (!known.Has(PotentialOf(peer, digit, false))) {
-                    out.push_back(
-                        pool.Add(PotentialOf(peer, digit, false), kRegionCauses[kind], node));
+                const Potential off = PotentialOf(peer, digit, false);
+                if (!known.Has(off)) {
+                    out.push_back(pool.Add(off, kRegionCauses[kind], node));
                 }
             }
         }
@@ -86,10 +87,10 @@ void OffToOn(const Grid& grid, const Grid& source, const Derived& off, const Der
     const Potential potential = pool.At(node).potential;
     const int cell = CellOf(potential);
     const int digit = DigitOf(potential);
+    const unsigned others = grid.candidates[cell] & ~(1U << digit);
     if (links.cell && Bits::Two(grid.candidates[cell]) &&
-        !known.Has(PotentialOf(cell, Bits::Lowest(grid.candidates[cell] & ~(1U << digit)), true))) {
-        const int other = Bits::Lowest(grid.candidates[cell] & ~(1U << digit));
-        const int on = pool.Add(PotentialOf(cell, other, true), Cause::Cell, node);
+        !known.Has(PotentialOf(cell, Bits::Lowest(others), true))) {
+        const int on = pool.Add(PotentialOf(cell, Bits::Lowest(others), true), Cause::Cell, node);
         for (const int gone : Bits::Indices(source.candidates[cell] & ~grid.candidates[cell])) {
             pool.AddParent(on, off.NodeOf(PotentialOf(cell, gone, false)));
         }
