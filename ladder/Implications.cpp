@@ -87,14 +87,16 @@ void OffToOn(const Grid& grid, const Grid& source, const Derived& off, const Der
     const Potential potential = pool.At(node).potential;
     const int cell = CellOf(potential);
     const int digit = DigitOf(potential);
-    const unsigned others = grid.candidates[cell] & ~(1U << digit);
-    if (links.cell && Bits::Two(grid.candidates[cell]) &&
-        !known.Has(PotentialOf(cell, Bits::Lowest(others), true))) {
-        const int on = pool.Add(PotentialOf(cell, Bits::Lowest(others), true), Cause::Cell, node);
-        for (const int gone : Bits::Indices(source.candidates[cell] & ~grid.candidates[cell])) {
-            pool.AddParent(on, off.NodeOf(PotentialOf(cell, gone, false)));
+    if (links.cell && Bits::Two(grid.candidates[cell])) {
+        const Potential last =
+            PotentialOf(cell, Bits::Lowest(grid.candidates[cell] & ~(1U << digit)), true);
+        if (!known.Has(last)) {
+            const int on = pool.Add(last, Cause::Cell, node);
+            for (const int gone : Bits::Indices(source.candidates[cell] & ~grid.candidates[cell])) {
+                pool.AddParent(on, off.NodeOf(PotentialOf(cell, gone, false)));
+            }
+            out.push_back(on);
         }
-        out.push_back(on);
     }
     if (!links.region) {
         return;

@@ -120,9 +120,7 @@ public:
     }
     void Add(Potential potential, int node) {
         if (!Has(potential)) {
-            m_stamp[static_cast<std::size_t>(potential)] = m_generation;
-            m_node[static_cast<std::size_t>(potential)] = node;
-            m_order[m_count++] = potential;
+            AddNew(potential, node);
         }
     }
     // A potential known to be new, as when a set is filled again from a copy.
