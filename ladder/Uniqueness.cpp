@@ -420,69 +420,65 @@ private:
     std::optional<Found> m_best;
 };
 
-// The cells that see a cell, as the scale lists them.
-std::vector<int> Peers(int cell) {
-    return {kPeersInOrder[cell].begin(), kPeersInOrder[cell].end()};
-}
-
 class Grave {
 public:
     explicit Grave(const OpenCells& open) : m_open(open) {}
 
     std::optional<Step> Find() {
-        std::array<unsigned, GridGeometry::kCells> without = m_open.candidates;
+        std::array<CellMask, kSize> cellsOf{};
+        CellMask wide;
+        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+            const unsigned candidates = m_open.candidates[cell];
+            for (const int digit : Bits::Indices(candidates)) {
+                cellsOf[static_cast<std::size_t>(digit)] |= CellMask::Of(cell);
+            }
+            wide |= Bits::Count(candidates) >= 3 ? CellMask::Of(cell) : CellMask();
+        }
+        // Without the grave's digits, by digit.
+        std::array<CellMask, kSize> without = cellsOf;
         std::array<unsigned, GridGeometry::kCells> graveDigits{};
         unsigned all = 0;
-        bool commonSet = false;
-        for (int kind = 0; kind < 3; ++kind) {
-            for (int number = 0; number < kSize; ++number) {
-                const int region = kind * kSize + number;
-                for (int digit = 0; digit < kSize; ++digit) {
-                    const unsigned places = m_open.Positions(region, digit);
-                    const int count = Bits::Count(places);
-                    if (count == 0 || count == 2) {
-                        continue;
-                    }
-                    std::vector<int> wide;
-                    for (const int position : Bits::Indices(places)) {
-                        const int cell = kCellsOfRegion[region][position];
-                        if (Bits::Count(m_open.candidates[cell]) >= 3) {
-                            wide.push_back(cell);
-                        }
-                    }
-                    if (wide.empty()) {
-                        return std::nullopt;
-                    }
-                    if (wide.size() > 1) {
-                        continue;
-                    }
-                    const int cell = wide[0];
-                    if (std::find(m_cells.begin(), m_cells.end(), cell) == m_cells.end()) {
-                        m_cells.push_back(cell);
-                    }
-                    graveDigits[static_cast<std::size_t>(cell)] |= 1U << digit;
-                    all |= 1U << digit;
-                    without[static_cast<std::size_t>(cell)] &= ~(1U << digit);
-                    const std::vector<int> peers = Peers(cell);
-                    if (!commonSet) {
-                        m_common = peers;
-                        commonSet = true;
-                    } else {
-                        std::erase_if(m_common, [&](int other) {
-                            return std::find(peers.begin(), peers.end(), other) == peers.end();
-                        });
-                    }
-                    std::erase_if(m_common, [&](int other) {
-                        return std::find(m_cells.begin(), m_cells.end(), other) != m_cells.end();
-                    });
-                    if (m_cells.size() > 1 && Bits::Count(all) > 1 && m_common.empty()) {
-                        return std::nullopt;
-                    }
+        CellMask graveCells;
+        // The peers every grave cell has, none of them a grave cell; listed in the first's order.
+        CellMask common;
+        for (int region = 0; region < GridGeometry::kRegions; ++region) {
+            for (int digit = 0; digit < kSize; ++digit) {
+                const auto at = static_cast<std::size_t>(digit);
+                const CellMask places = cellsOf[at] & kRegionCells[region];
+                if (places.Empty() || places.Two()) {
+                    continue;
+                }
+                const CellMask wideOnes = places & wide;
+                if (wideOnes.Empty()) {
+                    return std::nullopt;
+                }
+                if (!wideOnes.One()) {
+                    continue;
+                }
+                const int cell = wideOnes.First();
+                if (!graveCells.Has(cell)) {
+                    common = graveCells.Empty() ? kPeers[cell] : common;
+                    graveCells |= CellMask::Of(cell);
+                    m_cells.push_back(cell);
+                }
+                graveDigits[static_cast<std::size_t>(cell)] |= 1U << digit;
+                all |= 1U << digit;
+                without[at] -= CellMask::Of(cell);
+                common = (common & kPeers[cell]) - graveCells;
+                if (m_cells.size() > 1 && Bits::Count(all) > 1 && common.Empty()) {
+                    return std::nullopt;
                 }
             }
         }
         if (!Bivalue(without)) {
             return std::nullopt;
+        }
+        if (!m_cells.empty()) {
+            for (const int peer : kPeersInOrder[m_cells[0]]) {
+                if (common.Has(peer)) {
+                    m_common.push_back(peer);
+                }
+            }
         }
         if (m_cells.size() == 1) {
             Removals removals{};
@@ -515,19 +511,22 @@ public:
 private:
     // Without the grave's digits every open cell has two candidates and every digit two places
     // in a region, or none.
-    bool Bivalue(const std::array<unsigned, GridGeometry::kCells>& without) const {
+    bool Bivalue(const std::array<CellMask, kSize>& without) const {
+        std::array<int, GridGeometry::kCells> count{};
+        for (const CellMask& cells : without) {
+            for (const int cell : cells) {
+                ++count[static_cast<std::size_t>(cell)];
+            }
+        }
         for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-            if (m_open.candidates[cell] != 0 && !Bits::Two(without[cell])) {
+            if (m_open.candidates[cell] != 0 && count[static_cast<std::size_t>(cell)] != 2) {
                 return false;
             }
         }
-        for (int region = 0; region < GridGeometry::kRegions; ++region) {
-            for (int digit = 0; digit < kSize; ++digit) {
-                int places = 0;
-                for (const int cell : kCellsOfRegion[region]) {
-                    places += (without[cell] >> digit & 1U) != 0 ? 1 : 0;
-                }
-                if (places != 0 && places != 2) {
+        for (const CellMask& cells : without) {
+            for (const CellMask& region : kRegionCells) {
+                const CellMask places = cells & region;
+                if (!places.Empty() && !places.Two()) {
                     return false;
                 }
             }
