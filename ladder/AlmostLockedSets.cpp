@@ -8,8 +8,8 @@
 // restricted digit, and z, common to both, again leaves every cell that sees all their z. Sets
 // are taken in up to four cells, ordered by size, region and cells; ALS-XZ by its two sets in
 // that order, ALS-XY-wing by pivot, then the two others.
-#include <algorithm>
 #include <array>
+#include <span>
 #include <vector>
 
 #include "Families.h"
@@ -153,45 +153,57 @@ std::optional<Step> FindAlmostLockedSets(const Board& board) {
     for (const Als& als : sets) {
         cellsOf.push_back(als.cells);
     }
-    // For each set, the later sets it shares restricted digits with, and the digits.
-    std::vector<std::vector<std::pair<std::size_t, unsigned>>> linked(sets.size());
+    // The pairs of sets that share restricted digits, and the digits, by first set and then
+    // second.
+    struct Link {
+        std::size_t first;
+        std::size_t second;
+        unsigned restricted;
+    };
+    std::vector<Link> links;
     for (std::size_t first = 0; first < sets.size(); ++first) {
         for (std::size_t second = first + 1; second < sets.size(); ++second) {
             if (!(cellsOf[second] & cellsOf[first]).Empty()) {
                 continue;
             }
             if (const unsigned restricted = Restricted(sets[first], sets[second])) {
-                linked[first].emplace_back(second, restricted);
+                links.push_back({first, second, restricted});
             }
         }
     }
-    for (std::size_t first = 0; first < sets.size(); ++first) {
-        for (const auto& [second, restricted] : linked[first]) {
-            const Als& a = sets[first];
-            const Als& b = sets[second];
-            for (const int x : Bits::Indices(restricted)) {
-                std::vector<CellRemoval> removals =
-                    Removals(board, a, b, a.digits & b.digits & ~(1U << x), a.cells | b.cells);
-                if (!removals.empty()) {
-                    return AlsStep(board, Technique::AlsXz, {&a, &b}, {x}, std::move(removals));
-                }
+    for (const auto& [first, second, restricted] : links) {
+        const Als& a = sets[first];
+        const Als& b = sets[second];
+        for (const int x : Bits::Indices(restricted)) {
+            std::vector<CellRemoval> removals =
+                Removals(board, a, b, a.digits & b.digits & ~(1U << x), a.cells | b.cells);
+            if (!removals.empty()) {
+                return AlsStep(board, Technique::AlsXz, {&a, &b}, {x}, std::move(removals));
             }
         }
     }
-    // Links go both ways: the pivot's, in the order of the other set.
-    std::vector<std::vector<std::pair<std::size_t, unsigned>>> around(sets.size());
-    for (std::size_t first = 0; first < sets.size(); ++first) {
-        for (const auto& [second, restricted] : linked[first]) {
-            around[first].emplace_back(second, restricted);
-            around[second].emplace_back(first, restricted);
-        }
+    // Links go both ways: each set's, in the order of the other set, in one store. Taken in the
+    // links' order, a set's links to earlier sets come before those to later ones, each part in
+    // order.
+    std::vector<std::size_t> aroundBegin(sets.size() + 1, 0);
+    for (const Link& link : links) {
+        ++aroundBegin[link.first + 1];
+        ++aroundBegin[link.second + 1];
     }
-    for (auto& links : around) {
-        std::sort(links.begin(), links.end());
+    for (std::size_t set = 0; set < sets.size(); ++set) {
+        aroundBegin[set + 1] += aroundBegin[set];
+    }
+    std::vector<std::pair<std::size_t, unsigned>> around(aroundBegin.back());
+    std::vector<std::size_t> aroundEnd(aroundBegin.begin(), aroundBegin.end() - 1);
+    for (const auto& [first, second, restricted] : links) {
+        around[aroundEnd[first]++] = {second, restricted};
+        around[aroundEnd[second]++] = {first, restricted};
     }
     for (std::size_t pivot = 0; pivot < sets.size(); ++pivot) {
-        for (const auto& [first, toA] : around[pivot]) {
-            for (const auto& [second, toB] : around[pivot]) {
+        const std::span<const std::pair<std::size_t, unsigned>> pivotLinks =
+            std::span(around).subspan(aroundBegin[pivot], aroundEnd[pivot] - aroundBegin[pivot]);
+        for (const auto& [first, toA] : pivotLinks) {
+            for (const auto& [second, toB] : pivotLinks) {
                 const Als& a = sets[first];
                 const Als& b = sets[second];
                 if (second <= first || !(a.cells & b.cells).Empty()) {
