@@ -39,13 +39,6 @@ Grid Grid::OpenOf(const Board& board) {
     return grid;
 }
 
-void Grid::Remove(int cell, int digit) {
-    candidates[cell] &= ~(1U << digit);
-    for (const GridGeometry::Place& place : kPlacesOfCell[cell]) {
-        positions[place.region][digit] &= ~(1U << place.position);
-    }
-}
-
 void OnToOff(const Grid& grid, const Derived& known, Pool& pool, int node, Links links,
              Nodes& out) {
     out.clear();

@@ -101,7 +101,12 @@ struct Grid {
     static Grid Of(const Board& board);
     // The grid as the scale's chains see it: placed cells hold no candidates.
     static Grid OpenOf(const Board& board);
-    void Remove(int cell, int digit);
+    void Remove(int cell, int digit) {
+        candidates[cell] &= ~(1U << digit);
+        for (const GridGeometry::Place& place : GridGeometry::kPlacesOfCell[cell]) {
+            positions[place.region][digit] &= ~(1U << place.position);
+        }
+    }
 };
 
 // A set of potentials, each with the node that derived it, in the order they came. Cleared in
