@@ -32,8 +32,16 @@ void StaticReach::Build(const Grid& grid, const StaticLinks& links, Links kinds)
     m_stack.clear();
     m_visits = 0;
     m_components = 0;
+    m_sink.assign(nodes, 0);
+    for (std::size_t node = 0; node < nodes; ++node) {
+        const Potential potential = m_potential[node];
+        const bool leadsNowhere = (!kinds.cell || links.ByCell(potential).empty()) &&
+                                  (!kinds.region || links.ByRegion(potential).empty());
+        m_sink[node] = leadsNowhere ? 1 : 0;
+    }
     for (int node = 0; node < static_cast<int>(nodes); ++node) {
-        if (m_visit[static_cast<std::size_t>(node)] < 0) {
+        if (m_visit[static_cast<std::size_t>(node)] < 0 &&
+            m_sink[static_cast<std::size_t>(node)] == 0) {
             Connect(node);
         }
     }
@@ -50,6 +58,9 @@ void StaticReach::Connect(int node) {
         for (const StaticLinks::Next& next : nexts) {
             const int to = m_node[static_cast<std::size_t>(next.potential)];
             const auto toAt = static_cast<std::size_t>(to);
+            if (m_sink[toAt] != 0) {
+                continue;
+            }
             if (m_visit[toAt] < 0) {
                 Connect(to);
                 m_low[at] = std::min(m_low[at], m_low[toAt]);
@@ -78,8 +89,13 @@ void StaticReach::Connect(int node) {
     m_cyclic[static_cast<std::size_t>(component)] = m_stack.end() - first > 1;
     const auto merge = [&](std::span<const StaticLinks::Next> nexts) {
         for (const StaticLinks::Next& next : nexts) {
-            const int into = m_component[static_cast<std::size_t>(
-                m_node[static_cast<std::size_t>(next.potential)])];
+            const auto to =
+                static_cast<std::size_t>(m_node[static_cast<std::size_t>(next.potential)]);
+            if (m_sink[to] != 0) {
+                reach[to / 64] |= std::uint64_t{1} << (to % 64);
+                continue;
+            }
+            const int into = m_component[to];
             if (into != component && m_merged[static_cast<std::size_t>(into)] != component) {
                 m_merged[static_cast<std::size_t>(into)] = component;
                 const std::span<const std::uint64_t> theirs = ReachOf(into);
@@ -110,7 +126,14 @@ bool StaticReach::MayMeet(std::span<const Potential> sources) const {
     std::array<std::uint64_t, (kPotentials + 63) / 64> common;
     std::fill_n(common.begin(), m_words, ~std::uint64_t{0});
     for (const Potential source : sources) {
-        const int component = ComponentOf(source);
+        const auto node = static_cast<std::size_t>(m_node[static_cast<std::size_t>(source)]);
+        if (m_sink[node] != 0) {
+            for (std::size_t word = 0; word < m_words; ++word) {
+                common[word] &= word == node / 64 ? std::uint64_t{1} << (node % 64) : 0;
+            }
+            continue;
+        }
+        const int component = m_component[node];
         if (m_absurd[static_cast<std::size_t>(component)]) {
             return true;
         }
@@ -126,7 +149,7 @@ bool StaticReach::MayMeet(std::span<const Potential> sources) const {
 bool StaticReach::Leads(Potential from, Potential to) const {
     const int fromNode = m_node[static_cast<std::size_t>(from)];
     const int toNode = m_node[static_cast<std::size_t>(to)];
-    if (fromNode < 0 || toNode < 0) {
+    if (fromNode < 0 || toNode < 0 || m_sink[static_cast<std::size_t>(fromNode)] != 0) {
         return false;
     }
     const int component = ComponentOf(from);

@@ -43,6 +43,9 @@ private:
     // The potentials of the grid's candidates, numbered; -1 for the others.
     std::array<int, Implications::kPotentials> m_node{};
     std::vector<Implications::Potential> m_potential;
+    // Whether each node leads nowhere: it is a component of its own, reached only by itself,
+    // kept as its bit in the reach of those that lead to it rather than with a reach of its own.
+    std::vector<std::uint8_t> m_sink;
     // Tarjan's walk: each node's visit number, lowest reachable visit number, component.
     std::vector<int> m_visit;
     std::vector<int> m_low;
@@ -52,9 +55,9 @@ private:
     int m_visits = 0;
     int m_components = 0;
     // Whether each component has a link inside it: a chain can come back to its potentials.
-    std::vector<bool> m_cyclic;
+    std::vector<std::uint8_t> m_cyclic;
     // Whether each component leads to a candidate both on and off.
-    std::vector<bool> m_absurd;
+    std::vector<std::uint8_t> m_absurd;
     std::size_t m_words = 0;
     std::vector<std::uint64_t> m_reach;
 };
