@@ -150,6 +150,7 @@ private:
         const std::size_t parity = m_path.size() % 2;
         m_halves[parity] |= GridGeometry::kRegionsOfCell[cell];
         m_path.push_back(cell);
+        m_onPath |= CellMask::Of(cell);
         unsigned extra = extraIn;
         for (int kind = 0; kind < 3; ++kind) {
             if (kind == lastKind) {
@@ -159,8 +160,7 @@ private:
                 const unsigned candidates = m_open.candidates[next];
                 if (next == m_path.front() && m_path.size() >= 4) {
                     m_loops.push_back(m_path);
-                } else if (std::find(m_path.begin(), m_path.end(), next) == m_path.end() &&
-                           (candidates & m_pair) == m_pair) {
+                } else if (!m_onPath.Has(next) && (candidates & m_pair) == m_pair) {
                     extra |= candidates & ~m_pair;
                     const bool bivalue = Bits::Two(candidates);
                     // No loop passes a cell outside the core, though its extras count.
@@ -174,6 +174,7 @@ private:
             }
         }
         m_path.pop_back();
+        m_onPath -= CellMask::Of(cell);
         m_halves[parity] &= ~GridGeometry::kRegionsOfCell[cell];
     }
 
@@ -413,7 +414,9 @@ private:
     std::array<bool, 36> m_coreKnown{};
     std::array<CellMask, 36> m_started{};
     CellMask m_core;
+    // The loop grown so far, in order and as a set.
     std::vector<int> m_path;
+    CellMask m_onPath;
     // The regions of the path's even cells and of its odd ones.
     std::array<GridGeometry::RegionMask, 2> m_halves{};
     std::vector<std::vector<int>> m_loops;
