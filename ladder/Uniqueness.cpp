@@ -86,13 +86,15 @@ public:
             m_pair = m_open.candidates[start];
             const std::size_t pair = PairIndex(m_pair);
             if (!m_coreKnown[pair]) {
-                m_cores[pair] = Core(m_pair);
+                m_withPairs[pair] = WithPair(m_pair);
+                m_cores[pair] = Core(m_withPairs[pair]);
                 m_coreKnown[pair] = true;
             }
             if (!m_cores[pair].Has(start)) {
                 continue;
             }
             // A loop through an earlier cell with just these two digits was found from there.
+            m_withPair = m_withPairs[pair];
             m_core = m_cores[pair] - m_started[pair];
             m_started[pair] |= CellMask::Of(start);
             m_loops.clear();
@@ -118,14 +120,19 @@ public:
     }
 
 private:
+    CellMask WithPair(unsigned pair) const {
+        CellMask cells;
+        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+            cells |= (m_open.candidates[cell] & pair) == pair ? CellMask::Of(cell) : CellMask();
+        }
+        return cells;
+    }
+
     // The cells with both digits that a loop could pass: each enters through a region of one
     // kind and leaves through another, each holding another such cell; cells that can't are
     // left out until none is.
-    CellMask Core(unsigned pair) const {
-        CellMask core;
-        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-            core |= (m_open.candidates[cell] & pair) == pair ? CellMask::Of(cell) : CellMask();
-        }
+    CellMask Core(const CellMask& withPair) const {
+        CellMask core = withPair;
         for (bool changed = true; changed;) {
             changed = false;
             for (const int cell : core) {
@@ -156,11 +163,12 @@ private:
             if (kind == lastKind) {
                 continue;
             }
-            for (const int next : kCellsOfRegion[RegionOf(cell, kind)]) {
+            // Only cells with both digits matter, met in the region's order.
+            for (const int next : kRegionCells[RegionOf(cell, kind)] & m_withPair) {
                 const unsigned candidates = m_open.candidates[next];
                 if (next == m_path.front() && m_path.size() >= 4) {
                     m_loops.push_back(m_path);
-                } else if (!m_onPath.Has(next) && (candidates & m_pair) == m_pair) {
+                } else if (!m_onPath.Has(next)) {
                     extra |= candidates & ~m_pair;
                     const bool bivalue = Bits::Two(candidates);
                     // No loop passes a cell outside the core, though its extras count.
@@ -410,9 +418,11 @@ private:
     }
 
     // By pair of digits, the cells a loop of them could pass, and the starts already searched.
+    std::array<CellMask, 36> m_withPairs{};
     std::array<CellMask, 36> m_cores{};
     std::array<bool, 36> m_coreKnown{};
     std::array<CellMask, 36> m_started{};
+    CellMask m_withPair;
     CellMask m_core;
     // The loop grown so far, in order and as a set.
     std::vector<int> m_path;
