@@ -23,8 +23,8 @@ inline void SetCandidates(Grid_9x9& grid, const std::string& text) {
     }
 }
 
-// The positions of the technique tests, one for each technique: the line that tells its rating
-// and the step expected there, and every cell's candidates before it.
+// The positions of the technique tests, at least one for each technique: the line that tells its
+// rating and the step expected there, and every cell's candidates before it.
 struct TechniquePosition {
     std::string expected;
     std::string candidates;
