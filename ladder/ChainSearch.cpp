@@ -1,10 +1,60 @@
 #include "ChainSearch.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <span>
 
 namespace Novem::Ladder {
 
-ChainSearch::ChainSearch(const Board& board, const Rules& rules) : m_board(board), m_rules(rules) {
+namespace {
+
+// For each candidate of a link graph, a set of targets, as bits in target order.
+struct TargetSets {
+    explicit TargetSets(std::size_t count) : words((count + 63) / 64), bits(count * words) {}
+
+    std::span<std::uint64_t> Of(std::size_t node) { return {bits.data() + node * words, words}; }
+    std::span<const std::uint64_t> Of(std::size_t node) const {
+        return {bits.data() + node * words, words};
+    }
+    bool Any(std::size_t node) const {
+        return std::any_of(Of(node).begin(), Of(node).end(),
+                           [](std::uint64_t word) { return word != 0; });
+    }
+    bool Has(std::size_t node, std::size_t target) const {
+        return (Of(node)[target / 64] >> (target % 64) & 1U) != 0;
+    }
+    void Add(std::size_t node, std::size_t target) {
+        Of(node)[target / 64] |= std::uint64_t{1} << (target % 64);
+    }
+    void Clear() { std::fill(bits.begin(), bits.end(), 0); }
+    // This node's targets gain those of `other`'s node `from`.
+    void Join(std::size_t node, const TargetSets& other, std::size_t from) {
+        const std::span<std::uint64_t> mine = Of(node);
+        const std::span<const std::uint64_t> theirs = other.Of(from);
+        for (std::size_t word = 0; word < words; ++word) {
+            mine[word] |= theirs[word];
+        }
+    }
+    // Every node's targets gain those of the same node in `other`; or lose them.
+    void Join(const TargetSets& other) {
+        for (std::size_t at = 0; at < bits.size(); ++at) {
+            bits[at] |= other.bits[at];
+        }
+    }
+    void Without(const TargetSets& other) {
+        for (std::size_t at = 0; at < bits.size(); ++at) {
+            bits[at] &= ~other.bits[at];
+        }
+    }
+
+    std::size_t words;
+    std::vector<std::uint64_t> bits;
+};
+
+}  // namespace
+
+ChainSearch::ChainSearch(const Board& board, const Rules& rules) : m_rules(rules) {
     for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
         if ((rules.digits >> digit & 1U) != 0) {
             m_usable[digit] = board.CellsOf(digit) & board.Open();
@@ -18,7 +68,6 @@ ChainSearch::ChainSearch(const Board& board, const Rules& rules) : m_board(board
                 for (const int cell : places) {
                     m_regionPartners[digit][cell] |= places - CellMask::Of(cell);
                 }
-                m_linked[digit] |= places;
             }
         }
     }
@@ -28,14 +77,8 @@ ChainSearch::ChainSearch(const Board& board, const Rules& rules) : m_board(board
         const int high = Bits::Lowest(Bits::WithoutLowest(digits));
         if (m_usable[low].Has(cell) && m_usable[high].Has(cell)) {
             m_cellPartner[cell] = digits;
-            m_linked[low] |= CellMask::Of(cell);
-            m_linked[high] |= CellMask::Of(cell);
         }
     }
-}
-
-bool ChainSearch::Usable(const Candidate& candidate) const {
-    return m_usable[candidate.digit].Has(candidate.cell);
 }
 
 bool ChainSearch::WeakLinked(const Candidate& a, const Candidate& b) const {
@@ -45,173 +88,190 @@ bool ChainSearch::WeakLinked(const Candidate& a, const Candidate& b) const {
     return m_rules.regionWeak && a.digit == b.digit && SeeEachOther(a.cell, b.cell);
 }
 
-ChainSearch::Candidates ChainSearch::WeakOf(const Candidates& on) const {
-    Candidates off{};
-    CellMask anyOn;
-    CellMask severalOn;
-    for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-        if (m_rules.regionWeak) {
-            for (const int cell : on[digit]) {
-                off[digit] |= kPeers[cell];
+// The search for one target again, one candidate at a time, keeping where each came from.
+ChainSearch::Chain ChainSearch::Trace(const Graph& graph, int target, int layers) const {
+    // By node: the node before it in the chain, as made false and as made true.
+    std::vector<int> offFrom(graph.nodes.size(), -1);
+    std::vector<int> onFrom(graph.nodes.size(), -1);
+    std::vector<int> frontier{target};
+    onFrom[static_cast<std::size_t>(target)] = target;
+    offFrom[static_cast<std::size_t>(target)] = target;
+    const auto sees = [&](int node) {
+        const std::span<const int> weak = graph.Weak(static_cast<std::size_t>(target));
+        return std::find(weak.begin(), weak.end(), node) != weak.end();
+    };
+    std::vector<int> madeOff;
+    std::vector<int> madeOn;
+    for (int layer = 1; layer <= layers; ++layer) {
+        madeOff.clear();
+        for (const int from : frontier) {
+            for (const int to : graph.Weak(static_cast<std::size_t>(from))) {
+                if (offFrom[static_cast<std::size_t>(to)] == -1) {
+                    offFrom[static_cast<std::size_t>(to)] = from;
+                    madeOff.push_back(to);
+                }
             }
         }
-        severalOn |= anyOn & on[digit];
-        anyOn |= on[digit];
-    }
-    for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-        if (m_rules.cellWeak) {
-            // The cells where another digit is true.
-            off[digit] |= (anyOn - on[digit]) | severalOn;
-        }
-        off[digit] &= m_usable[digit];
-    }
-    return off;
-}
-
-ChainSearch::Candidates ChainSearch::StrongOf(const Candidates& off) const {
-    Candidates on{};
-    for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-        for (const int cell : off[digit] & m_linked[digit]) {
-            on[digit] |= m_regionPartners[digit][cell];
-            const unsigned partner = m_cellPartner[cell] & ~(1U << digit);
-            if (partner != 0) {
-                on[Bits::Lowest(partner)] |= CellMask::Of(cell);
+        std::sort(madeOff.begin(), madeOff.end());
+        madeOn.clear();
+        for (const int from : madeOff) {
+            for (const int to : graph.Strong(static_cast<std::size_t>(from))) {
+                if (onFrom[static_cast<std::size_t>(to)] != -1) {
+                    continue;
+                }
+                onFrom[static_cast<std::size_t>(to)] = from;
+                madeOn.push_back(to);
+                if (layer < m_rules.fewestStrong || !sees(to)) {
+                    continue;
+                }
+                Chain chain{{}, {}, graph.nodes[static_cast<std::size_t>(target)]};
+                for (int node = to;;) {
+                    const int before = onFrom[static_cast<std::size_t>(node)];
+                    chain.nodes.push_back(graph.nodes[static_cast<std::size_t>(node)]);
+                    chain.nodes.push_back(graph.nodes[static_cast<std::size_t>(before)]);
+                    chain.links.push_back(Link::Strong);
+                    if (offFrom[static_cast<std::size_t>(before)] == target) {
+                        break;
+                    }
+                    chain.links.push_back(Link::Weak);
+                    node = offFrom[static_cast<std::size_t>(before)];
+                }
+                std::reverse(chain.nodes.begin(), chain.nodes.end());
+                std::reverse(chain.links.begin(), chain.links.end());
+                return chain;
             }
         }
+        std::swap(frontier, madeOn);
     }
-    return on;
+    return {{}, {}, graph.nodes[static_cast<std::size_t>(target)]};
 }
 
-std::optional<int> ChainSearch::Layers(const Candidate& target, int most) const {
-    Candidates on{};
-    Candidates off{};
-    on[target.digit] = CellMask::Of(target.cell);
-    Candidates frontier = on;
-    Candidates seesTarget{};
-    for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-        const bool sameDigit = digit == target.digit;
-        seesTarget[digit] =
-            m_usable[digit] & (sameDigit && m_rules.regionWeak  ? kPeers[target.cell]
-                               : !sameDigit && m_rules.cellWeak ? CellMask::Of(target.cell)
-                                                                : CellMask());
+// Every target's search at once, layer by layer: a chain from the target makes candidates false
+// by weak links and true by strong ones, never passing the target itself, and proves the target
+// false when a candidate made true sees it. Each candidate keeps, as bits in target order, the
+// targets whose searches have made it false and true so far. The first layer that proves some
+// target false is the shortest chain, and its first target is the one taken.
+std::optional<ChainSearch::Chain> ChainSearch::Find() const {
+    const Graph graph = LinkGraph();
+    const std::size_t count = graph.nodes.size();
+    if (count == 0) {
+        return std::nullopt;
     }
-    for (int layer = 1; layer <= most; ++layer) {
-        Candidates newOff = WeakOf(frontier);
-        Candidates newOn{};
+    TargetSets off(count);
+    TargetSets on(count);
+    TargetSets frontier(count);
+    TargetSets madeOff(count);
+    TargetSets madeOn(count);
+    for (std::size_t node = 0; node < count; ++node) {
+        off.Add(node, node);
+        on.Add(node, node);
+        frontier.Add(node, node);
+    }
+    std::vector<std::uint64_t> proved(off.words);
+    for (int layer = 1; layer <= m_rules.mostStrong; ++layer) {
+        madeOff.Clear();
+        for (std::size_t from = 0; from < count; ++from) {
+            if (frontier.Any(from)) {
+                for (const int to : graph.Weak(from)) {
+                    madeOff.Join(static_cast<std::size_t>(to), frontier, from);
+                }
+            }
+        }
+        madeOff.Without(off);
+        off.Join(madeOff);
+        madeOn.Clear();
+        for (std::size_t from = 0; from < count; ++from) {
+            if (madeOff.Any(from)) {
+                for (const int to : graph.Strong(from)) {
+                    madeOn.Join(static_cast<std::size_t>(to), madeOff, from);
+                }
+            }
+        }
+        madeOn.Without(on);
+        on.Join(madeOn);
         bool grew = false;
-        for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-            newOff[digit] -= off[digit];
-            off[digit] |= newOff[digit];
+        std::fill(proved.begin(), proved.end(), 0);
+        for (std::size_t node = 0; node < count; ++node) {
+            if (!madeOn.Any(node)) {
+                continue;
+            }
+            grew = true;
+            // The targets this candidate sees are its weak partners.
+            for (const int target : graph.Weak(node)) {
+                if (madeOn.Has(node, static_cast<std::size_t>(target))) {
+                    proved[static_cast<std::size_t>(target) / 64] |= std::uint64_t{1}
+                                                                     << (target % 64);
+                }
+            }
         }
-        // The target stays out of its own chain.
-        off[target.digit] |= CellMask::Of(target.cell);
-        const Candidates reached = StrongOf(newOff);
-        bool found = false;
-        for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-            newOn[digit] = reached[digit] - on[digit];
-            on[digit] |= newOn[digit];
-            grew = grew || !newOn[digit].Empty();
-            found = found || !(newOn[digit] & seesTarget[digit]).Empty();
-        }
-        if (found && layer >= m_rules.fewestStrong) {
-            return layer;
+        if (layer >= m_rules.fewestStrong) {
+            for (std::size_t word = 0; word < proved.size(); ++word) {
+                if (proved[word] != 0) {
+                    const int first = static_cast<int>(word) * 64 + std::countr_zero(proved[word]);
+                    return Trace(graph, first, layer);
+                }
+            }
         }
         if (!grew) {
             return std::nullopt;
         }
-        frontier = newOn;
+        std::swap(frontier, madeOn);
     }
     return std::nullopt;
 }
 
-// The same search, one candidate at a time, keeping where each came from.
-ChainSearch::Chain ChainSearch::Trace(const Candidate& target, int layers) const {
-    constexpr int kNodes = GridGeometry::kCells * GridGeometry::kSize;
-    const auto index = [](const Candidate& candidate) {
-        return candidate.cell * GridGeometry::kSize + candidate.digit;
-    };
-    // By node: the node before it in the chain, as made false and as made true.
-    std::vector<int> offFrom(kNodes, -1);
-    std::vector<int> onFrom(kNodes, -1);
-    std::vector<Candidate> frontier{target};
-    onFrom[index(target)] = index(target);
-    offFrom[index(target)] = index(target);
-    const auto candidateOf = [](int node) {
-        return Candidate{node / GridGeometry::kSize, node % GridGeometry::kSize};
-    };
-    for (int layer = 1; layer <= layers; ++layer) {
-        std::vector<Candidate> madeOff;
-        for (const Candidate& from : frontier) {
-            for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-                for (const int cell : m_usable[digit]) {
-                    const Candidate to{cell, digit};
-                    if (offFrom[index(to)] == -1 && WeakLinked(from, to)) {
-                        offFrom[index(to)] = index(from);
-                        madeOff.push_back(to);
-                    }
-                }
-            }
+// The usable candidates in cell and digit order, each with its weak and its strong partners.
+ChainSearch::Graph ChainSearch::LinkGraph() const {
+    std::array<unsigned, GridGeometry::kCells> digitsOf{};
+    std::size_t count = 0;
+    for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
+        for (const int cell : m_usable[digit]) {
+            digitsOf[cell] |= 1U << digit;
+            ++count;
         }
-        std::sort(madeOff.begin(), madeOff.end(),
-                  [&](const Candidate& a, const Candidate& b) { return index(a) < index(b); });
-        std::vector<Candidate> madeOn;
-        for (const Candidate& from : madeOff) {
-            Candidates single{};
-            single[from.digit] = CellMask::Of(from.cell);
-            const Candidates reached = StrongOf(single);
-            for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-                for (const int cell : reached[digit]) {
-                    const Candidate to{cell, digit};
-                    if (onFrom[index(to)] != -1) {
-                        continue;
-                    }
-                    onFrom[index(to)] = index(from);
-                    madeOn.push_back(to);
-                    if (layer < m_rules.fewestStrong || !WeakLinked(to, target)) {
-                        continue;
-                    }
-                    Chain chain{{}, {}, target};
-                    for (int node = index(to);;) {
-                        chain.nodes.push_back(candidateOf(node));
-                        const int before = onFrom[node];
-                        chain.nodes.push_back(candidateOf(before));
-                        chain.links.push_back(Link::Strong);
-                        if (offFrom[before] == index(target)) {
-                            break;
-                        }
-                        chain.links.push_back(Link::Weak);
-                        node = offFrom[before];
-                    }
-                    std::reverse(chain.nodes.begin(), chain.nodes.end());
-                    std::reverse(chain.links.begin(), chain.links.end());
-                    return chain;
-                }
-            }
-        }
-        frontier = madeOn;
     }
-    return {{}, {}, target};
-}
-
-std::optional<ChainSearch::Chain> ChainSearch::Find() const {
-    std::optional<Candidate> best;
-    int bestLayers = m_rules.mostStrong + 1;
+    Graph graph;
+    graph.nodes.reserve(count);
+    graph.weakBegin.reserve(count + 1);
+    graph.strongBegin.reserve(count + 1);
+    std::array<int, GridGeometry::kCells * GridGeometry::kSize> index{};
     for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
-        for (int digit = 0; digit < GridGeometry::kSize; ++digit) {
-            const Candidate target{cell, digit};
-            if (!Usable(target)) {
-                continue;
-            }
-            if (const std::optional<int> layers = Layers(target, bestLayers - 1)) {
-                best = target;
-                bestLayers = *layers;
-            }
+        for (const int digit : Bits::Indices(digitsOf[cell])) {
+            index[static_cast<std::size_t>(cell * GridGeometry::kSize + digit)] =
+                static_cast<int>(graph.nodes.size());
+            graph.nodes.push_back({cell, digit});
         }
     }
-    if (!best) {
-        return std::nullopt;
+    const auto indexOf = [&](int cell, int digit) {
+        return index[static_cast<std::size_t>(cell * GridGeometry::kSize + digit)];
+    };
+    graph.weakBegin.push_back(0);
+    graph.strongBegin.push_back(0);
+    for (const Candidate& node : graph.nodes) {
+        for (const int digit :
+             Bits::Indices(m_rules.cellWeak ? digitsOf[node.cell] & ~(1U << node.digit) : 0U)) {
+            graph.weak.push_back(indexOf(node.cell, digit));
+        }
+        for (const int peer :
+             m_rules.regionWeak ? kPeers[node.cell] & m_usable[node.digit] : CellMask()) {
+            graph.weak.push_back(indexOf(peer, node.digit));
+        }
+        graph.weakBegin.push_back(graph.weak.size());
+        // In digit order, then cell order, as a chain is traced.
+        const unsigned partner = m_cellPartner[node.cell] & ~(1U << node.digit);
+        const int other = partner != 0 ? Bits::Lowest(partner) : GridGeometry::kSize;
+        if (other < node.digit) {
+            graph.strong.push_back(indexOf(node.cell, other));
+        }
+        for (const int cell : m_regionPartners[node.digit][node.cell]) {
+            graph.strong.push_back(indexOf(cell, node.digit));
+        }
+        if (other > node.digit && other < GridGeometry::kSize) {
+            graph.strong.push_back(indexOf(node.cell, other));
+        }
+        graph.strongBegin.push_back(graph.strong.size());
     }
-    return Trace(*best, bestLayers);
+    return graph;
 }
 
 }  // namespace Novem::Ladder

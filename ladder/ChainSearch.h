@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "Board.h"
@@ -49,22 +50,35 @@ public:
 private:
     using Candidates = std::array<CellMask, GridGeometry::kSize>;
 
-    // The fewest strong links with which `target` is proved false, if no more than `most`.
-    std::optional<int> Layers(const Candidate& target, int most) const;
-    Chain Trace(const Candidate& target, int layers) const;
-    Candidates WeakOf(const Candidates& on) const;
-    Candidates StrongOf(const Candidates& off) const;
-    bool Usable(const Candidate& candidate) const;
+    // The usable candidates, in cell and digit order, with their partners by index: weak, and
+    // strong.
+    struct Graph {
+        std::vector<Candidate> nodes;
+        std::vector<int> weak;
+        std::vector<std::size_t> weakBegin;
+        std::vector<int> strong;
+        std::vector<std::size_t> strongBegin;
 
-    const Board& m_board;
+        std::span<const int> Weak(std::size_t node) const {
+            return std::span(weak).subspan(weakBegin[node], weakBegin[node + 1] - weakBegin[node]);
+        }
+        std::span<const int> Strong(std::size_t node) const {
+            return std::span(strong).subspan(strongBegin[node],
+                                             strongBegin[node + 1] - strongBegin[node]);
+        }
+    };
+
+    Graph LinkGraph() const;
+    // The chain that proves the target, a node of the graph, false in so many layers.
+    Chain Trace(const Graph& graph, int target, int layers) const;
+
     Rules m_rules;
     // The candidates the chains may use.
     Candidates m_usable{};
     // The strong links: by digit and cell, the digit's other place in each region where it has
-    // two; by cell, both digits where the cell has two; and by digit, the cells with any.
+    // two; by cell, both digits where the cell has two.
     std::array<std::array<CellMask, GridGeometry::kCells>, GridGeometry::kSize> m_regionPartners{};
     std::array<unsigned, GridGeometry::kCells> m_cellPartner{};
-    Candidates m_linked{};
 };
 
 }  // namespace Novem::Ladder
