@@ -8,6 +8,7 @@
 // restricted digit, and z, common to both, again leaves every cell that sees all their z. Sets
 // are taken in up to four cells, ordered by size, region and cells; ALS-XZ by its two sets in
 // that order, ALS-XY-wing by pivot, then the two others.
+#include <algorithm>
 #include <array>
 #include <span>
 #include <vector>
@@ -39,53 +40,71 @@ bool TakenBefore(const CellMask& cells, int region) {
     return false;
 }
 
+// The open cells of a region, in order, and the sets of `size` of them with size + 1 digits, in
+// the order of their positions as bits (the largest position first, then the next): cells are
+// added from the largest down, and no set is grown past size + 1 digits, which it can't lose.
+class RegionSets {
+public:
+    RegionSets(const Board& board, int region) : m_board(board), m_region(region) {
+        for (const int cell : GridGeometry::kCellsOfRegion[region]) {
+            if (board.Open().Has(cell)) {
+                m_cells[m_count++] = cell;
+            }
+        }
+    }
+
+    void Add(int size, std::vector<Als>& sets) const {
+        Grow(size, size, m_count, CellMask(), 0, sets);
+    }
+
+private:
+    void Grow(int size, int left, int below, const CellMask& cells, unsigned digits,
+              std::vector<Als>& sets) const {
+        if (left == 0) {
+            if (Bits::Count(digits) == size + 1 && !TakenBefore(cells, m_region)) {
+                sets.push_back(Of(cells, digits));
+            }
+            return;
+        }
+        for (int top = left - 1; top < below; ++top) {
+            const int cell = m_cells[static_cast<std::size_t>(top)];
+            const unsigned grown = digits | m_board.Candidates(cell);
+            if (Bits::Count(grown) <= size + 1) {
+                Grow(size, left - 1, top, cells | CellMask::Of(cell), grown, sets);
+            }
+        }
+    }
+
+    Als Of(const CellMask& cells, unsigned digits) const {
+        Als als;
+        als.cells = cells;
+        als.digits = digits;
+        for (const int digit : Bits::Indices(digits)) {
+            als.withDigit[digit] = cells & m_board.CellsOf(digit);
+            als.seeing[digit] = SeeingAll(als.withDigit[digit]);
+        }
+        return als;
+    }
+
+    const Board& m_board;
+    int m_region;
+    std::array<int, GridGeometry::kSize> m_cells{};
+    int m_count = 0;
+};
+
 std::vector<Als> AllSets(const Board& board) {
+    std::vector<RegionSets> regions;
+    regions.reserve(GridGeometry::kRegions);
+    for (int region = 0; region < GridGeometry::kRegions; ++region) {
+        regions.emplace_back(board, region);
+    }
     std::vector<Als> sets;
     for (int size = 1; size <= kLargest; ++size) {
-        for (int region = 0; region < GridGeometry::kRegions; ++region) {
-            const auto& cells = GridGeometry::kCellsOfRegion[region];
-            unsigned open = 0;
-            for (int position = 0; position < GridGeometry::kSize; ++position) {
-                open |= (board.Open().Has(cells[position]) ? 1U : 0U) << position;
-            }
-            Bits::ForEachSubsetOfSize(open, size, [&](unsigned positions) {
-                CellMask setCells;
-                unsigned digits = 0;
-                for (const int position : Bits::Indices(positions)) {
-                    setCells |= CellMask::Of(cells[position]);
-                    digits |= board.Candidates(cells[position]);
-                }
-                if (Bits::Count(digits) != size + 1 || TakenBefore(setCells, region)) {
-                    return false;
-                }
-                Als als;
-                als.cells = setCells;
-                als.digits = digits;
-                for (const int digit : Bits::Indices(als.digits)) {
-                    als.withDigit[digit] = als.cells & board.CellsOf(digit);
-                    als.seeing[digit] = SeeingAll(als.withDigit[digit]);
-                }
-                sets.push_back(als);
-                return false;
-            });
+        for (const RegionSets& region : regions) {
+            region.Add(size, sets);
         }
     }
     return sets;
-}
-
-// The restricted common digits of two sets that don't overlap: every cell of one with the digit
-// sees every cell of the other with it.
-unsigned Restricted(const Als& a, const Als& b) {
-    if (!(a.cells & b.cells).Empty()) {
-        return 0;
-    }
-    unsigned restricted = 0;
-    for (const int digit : Bits::Indices(a.digits & b.digits)) {
-        if ((b.withDigit[digit] - a.seeing[digit]).Empty()) {
-            restricted |= 1U << digit;
-        }
-    }
-    return restricted;
 }
 
 // What the digits `common` of two sets remove: each from every cell outside the sets `sets`
@@ -144,33 +163,72 @@ Step AlsStep(const Board& board, Technique technique, std::initializer_list<cons
     return step;
 }
 
+// Two sets that share restricted digits, and the digits.
+struct SetLink {
+    std::size_t first;
+    std::size_t second;
+    unsigned restricted;
+};
+
+// The pairs of sets that share restricted digits, by first set and then second. A set's digit
+// is restricted with another's only where all the other's cells with it see all of the set's, so
+// the other sets are looked up by their first cell with the digit, among the cells that do.
+std::vector<SetLink> Links(const std::vector<Als>& sets) {
+    constexpr std::size_t kPlaces = GridGeometry::kSize * GridGeometry::kCells;
+    const auto placeOf = [](int digit, int cell) {
+        return static_cast<std::size_t>(digit * GridGeometry::kCells + cell);
+    };
+    std::vector<std::size_t> begin(kPlaces + 1, 0);
+    for (const Als& als : sets) {
+        for (const int digit : Bits::Indices(als.digits)) {
+            ++begin[placeOf(digit, als.withDigit[digit].First()) + 1];
+        }
+    }
+    for (std::size_t place = 0; place < kPlaces; ++place) {
+        begin[place + 1] += begin[place];
+    }
+    std::vector<std::size_t> byFirstCell(begin.back());
+    std::vector<std::size_t> end(begin.begin(), begin.end() - 1);
+    for (std::size_t set = 0; set < sets.size(); ++set) {
+        for (const int digit : Bits::Indices(sets[set].digits)) {
+            byFirstCell[end[placeOf(digit, sets[set].withDigit[digit].First())]++] = set;
+        }
+    }
+    std::vector<SetLink> links;
+    std::vector<std::pair<std::size_t, unsigned>> found;
+    for (std::size_t first = 0; first < sets.size(); ++first) {
+        const Als& a = sets[first];
+        found.clear();
+        for (const int digit : Bits::Indices(a.digits)) {
+            for (const int cell : a.seeing[digit]) {
+                const std::size_t place = placeOf(digit, cell);
+                for (std::size_t at = begin[place]; at < begin[place + 1]; ++at) {
+                    const std::size_t second = byFirstCell[at];
+                    const Als& b = sets[second];
+                    if (second > first && (a.cells & b.cells).Empty() &&
+                        (b.withDigit[digit] - a.seeing[digit]).Empty()) {
+                        found.emplace_back(second, 1U << digit);
+                    }
+                }
+            }
+        }
+        std::sort(found.begin(), found.end());
+        for (const auto& [second, digit] : found) {
+            if (!links.empty() && links.back().first == first && links.back().second == second) {
+                links.back().restricted |= digit;
+            } else {
+                links.push_back({first, second, digit});
+            }
+        }
+    }
+    return links;
+}
+
 }  // namespace
 
 std::optional<Step> FindAlmostLockedSets(const Board& board) {
     const std::vector<Als> sets = AllSets(board);
-    // Each set's cells apart, for a quick look at every pair: most overlap.
-    std::vector<CellMask> cellsOf;
-    for (const Als& als : sets) {
-        cellsOf.push_back(als.cells);
-    }
-    // The pairs of sets that share restricted digits, and the digits, by first set and then
-    // second.
-    struct Link {
-        std::size_t first;
-        std::size_t second;
-        unsigned restricted;
-    };
-    std::vector<Link> links;
-    for (std::size_t first = 0; first < sets.size(); ++first) {
-        for (std::size_t second = first + 1; second < sets.size(); ++second) {
-            if (!(cellsOf[second] & cellsOf[first]).Empty()) {
-                continue;
-            }
-            if (const unsigned restricted = Restricted(sets[first], sets[second])) {
-                links.push_back({first, second, restricted});
-            }
-        }
-    }
+    const std::vector<SetLink> links = Links(sets);
     for (const auto& [first, second, restricted] : links) {
         const Als& a = sets[first];
         const Als& b = sets[second];
@@ -186,7 +244,7 @@ std::optional<Step> FindAlmostLockedSets(const Board& board) {
     // links' order, a set's links to earlier sets come before those to later ones, each part in
     // order.
     std::vector<std::size_t> aroundBegin(sets.size() + 1, 0);
-    for (const Link& link : links) {
+    for (const SetLink& link : links) {
         ++aroundBegin[link.first + 1];
         ++aroundBegin[link.second + 1];
     }
