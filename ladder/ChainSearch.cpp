@@ -27,7 +27,9 @@ struct TargetSets {
     void Add(std::size_t node, std::size_t target) {
         Of(node)[target / 64] |= std::uint64_t{1} << (target % 64);
     }
-    void Clear() { std::fill(bits.begin(), bits.end(), 0); }
+    void Empty(std::size_t node) {
+        std::fill_n(bits.begin() + static_cast<std::ptrdiff_t>(node * words), words, 0);
+    }
     // This node's targets gain those of `other`'s node `from`.
     void Join(std::size_t node, const TargetSets& other, std::size_t from) {
         const std::span<std::uint64_t> mine = Of(node);
@@ -36,16 +38,18 @@ struct TargetSets {
             mine[word] |= theirs[word];
         }
     }
-    // Every node's targets gain those of the same node in `other`; or lose them.
-    void Join(const TargetSets& other) {
-        for (std::size_t at = 0; at < bits.size(); ++at) {
-            bits[at] |= other.bits[at];
+    // This node keeps only the targets `seen` hasn't for it, and `seen` gains them; whether
+    // there are any.
+    bool KeepNew(std::size_t node, TargetSets& seen) {
+        const std::span<std::uint64_t> mine = Of(node);
+        const std::span<std::uint64_t> theirs = seen.Of(node);
+        std::uint64_t any = 0;
+        for (std::size_t word = 0; word < words; ++word) {
+            mine[word] &= ~theirs[word];
+            theirs[word] |= mine[word];
+            any |= mine[word];
         }
-    }
-    void Without(const TargetSets& other) {
-        for (std::size_t at = 0; at < bits.size(); ++at) {
-            bits[at] &= ~other.bits[at];
-        }
+        return any != 0;
     }
 
     std::size_t words;
@@ -168,31 +172,32 @@ std::optional<ChainSearch::Chain> ChainSearch::Find() const {
         frontier.Add(node, node);
     }
     std::vector<std::uint64_t> proved(off.words);
+    // Each layer empties what it reads: the frontier into what it makes false, that into what it
+    // makes true, which is the next frontier.
     for (int layer = 1; layer <= m_rules.mostStrong; ++layer) {
-        madeOff.Clear();
         for (std::size_t from = 0; from < count; ++from) {
             if (frontier.Any(from)) {
                 for (const int to : graph.Weak(from)) {
                     madeOff.Join(static_cast<std::size_t>(to), frontier, from);
                 }
+                frontier.Empty(from);
             }
         }
-        madeOff.Without(off);
-        off.Join(madeOff);
-        madeOn.Clear();
+        for (std::size_t node = 0; node < count; ++node) {
+            madeOff.KeepNew(node, off);
+        }
         for (std::size_t from = 0; from < count; ++from) {
             if (madeOff.Any(from)) {
                 for (const int to : graph.Strong(from)) {
                     madeOn.Join(static_cast<std::size_t>(to), madeOff, from);
                 }
+                madeOff.Empty(from);
             }
         }
-        madeOn.Without(on);
-        on.Join(madeOn);
         bool grew = false;
         std::fill(proved.begin(), proved.end(), 0);
         for (std::size_t node = 0; node < count; ++node) {
-            if (!madeOn.Any(node)) {
+            if (!madeOn.KeepNew(node, on)) {
                 continue;
             }
             grew = true;
