@@ -48,6 +48,11 @@ void StaticLinks::Build(const Implications::Grid& grid) {
         }
         m_end[at] = static_cast<int>(m_items.size());
     }
+    for (std::size_t at = 0; at < m_leads.size(); ++at) {
+        m_leads[at] =
+            static_cast<std::uint8_t>((m_regionBegin[at] != m_cellBegin[at] ? kByCell : 0U) |
+                                      (m_end[at] != m_regionBegin[at] ? kByRegion : 0U));
+    }
 }
 
 }  // namespace Novem::Ladder

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -32,13 +33,18 @@ public:
 
     // Whether an "off" turns something on through the links of `kinds`.
     bool TurnsOn(Implications::Potential off, Implications::Links kinds) const {
-        const auto at = static_cast<std::size_t>(off);
-        return (kinds.cell && m_regionBegin[at] != m_cellBegin[at]) ||
-               (kinds.region && m_end[at] != m_regionBegin[at]);
+        const unsigned wanted = (kinds.cell ? kByCell : 0U) | (kinds.region ? kByRegion : 0U);
+        return (m_leads[static_cast<std::size_t>(off)] & wanted) != 0;
     }
 
 private:
+    static constexpr unsigned kByCell = 1;
+    static constexpr unsigned kByRegion = 2;
+
     std::vector<Next> m_items;
+    // By potential, whether it has links through its cell and through its regions: one small
+    // table for the searches that ask of every potential they meet.
+    std::array<std::uint8_t, Implications::kPotentials> m_leads{};
     std::array<int, Implications::kPotentials> m_cellBegin{};
     std::array<int, Implications::kPotentials> m_regionBegin{};
     std::array<int, Implications::kPotentials> m_end{};
