@@ -57,18 +57,14 @@ void OnToOff(const Grid& grid, const Derived& known, Pool& pool, int node, Links
         return;
     }
     // A cell seen through two regions is listed once, as the first of them.
-    CellMask listed;
     for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
         const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
-        const unsigned others = grid.positions[place.region][digit] & ~(1U << place.position);
+        const unsigned others =
+            grid.positions[place.region][digit] & ~(1U << place.position) & kFirstMet[cell][kind];
         for (const int position : Bits::Indices(others)) {
-            const int peer = kCellsOfRegion[place.region][position];
-            if (!listed.Has(peer)) {
-                listed |= CellMask::Of(peer);
-                const Potential off = PotentialOf(peer, digit, false);
-                if (!known.Has(off)) {
-                    out.push_back(pool.Add(off, kRegionCauses[kind], node));
-                }
+            const Potential off = PotentialOf(kCellsOfRegion[place.region][position], digit, false);
+            if (!known.Has(off)) {
+                out.push_back(pool.Add(off, kRegionCauses[kind], node));
             }
         }
     }

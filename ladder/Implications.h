@@ -35,6 +35,30 @@ constexpr Potential Opposite(Potential potential) {
     return potential ^ 1;
 }
 
+// By cell and kind of region (block, row, column), the positions of the cell's region of that
+// kind that none of its regions of the kinds before holds: a peer is met once, through the first
+// region the two share, as the scale lists them.
+inline constexpr std::array<std::array<unsigned, 3>, GridGeometry::kCells> kFirstMet = [] {
+    using GridGeometry::kCellsOfRegion;
+    using GridGeometry::kPlacesOfCell;
+    std::array<std::array<unsigned, 3>, GridGeometry::kCells> firstMet{};
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        for (std::size_t kind = 0; kind < 3; ++kind) {
+            const int region = kPlacesOfCell[cell][kind].region;
+            for (int position = 0; position < GridGeometry::kSize; ++position) {
+                bool metBefore = false;
+                for (std::size_t before = 0; before < kind; ++before) {
+                    for (const int other : kCellsOfRegion[kPlacesOfCell[cell][before].region]) {
+                        metBefore = metBefore || other == kCellsOfRegion[region][position];
+                    }
+                }
+                firstMet[cell][kind] |= metBefore ? 0U : 1U << position;
+            }
+        }
+    }
+    return firstMet;
+}();
+
 // Why a potential follows from its first parent: the cell's other candidates (a naked single's
 // link), or the digit's other places in a block, a row or a column; Assumed for an assumption;
 // Advanced for what a rule applied inside a dynamic chain (+) removed.

@@ -29,20 +29,31 @@ void StaticLinks::Build(const Implications::Grid& grid) {
                 {PotentialOf(cell, Bits::Lowest(candidates & ~(1U << digit)), true), Cause::Cell});
         }
         m_regionBegin[at] = static_cast<int>(m_items.size());
-        CellMask listed;
-        for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
-            const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
-            const unsigned places = grid.positions[place.region][digit];
-            const unsigned others = places & ~(1U << place.position);
-            if (!IsOn(potential) && !Bits::Two(places)) {
-                continue;
+        if (IsOn(potential)) {
+            for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
+                const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
+                const unsigned others = grid.positions[place.region][digit] &
+                                        ~(1U << place.position) & kFirstMet[cell][kind];
+                for (const int position : Bits::Indices(others)) {
+                    m_items.push_back(
+                        {PotentialOf(kCellsOfRegion[place.region][position], digit, false),
+                         kRegionCauses[kind]});
+                }
             }
-            for (const int position : Bits::Indices(others)) {
-                const int peer = kCellsOfRegion[place.region][position];
+        } else {
+            // The other place of each region with two, each place once.
+            CellMask listed;
+            for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
+                const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
+                const unsigned places = grid.positions[place.region][digit];
+                if (!Bits::Two(places)) {
+                    continue;
+                }
+                const int peer =
+                    kCellsOfRegion[place.region][Bits::Lowest(places & ~(1U << place.position))];
                 if (!listed.Has(peer)) {
                     listed |= CellMask::Of(peer);
-                    m_items.push_back(
-                        {PotentialOf(peer, digit, !IsOn(potential)), kRegionCauses[kind]});
+                    m_items.push_back({PotentialOf(peer, digit, true), kRegionCauses[kind]});
                 }
             }
         }
