@@ -173,7 +173,7 @@ struct SetLink {
 // The pairs of sets that share restricted digits, by first set and then second. A set's digit
 // is restricted with another's only where all the other's cells with it see all of the set's, so
 // the other sets are looked up by their first cell with the digit, among the cells that do.
-std::vector<SetLink> Links(const std::vector<Als>& sets) {
+std::vector<SetLink> Links(const std::vector<Als>& sets, const std::vector<CellMask>& cellsOf) {
     constexpr std::size_t kPlaces = GridGeometry::kSize * GridGeometry::kCells;
     const auto placeOf = [](int digit, int cell) {
         return static_cast<std::size_t>(digit * GridGeometry::kCells + cell);
@@ -204,9 +204,8 @@ std::vector<SetLink> Links(const std::vector<Als>& sets) {
                 const std::size_t place = placeOf(digit, cell);
                 for (std::size_t at = begin[place]; at < begin[place + 1]; ++at) {
                     const std::size_t second = byFirstCell[at];
-                    const Als& b = sets[second];
-                    if (second > first && (a.cells & b.cells).Empty() &&
-                        (b.withDigit[digit] - a.seeing[digit]).Empty()) {
+                    if (second > first && (a.cells & cellsOf[second]).Empty() &&
+                        (sets[second].withDigit[digit] - a.seeing[digit]).Empty()) {
                         found.emplace_back(second, 1U << digit);
                     }
                 }
@@ -228,7 +227,13 @@ std::vector<SetLink> Links(const std::vector<Als>& sets) {
 
 std::optional<Step> FindAlmostLockedSets(const Board& board) {
     const std::vector<Als> sets = AllSets(board);
-    const std::vector<SetLink> links = Links(sets);
+    // Each set's cells apart, for a quick look at many pairs.
+    std::vector<CellMask> cellsOf;
+    cellsOf.reserve(sets.size());
+    for (const Als& als : sets) {
+        cellsOf.push_back(als.cells);
+    }
+    const std::vector<SetLink> links = Links(sets, cellsOf);
     for (const auto& [first, second, restricted] : links) {
         const Als& a = sets[first];
         const Als& b = sets[second];
@@ -260,13 +265,16 @@ std::optional<Step> FindAlmostLockedSets(const Board& board) {
     for (std::size_t pivot = 0; pivot < sets.size(); ++pivot) {
         const std::span<const std::pair<std::size_t, unsigned>> pivotLinks =
             std::span(around).subspan(aroundBegin[pivot], aroundEnd[pivot] - aroundBegin[pivot]);
-        for (const auto& [first, toA] : pivotLinks) {
-            for (const auto& [second, toB] : pivotLinks) {
-                const Als& a = sets[first];
-                const Als& b = sets[second];
-                if (second <= first || !(a.cells & b.cells).Empty()) {
+        // In the order of the other set, so a later link's set comes later.
+        for (auto one = pivotLinks.begin(); one != pivotLinks.end(); ++one) {
+            for (auto other = one + 1; other != pivotLinks.end(); ++other) {
+                const auto& [first, toA] = *one;
+                const auto& [second, toB] = *other;
+                if (!(cellsOf[first] & cellsOf[second]).Empty()) {
                     continue;
                 }
+                const Als& a = sets[first];
+                const Als& b = sets[second];
                 for (const int x : Bits::Indices(toA)) {
                     for (const int y : Bits::Indices(toB & ~(1U << x))) {
                         std::vector<CellRemoval> removals =
