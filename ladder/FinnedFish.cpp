@@ -20,16 +20,13 @@ constexpr Technique kSashimiBySize[] = {Technique::SashimiXWing, Technique::Sash
 
 // The block of every cell, or -1 when they lie in several.
 int BlockOfAll(const CellMask& cells) {
-    int block = -1;
-    for (const int cell : cells) {
-        const int here =
-            GridGeometry::BlockOf(GridGeometry::RowOf(cell), GridGeometry::ColumnOf(cell));
-        if (block != -1 && here != block) {
-            return -1;
-        }
-        block = here;
+    if (cells.Empty()) {
+        return -1;
     }
-    return block;
+    const int first = cells.First();
+    const int block =
+        GridGeometry::BlockOf(GridGeometry::RowOf(first), GridGeometry::ColumnOf(first));
+    return (cells - kRegionCells[block]).Empty() ? block : -1;
 }
 
 // A finned fish on `base` whose fins lie in the stack (or band) `group` of the cover kind, if any.
