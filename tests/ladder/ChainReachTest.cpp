@@ -161,6 +161,33 @@ bool ChainContradicts(const Grid& grid, Potential source) {
     return false;
 }
 
+// A chain lists each peer of a cell once, through the first of the cell's block, row and column
+// that holds it: every peer in exactly one region's positions, and no other cell.
+TEST(Implications, MeetsEachPeerThroughTheFirstRegionItShares) {
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        std::array<int, GridGeometry::kCells> metThrough{};
+        metThrough.fill(-1);
+        for (std::size_t kind = 0; kind < 3; ++kind) {
+            const int region = GridGeometry::kPlacesOfCell[cell][kind].region;
+            for (const int position : Bits::Indices(kFirstMet[cell][kind])) {
+                const int peer = GridGeometry::kCellsOfRegion[region][position];
+                if (peer != cell) {
+                    EXPECT_EQ(metThrough[peer], -1) << "cell " << cell << " peer " << peer;
+                    metThrough[peer] = static_cast<int>(kind);
+                }
+            }
+        }
+        for (int other = 0; other < GridGeometry::kCells; ++other) {
+            int first = -1;
+            for (std::size_t kind = 0; kind < 3 && first < 0 && other != cell; ++kind) {
+                const int region = GridGeometry::kPlacesOfCell[cell][kind].region;
+                first = kRegionCells[region].Has(other) ? static_cast<int>(kind) : -1;
+            }
+            EXPECT_EQ(metThrough[other], first) << "cell " << cell << " other " << other;
+        }
+    }
+}
+
 TEST(DigitPlaces, ContradictsWhereTheChainDoes) {
     DigitPlaces places;
     int wrong = 0;
