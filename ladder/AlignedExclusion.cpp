@@ -51,7 +51,12 @@ public:
         }
         for (int second = 1; second < m_count; ++second) {
             const int b = m_bases[static_cast<std::size_t>(second)];
-            for (const int a : FirstsNearChange(b, nearChange) & m_isBase) {
+            // A first base cell shares two excluders with the second, so it sees one of them.
+            CellMask seeingExcluders;
+            for (const int excluder : ExcludersOf(b)) {
+                seeingExcluders |= kPeers[excluder];
+            }
+            for (const int a : FirstsNearChange(b, nearChange) & m_isBase & seeingExcluders) {
                 const int first = m_indexOf[static_cast<std::size_t>(a)];
                 if (first >= second) {
                     break;
@@ -100,10 +105,16 @@ private:
                 TestedBefore(first, second, m_indexOf[static_cast<std::size_t>(third)])) {
                 return std::nullopt;
             }
-            const CellMask common = both & ExcludersOf(third);
-            return common.AtMostOne() ? std::nullopt : Test({a, b, third}, common);
+            return Test({a, b, third}, both & ExcludersOf(third));
         };
-        const CellMask thirds = m_isBase & ThirdsNearChange(a, b);
+        // The third shares two excluders with both: it sees two of theirs.
+        CellMask seeingOne;
+        CellMask seeingTwo;
+        for (const int excluder : both) {
+            seeingTwo |= seeingOne & kPeers[excluder];
+            seeingOne |= kPeers[excluder];
+        }
+        const CellMask thirds = m_isBase & seeingTwo & ThirdsNearChange(a, b);
         if (std::optional<Step> step = InPeerOrder(a, ofFirst & thirds, tryThird)) {
             return step;
         }
