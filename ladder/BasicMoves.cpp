@@ -292,10 +292,11 @@ std::optional<BasicMove> BasicMoves::LockedCandidates(bool direct) const {
     for (const Crossing& pair : kLockingOrder) {
         const int region = pair.region;
         const int crossing = pair.crossing;
-        for (int digit = 0; digit < kSize; ++digit) {
+        // Two or three places, all open, that may all lie where the regions meet.
+        const unsigned few = tables.digitsByPlaces[region][2] | tables.digitsByPlaces[region][3];
+        for (const int digit : Bits::Indices(few)) {
             const unsigned positions = m_board.Positions(region, digit);
-            if ((positions & ~pair.meeting) != 0 || (positions & (positions - 1)) == 0 ||
-                (positions & ~tables.open[region]) != 0) {
+            if ((positions & ~pair.meeting) != 0) {
                 continue;
             }
             const CellMask removed =
