@@ -1085,12 +1085,21 @@ private:
     template <typename Outcomes>
     void OfferCommon(const Outcomes& outcomes, std::size_t count, int sortKey, Technique technique,
                      Cause assumed) {
-        for (const Potential potential : outcomes[0]->Order()) {
-            bool common = true;
-            for (std::size_t k = 1; k < count && common; ++k) {
-                common = outcomes[k]->Has(potential);
+        Derived::Bits common = outcomes[0]->AsBits();
+        std::uint64_t any = 0;
+        for (std::size_t word = 0; word < common.size(); ++word) {
+            for (std::size_t k = 1; k < count; ++k) {
+                common[word] &= outcomes[k]->AsBits()[word];
             }
-            if (!common || !Worth(potential)) {
+            any |= common[word];
+        }
+        if (any == 0) {
+            return;
+        }
+        for (const Potential potential : outcomes[0]->Order()) {
+            const bool shared =
+                (common[static_cast<std::size_t>(potential) / 64] >> (potential % 64) & 1U) != 0;
+            if (!shared || !Worth(potential)) {
                 continue;
             }
             std::array<int, kSize> targets{};

@@ -133,13 +133,16 @@ struct Grid {
     }
 };
 
-// A set of potentials, each with the node that derived it, in the order they came. Cleared in
-// constant time: a chain rule fills thousands of them for one step.
+// A set of potentials, each with the node that derived it, in the order they came, and as bits
+// for sets compared whole. Cleared at once: a chain rule fills thousands of them for one step.
 class Derived {
 public:
+    using Bits = std::array<std::uint64_t, (kPotentials + 63) / 64>;
+
     void Clear() {
         ++m_generation;
         m_count = 0;
+        m_bits = {};
     }
     bool Has(Potential potential) const {
         return m_stamp[static_cast<std::size_t>(potential)] == m_generation;
@@ -157,8 +160,10 @@ public:
         m_stamp[static_cast<std::size_t>(potential)] = m_generation;
         m_node[static_cast<std::size_t>(potential)] = node;
         m_order[m_count++] = potential;
+        m_bits[static_cast<std::size_t>(potential) / 64] |= std::uint64_t{1} << (potential % 64);
     }
     std::span<const Potential> Order() const { return std::span(m_order).first(m_count); }
+    const Bits& AsBits() const { return m_bits; }
 
 private:
     std::array<int, kPotentials> m_node{};
@@ -166,6 +171,7 @@ private:
     std::uint32_t m_generation = 1;
     std::array<Potential, kPotentials> m_order{};
     std::size_t m_count = 0;
+    Bits m_bits{};
 };
 
 // A set of potentials without their order or nodes, for a search that only asks whether it met
