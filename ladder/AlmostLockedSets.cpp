@@ -163,6 +163,14 @@ Step AlsStep(const Board& board, Technique technique, std::initializer_list<cons
     return step;
 }
 
+// Counts by group, each at the index after its group's, made into where each group starts in
+// one store, the last entry its size.
+void CountsToStarts(std::vector<std::size_t>& counts) {
+    for (std::size_t group = 1; group < counts.size(); ++group) {
+        counts[group] += counts[group - 1];
+    }
+}
+
 // Two sets that share restricted digits, and the digits.
 struct SetLink {
     std::size_t first;
@@ -184,9 +192,7 @@ std::vector<SetLink> Links(const std::vector<Als>& sets, const std::vector<CellM
             ++begin[placeOf(digit, als.withDigit[digit].First()) + 1];
         }
     }
-    for (std::size_t place = 0; place < kPlaces; ++place) {
-        begin[place + 1] += begin[place];
-    }
+    CountsToStarts(begin);
     std::vector<std::size_t> byFirstCell(begin.back());
     std::vector<std::size_t> end(begin.begin(), begin.end() - 1);
     for (std::size_t set = 0; set < sets.size(); ++set) {
@@ -253,9 +259,7 @@ std::optional<Step> FindAlmostLockedSets(const Board& board) {
         ++aroundBegin[link.first + 1];
         ++aroundBegin[link.second + 1];
     }
-    for (std::size_t set = 0; set < sets.size(); ++set) {
-        aroundBegin[set + 1] += aroundBegin[set];
-    }
+    CountsToStarts(aroundBegin);
     std::vector<std::pair<std::size_t, unsigned>> around(aroundBegin.back());
     std::vector<std::size_t> aroundEnd(aroundBegin.begin(), aroundBegin.end() - 1);
     for (const auto& [first, second, restricted] : links) {
@@ -264,7 +268,8 @@ std::optional<Step> FindAlmostLockedSets(const Board& board) {
     }
     for (std::size_t pivot = 0; pivot < sets.size(); ++pivot) {
         const std::span<const std::pair<std::size_t, unsigned>> pivotLinks =
-            std::span(around).subspan(aroundBegin[pivot], aroundEnd[pivot] - aroundBegin[pivot]);
+            std::span(around).subspan(aroundBegin[pivot],
+                                      aroundBegin[pivot + 1] - aroundBegin[pivot]);
         // In the order of the other set, so a later link's set comes later.
         for (auto one = pivotLinks.begin(); one != pivotLinks.end(); ++one) {
             for (auto other = one + 1; other != pivotLinks.end(); ++other) {
