@@ -15,6 +15,7 @@
 #include "ChainBaseSet.h"
 #include "DigitPlaces.h"
 #include "Implications.h"
+#include "LoopLinks.h"
 #include "StaticLinks.h"
 #include "StaticReach.h"
 
@@ -559,6 +560,7 @@ private:
         if (links.region) {
             BuildReach(links);
         }
+        m_loopLinks.Start(m_links, links);
         for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
             const unsigned candidates = m_grid.candidates[cell];
             if (Bits::Count(candidates) < 2 || (Bits::Count(candidates) > 2 && !links.region)) {
@@ -627,22 +629,11 @@ private:
             ++length;
             m_offLayer.clear();
             for (const Potential on : m_onLayer) {
-                const auto turnOff = [&](std::span<const StaticLinks::Next> nexts) {
-                    for (const StaticLinks::Next& next : nexts) {
-                        // An "off" that turns nothing on leads nowhere, not even back.
-                        if (!m_links.TurnsOn(next.potential, links)) {
-                            continue;
-                        }
-                        if (!m_spawned.Has(next.potential) ||
-                            !OnWayTo(on, source, next.potential)) {
-                            m_offLayer.emplace_back(next.potential, on);
-                        }
+                for (const Potential off : m_loopLinks.From(on)) {
+                    if (!m_spawned.Has(off) || !OnWayTo(on, source, off)) {
+                        m_offLayer.emplace_back(off, on);
                     }
-                };
-                if (links.cell) {
-                    turnOff(m_links.ByCell(on));
                 }
-                turnOff(m_links.ByRegion(on));
             }
             ++length;
             m_onLayer.clear();
@@ -659,28 +650,20 @@ private:
                 }
                 m_offFollowed.Add(off);
                 m_closings[at] = 0;
-                const auto turnOn = [&](std::span<const StaticLinks::Next> nexts) {
-                    for (const StaticLinks::Next& next : nexts) {
-                        if (next.potential == source) {
-                            ++m_closings[at];
-                            if (length >= 4) {
-                                m_found.emplace_back(off, from);
-                            }
-                        }
-                        if (!m_onSeen.Has(next.potential)) {
-                            m_onSeen.Add(next.potential);
-                            m_onOff[static_cast<std::size_t>(next.potential)] = off;
-                            m_onOn[static_cast<std::size_t>(next.potential)] = from;
-                            m_onLayer.push_back(next.potential);
-                            m_spawned.Add(off);
+                for (const Potential on : m_loopLinks.From(off)) {
+                    if (on == source) {
+                        ++m_closings[at];
+                        if (length >= 4) {
+                            m_found.emplace_back(off, from);
                         }
                     }
-                };
-                if (links.cell) {
-                    turnOn(m_links.ByCell(off));
-                }
-                if (links.region) {
-                    turnOn(m_links.ByRegion(off));
+                    if (!m_onSeen.Has(on)) {
+                        m_onSeen.Add(on);
+                        m_onOff[static_cast<std::size_t>(on)] = off;
+                        m_onOn[static_cast<std::size_t>(on)] = from;
+                        m_onLayer.push_back(on);
+                        m_spawned.Add(off);
+                    }
                 }
             }
         }
@@ -1249,6 +1232,7 @@ private:
     std::vector<Potential> m_pendingOff;
     StaticLinks m_links;
     StaticReach m_reach;
+    LoopLinks m_loopLinks;
     std::optional<std::array<unsigned, GridGeometry::kCells>> m_linksGrid;
     std::optional<Links> m_reachKinds;
     // The cells of each digit on the grid of the links.

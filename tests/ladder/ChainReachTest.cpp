@@ -4,11 +4,13 @@
 #include <array>
 #include <bitset>
 #include <deque>
+#include <span>
 #include <vector>
 
 #include "ladder/Board.h"
 #include "ladder/DigitPlaces.h"
 #include "ladder/Implications.h"
+#include "ladder/LoopLinks.h"
 #include "ladder/StaticLinks.h"
 #include "ladder/StaticReach.h"
 #include "model/Grid_9x9.h"
@@ -117,6 +119,47 @@ TEST(StaticReach, AnswersAsTheLinksWalkedOneByOne) {
     // The positions have chains to find: the answers are not all "no".
     EXPECT_GT(leads, 0);
     EXPECT_GT(meetings, 0);
+}
+
+// A loop's links are the step's links of its kind, less the "offs" that turn nothing on; an "on"
+// turns off its peers' digit in every kind. Asked in a shuffled order, after a search of another
+// kind, so that what one search took can't stand in for the next.
+TEST(LoopLinks, AreTheLinksOfTheKindThatCanComeBack) {
+    StaticLinks links;
+    LoopLinks loops;
+    int wrong = 0;
+    int listed = 0;
+    for (const Grid& grid : OpenGrids()) {
+        links.Build(grid);
+        for (const Links kinds : {Links{true, true}, Links{false, true}, Links{true, false}}) {
+            loops.Start(links, kinds);
+            for (Potential at = 0; at < kPotentials; ++at) {
+                const Potential potential = (at * 37) % kPotentials;
+                if (!Holds(grid, potential)) {
+                    continue;
+                }
+                std::vector<Potential> expected;
+                for (const bool byCell : {true, false}) {
+                    const bool follows = byCell ? kinds.cell : kinds.region || IsOn(potential);
+                    for (const StaticLinks::Next& next :
+                         follows ? (byCell ? links.ByCell(potential) : links.ByRegion(potential))
+                                 : std::span<const StaticLinks::Next>()) {
+                        const bool onward =
+                            (kinds.cell && !links.ByCell(next.potential).empty()) ||
+                            (kinds.region && !links.ByRegion(next.potential).empty());
+                        if (!IsOn(potential) || onward) {
+                            expected.push_back(next.potential);
+                        }
+                    }
+                }
+                const std::span<const Potential> from = loops.From(potential);
+                wrong += !std::equal(from.begin(), from.end(), expected.begin(), expected.end());
+                listed += static_cast<int>(from.size());
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_GT(listed, 0);
 }
 
 // Whether a chain through the digit's regions, followed as the rating follows it (each "off"
