@@ -557,8 +557,23 @@ private:
         if (!CouldBeat(xy ? 7.0 : 6.5, 4, xy ? kXY : (links.cell ? kY : kX))) {
             return;
         }
-        if (links.region) {
-            BuildReach(links);
+        // Only a search for hints to rate remembers: one inside a chain wants all of them.
+        const bool remembers = !links.cell && !m_collect;
+        const std::array<DigitCells, kSize> cells =
+            remembers ? XCells() : std::array<DigitCells, kSize>{};
+        unsigned fruitless = 0;
+        for (int digit = 0; remembers && m_fruitlessX && digit < kSize; ++digit) {
+            const auto at = static_cast<std::size_t>(digit);
+            fruitless |= cells[at] == (*m_fruitlessX)[at] ? 1U << digit : 0U;
+        }
+        if (fruitless == 0) {
+            if (links.region) {
+                BuildReach(links);
+            }
+        } else if (fruitless != GridGeometry::kAllDigits) {
+            // Only the other digits are searched, and X links never leave a digit.
+            m_reach.Build(m_grid, m_links, links, ~fruitless);
+            m_reachKinds.reset();
         }
         m_loopLinks.Start(m_links, links);
         for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
@@ -566,7 +581,7 @@ private:
             if (Bits::Count(candidates) < 2 || (Bits::Count(candidates) > 2 && !links.region)) {
                 continue;
             }
-            for (const int digit : Bits::Indices(candidates)) {
+            for (const int digit : Bits::Indices(candidates & ~fruitless)) {
                 const Potential on = PotentialOf(cell, digit, true);
                 m_pool.Clear();
                 if (Returns(cell, digit, links)) {
@@ -589,6 +604,31 @@ private:
                 }
             }
         }
+        // The pass starts with no hint in hand, so it searched every digit to the end.
+        if (remembers && !m_best) {
+            m_fruitlessX = cells;
+        }
+    }
+
+    // A digit's cells, and those of them that start searches: cells with other candidates too.
+    struct DigitCells {
+        CellMask all;
+        CellMask sources;
+        bool operator==(const DigitCells&) const = default;
+    };
+
+    // X links join a digit's candidates only to its own, so whatever the X loops and X forcing
+    // chains from its candidates find depends on its cells alone.
+    std::array<DigitCells, kSize> XCells() const {
+        CellMask multiple;
+        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+            multiple |= Bits::Count(m_grid.candidates[cell]) >= 2 ? CellMask::Of(cell) : CellMask();
+        }
+        std::array<DigitCells, kSize> cells{};
+        for (std::size_t digit = 0; digit < cells.size(); ++digit) {
+            cells[digit] = {m_cellsOf[digit], m_cellsOf[digit] & multiple};
+        }
+        return cells;
     }
 
     // Whether something turned off could turn the candidate on: only an "off" of the other digit
@@ -1237,6 +1277,9 @@ private:
     std::optional<Links> m_reachKinds;
     // The cells of each digit on the grid of the links.
     std::array<CellMask, kSize> m_cellsOf{};
+    // By digit, its cells when a search for X loops and X forcing chains last found nothing: a
+    // digit whose cells are the same now gives nothing again.
+    std::optional<std::array<DigitCells, kSize>> m_fruitlessX;
     DigitPlaces m_places;
     // A cycle's search: the "on" potentials reached, each with the "off" it came from and the "on"
     // that came from; the layers; the loops closed, each by its last "off" and where that came

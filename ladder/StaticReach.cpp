@@ -7,12 +7,13 @@ namespace Novem::Ladder {
 
 using namespace Implications;
 
-void StaticReach::Build(const Grid& grid, const StaticLinks& links, Links kinds) {
+void StaticReach::Build(const Grid& grid, const StaticLinks& links, Links kinds, unsigned digits) {
     m_links = &links;
     m_kinds = kinds;
     m_potential.clear();
     for (Potential potential = 0; potential < kPotentials; ++potential) {
-        const bool candidate = (grid.candidates[CellOf(potential)] >> DigitOf(potential) & 1U) != 0;
+        const bool candidate =
+            (grid.candidates[CellOf(potential)] & digits) >> DigitOf(potential) & 1U;
         m_node[static_cast<std::size_t>(potential)] =
             candidate ? static_cast<int>(m_potential.size()) : -1;
         if (candidate) {

@@ -16,7 +16,9 @@ namespace Novem::Ladder {
 
 class StaticReach {
 public:
-    void Build(const Implications::Grid& grid, const StaticLinks& links, Implications::Links kinds);
+    // With `digits`, only the potentials of those digits, for links that never leave a digit.
+    void Build(const Implications::Grid& grid, const StaticLinks& links, Implications::Links kinds,
+               unsigned digits = GridGeometry::kAllDigits);
 
     // Whether a chain of one link or more leads from one potential to the other.
     bool Leads(Implications::Potential from, Implications::Potential to) const;
