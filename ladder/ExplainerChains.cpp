@@ -652,6 +652,12 @@ private:
     // lies on the way to that "on". An "on" is kept with the "off" it came from and the "on" that
     // one came from, so that a way back is walked from its end.
     void Cycles(Potential source, Links links) {
+        // A loop is a cycle of the links through four potentials or more. With region links
+        // their reach is built, which knows the cycles: the search keeps to the source's.
+        const bool cyclesKnown = links.region;
+        if (cyclesKnown && m_reach.CycleSize(source) < 4) {
+            return;
+        }
         m_onSeen.Clear();
         m_spawned.Clear();
         m_onSeen.Add(source);
@@ -670,6 +676,9 @@ private:
             m_offLayer.clear();
             for (const Potential on : m_onLayer) {
                 for (const Potential off : m_loopLinks.From(on)) {
+                    if (cyclesKnown && !m_reach.OnACycle(off, source)) {
+                        continue;
+                    }
                     if (!m_spawned.Has(off) || !OnWayTo(on, source, off)) {
                         m_offLayer.emplace_back(off, on);
                     }
@@ -701,8 +710,10 @@ private:
                         m_onSeen.Add(on);
                         m_onOff[static_cast<std::size_t>(on)] = off;
                         m_onOn[static_cast<std::size_t>(on)] = from;
-                        m_onLayer.push_back(on);
                         m_spawned.Add(off);
+                        if (!cyclesKnown || m_reach.OnACycle(on, source)) {
+                            m_onLayer.push_back(on);
+                        }
                     }
                 }
             }

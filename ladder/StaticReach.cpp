@@ -27,7 +27,7 @@ void StaticReach::Build(const Grid& grid, const StaticLinks& links, Links kinds,
     m_component.assign(nodes, -1);
     m_merged.assign(nodes, -1);
     // Every component sets its own flags and its reach when it is complete.
-    m_cyclic.resize(nodes);
+    m_size.resize(nodes);
     m_absurd.resize(nodes);
     m_reach.resize(nodes * m_words);
     m_stack.clear();
@@ -87,7 +87,7 @@ void StaticReach::Connect(int node) {
         m_component[static_cast<std::size_t>(*member)] = component;
         reach[static_cast<std::size_t>(*member) / 64] |= std::uint64_t{1} << (*member % 64);
     }
-    m_cyclic[static_cast<std::size_t>(component)] = m_stack.end() - first > 1;
+    m_size[static_cast<std::size_t>(component)] = static_cast<int>(m_stack.end() - first);
     const auto merge = [&](std::span<const StaticLinks::Next> nexts) {
         for (const StaticLinks::Next& next : nexts) {
             const auto to =
@@ -147,6 +147,14 @@ bool StaticReach::MayMeet(std::span<const Potential> sources) const {
                        [](std::uint64_t word) { return word != 0; });
 }
 
+int StaticReach::CycleSize(Potential potential) const {
+    const int node = m_node[static_cast<std::size_t>(potential)];
+    if (node < 0 || m_sink[static_cast<std::size_t>(node)] != 0) {
+        return 1;
+    }
+    return m_size[static_cast<std::size_t>(ComponentOf(potential))];
+}
+
 bool StaticReach::Leads(Potential from, Potential to) const {
     const int fromNode = m_node[static_cast<std::size_t>(from)];
     const int toNode = m_node[static_cast<std::size_t>(to)];
@@ -155,7 +163,7 @@ bool StaticReach::Leads(Potential from, Potential to) const {
     }
     const int component = ComponentOf(from);
     if (fromNode == toNode) {
-        return m_cyclic[static_cast<std::size_t>(component)];
+        return m_size[static_cast<std::size_t>(component)] > 1;
     }
     const std::uint64_t word = m_reach[static_cast<std::size_t>(component) * m_words +
                                        static_cast<std::size_t>(toNode) / 64];

@@ -23,6 +23,19 @@ public:
     // Whether a chain of one link or more leads from one potential to the other.
     bool Leads(Implications::Potential from, Implications::Potential to) const;
 
+    // How many potentials lie on cycles with this one, itself included: those it leads to and
+    // that lead back to it.
+    int CycleSize(Implications::Potential potential) const;
+    // Whether the two lie on a cycle together, one leading to the other and back.
+    bool OnACycle(Implications::Potential a, Implications::Potential b) const {
+        const int aNode = m_node[static_cast<std::size_t>(a)];
+        const int bNode = m_node[static_cast<std::size_t>(b)];
+        return aNode >= 0 && bNode >= 0 && m_sink[static_cast<std::size_t>(aNode)] == 0 &&
+               m_sink[static_cast<std::size_t>(bNode)] == 0 &&
+               m_component[static_cast<std::size_t>(aNode)] ==
+                   m_component[static_cast<std::size_t>(bNode)];
+    }
+
     // Whether the potentials that every one of `sources` leads to, itself included, have one in
     // common, or whether one of them leads to a candidate both on and off. The sources are
     // candidates' potentials.
@@ -56,8 +69,8 @@ private:
     std::vector<int> m_merged;
     int m_visits = 0;
     int m_components = 0;
-    // Whether each component has a link inside it: a chain can come back to its potentials.
-    std::vector<std::uint8_t> m_cyclic;
+    // How many potentials each component has: with more than one, a chain can come back.
+    std::vector<int> m_size;
     // Whether each component leads to a candidate both on and off.
     std::vector<std::uint8_t> m_absurd;
     std::size_t m_words = 0;

@@ -104,6 +104,18 @@ TEST(StaticReach, AnswersAsTheLinksWalkedOneByOne) {
                     }
                 }
             }
+            // Two potentials lie on a cycle together when each leads to the other.
+            for (Potential one = 0; one < kPotentials; ++one) {
+                int cycle = 1;
+                for (Potential other = 0; other < kPotentials && Holds(grid, one); ++other) {
+                    const bool together = one != other && Holds(grid, other) &&
+                                          closures[static_cast<std::size_t>(one)][other] &&
+                                          closures[static_cast<std::size_t>(other)][one];
+                    cycle += together ? 1 : 0;
+                    wrong += one != other && reach.OnACycle(one, other) != together;
+                }
+                wrong += Holds(grid, one) && reach.CycleSize(one) != cycle;
+            }
             for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
                 std::vector<Potential> sources;
                 Potentials common;
