@@ -11,13 +11,14 @@ void StaticReach::Build(const Grid& grid, const StaticLinks& links, Links kinds,
     m_links = &links;
     m_kinds = kinds;
     m_potential.clear();
-    for (Potential potential = 0; potential < kPotentials; ++potential) {
-        const bool candidate =
-            (grid.candidates[CellOf(potential)] & digits) >> DigitOf(potential) & 1U;
-        m_node[static_cast<std::size_t>(potential)] =
-            candidate ? static_cast<int>(m_potential.size()) : -1;
-        if (candidate) {
-            m_potential.push_back(potential);
+    m_node.fill(-1);
+    for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+        for (const int digit : Bits::Indices(grid.candidates[cell] & digits)) {
+            for (const bool on : {false, true}) {
+                const Potential potential = PotentialOf(cell, digit, on);
+                m_node[static_cast<std::size_t>(potential)] = static_cast<int>(m_potential.size());
+                m_potential.push_back(potential);
+            }
         }
     }
     const std::size_t nodes = m_potential.size();
