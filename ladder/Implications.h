@@ -22,13 +22,22 @@ inline constexpr int kPotentials = GridGeometry::kCells * GridGeometry::kSize * 
 constexpr Potential PotentialOf(int cell, int digit, bool on) {
     return (cell * GridGeometry::kSize + digit) * 2 + (on ? 1 : 0);
 }
-// Potentials are never negative: unsigned arithmetic spares the sign's corrections, and chain
-// rules ask these millions of times a step.
+// By potential, its digit: chain rules ask it millions of times a step, and a small table
+// answers sooner than the division.
+inline constexpr std::array<std::uint8_t, kPotentials> kDigitOf = [] {
+    std::array<std::uint8_t, kPotentials> digits{};
+    for (std::size_t potential = 0; potential < digits.size(); ++potential) {
+        digits[potential] = static_cast<std::uint8_t>(potential / 2 % GridGeometry::kSize);
+    }
+    return digits;
+}();
+
+// Potentials are never negative: unsigned arithmetic spares the sign's corrections.
 constexpr int CellOf(Potential potential) {
     return static_cast<int>(static_cast<unsigned>(potential) / (2 * GridGeometry::kSize));
 }
 constexpr int DigitOf(Potential potential) {
-    return static_cast<int>(static_cast<unsigned>(potential) / 2 % GridGeometry::kSize);
+    return kDigitOf[static_cast<std::size_t>(potential)];
 }
 constexpr bool IsOn(Potential potential) {
     return (potential & 1) != 0;
