@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -124,6 +125,17 @@ TEST(Bits, TellsExactlyTwoBits) {
         EXPECT_EQ(Bits::Two(bits), two) << bits;
     }
     EXPECT_TRUE(Bits::Two(std::uint64_t{1} << 63 | 1U));
+}
+
+// Counted by the table below 512 and by word operations above, in any width.
+TEST(Bits, CountsTheBitsOfSmallAndLargeSets) {
+    for (unsigned bits = 0; bits < 1024; ++bits) {
+        EXPECT_EQ(Bits::Count(bits), std::popcount(bits)) << bits;
+    }
+    for (const std::uint64_t bits : {~std::uint64_t{0}, std::uint64_t{1} << 63 | 0x1FF,
+                                     std::uint64_t{0x8000000000000000}, std::uint64_t{0x5555}}) {
+        EXPECT_EQ(Bits::Count(bits), std::popcount(bits)) << bits;
+    }
 }
 
 }  // namespace Novem
