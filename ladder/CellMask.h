@@ -18,12 +18,12 @@ public:
     constexpr CellMask(std::uint64_t low, std::uint64_t high) : m_low(low), m_high(high) {}
 
     static constexpr CellMask Of(int cell) {
-        return cell < 64 ? CellMask(std::uint64_t{1} << cell, 0)
-                         : CellMask(0, std::uint64_t{1} << (cell - 64));
+        const std::uint64_t bit = std::uint64_t{1} << (cell & 63);
+        return cell < 64 ? CellMask(bit, 0) : CellMask(0, bit);
     }
 
     constexpr bool Has(int cell) const {
-        return ((cell < 64 ? m_low >> cell : m_high >> (cell - 64)) & 1U) != 0;
+        return (((cell < 64 ? m_low : m_high) >> (cell & 63)) & 1U) != 0;
     }
     constexpr bool Empty() const { return (m_low | m_high) == 0; }
     constexpr int Count() const { return Bits::Count(m_low) + Bits::Count(m_high); }
