@@ -149,11 +149,8 @@ bool StaticReach::MayMeet(std::span<const Potential> sources) const {
 }
 
 int StaticReach::CycleSize(Potential potential) const {
-    const int node = m_node[static_cast<std::size_t>(potential)];
-    if (node < 0 || m_sink[static_cast<std::size_t>(node)] != 0) {
-        return 1;
-    }
-    return m_size[static_cast<std::size_t>(ComponentOf(potential))];
+    const int component = CycleOf(potential);
+    return component < 0 ? 1 : m_size[static_cast<std::size_t>(component)];
 }
 
 bool StaticReach::Leads(Potential from, Potential to) const {

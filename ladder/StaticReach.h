@@ -28,12 +28,8 @@ public:
     int CycleSize(Implications::Potential potential) const;
     // Whether the two lie on a cycle together, one leading to the other and back.
     bool OnACycle(Implications::Potential a, Implications::Potential b) const {
-        const int aNode = m_node[static_cast<std::size_t>(a)];
-        const int bNode = m_node[static_cast<std::size_t>(b)];
-        return aNode >= 0 && bNode >= 0 && m_sink[static_cast<std::size_t>(aNode)] == 0 &&
-               m_sink[static_cast<std::size_t>(bNode)] == 0 &&
-               m_component[static_cast<std::size_t>(aNode)] ==
-                   m_component[static_cast<std::size_t>(bNode)];
+        const int component = CycleOf(a);
+        return component >= 0 && component == CycleOf(b);
     }
 
     // Whether the potentials that every one of `sources` leads to, itself included, have one in
@@ -48,6 +44,13 @@ private:
     }
     std::span<const std::uint64_t> ReachOf(int component) const {
         return std::span(m_reach).subspan(static_cast<std::size_t>(component) * m_words, m_words);
+    }
+    // The component of a potential with links out, or -1: one without lies on no cycle.
+    int CycleOf(Implications::Potential potential) const {
+        const int node = m_node[static_cast<std::size_t>(potential)];
+        return node < 0 || m_sink[static_cast<std::size_t>(node)] != 0
+                   ? -1
+                   : m_component[static_cast<std::size_t>(node)];
     }
     int ComponentOf(Implications::Potential potential) const {
         return m_component[static_cast<std::size_t>(m_node[static_cast<std::size_t>(potential)])];
