@@ -187,14 +187,17 @@ private:
         const unsigned seeing12 = SeeEachOther(cells[1], cells[2]) ? ~0U : 0U;
         for (const int first : Bits::Indices(all[0])) {
             const auto x = static_cast<std::size_t>(first);
-            for (const int second : Bits::Indices(all[1] & ~pairedWith[x])) {
-                if (first == second && seeing01) {
-                    continue;
+            unsigned seconds = all[1] & ~pairedWith[x] & ~(seeing01 ? 1U << first : 0U);
+            while (seconds != 0) {
+                // Once every third is kept, nothing new comes of a pair kept already.
+                if (kept[2] == all[2] && (kept[0] >> first & 1U) != 0) {
+                    seconds &= ~kept[1];
+                    if (seconds == 0) {
+                        break;
+                    }
                 }
-                // Nothing new can come of it.
-                if ((kept[0] >> first & kept[1] >> second & 1U) != 0 && kept[2] == all[2]) {
-                    continue;
-                }
+                const int second = Bits::Lowest(seconds);
+                seconds &= seconds - 1;
                 const auto y = static_cast<std::size_t>(second);
                 unsigned thirds = all[2] & ~pairedWith[x] & ~pairedWith[y] &
                                   ~(seeing02 & 1U << first) & ~(seeing12 & 1U << second);
