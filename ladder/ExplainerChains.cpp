@@ -199,6 +199,15 @@ private:
         m_reachKinds = kinds;
     }
 
+    // What a candidate assumed on leads to: the potentials made on and off, and the first
+    // contradiction met, as the nodes of its two potentials.
+    struct OnChainOf {
+        std::uint32_t generation = 0;
+        KeptDerived toOn;
+        KeptDerived toOff;
+        std::optional<std::pair<int, int>> absurd;
+    };
+
     // First in, first out, without giving memory back.
     class Queue {
     public:
@@ -988,16 +997,15 @@ private:
                     !m_places.Contradicts(cell, digit, false)) {
                     continue;
                 }
-                Derived& onToOn = m_valueToOn[static_cast<std::size_t>(digit)];
-                Derived& onToOff = m_valueToOff[static_cast<std::size_t>(digit)];
-                Binary(cell, digit, onToOn, onToOff, count >= 3 && !Nishio() && Dynamic(),
-                       Dynamic());
+                const OnChainOf& known =
+                    Binary(cell, digit, count >= 3 && !Nishio() && Dynamic(), Dynamic());
+                m_valueChains[static_cast<std::size_t>(digit)] = &known;
                 if (!Nishio()) {
-                    Regions(cell, digit, onToOn, onToOff);
+                    Regions(cell, digit, known);
                 }
             }
             if (reductions) {
-                CellReductions(cell, candidates);
+                CellReductions(candidates);
             }
         }
     }
@@ -1052,43 +1060,32 @@ private:
     // for each region where it is one of the digit's places, so a chain is followed once and then
     // read back: its complexities in a static chain, its nodes on the pool, which keeps every
     // node for the step, in a dynamic one.
-    std::optional<std::pair<int, int>> OnChain(Potential on, Derived& toOn, Derived& toOff) {
-        toOn.Clear();
-        toOff.Clear();
+    const OnChainOf& OnChain(Potential on) {
         OnChainOf& known = m_onChains[static_cast<std::size_t>(on / 2)];
-        if (known.generation == m_onChainGeneration) {
-            for (const auto& [potential, node] : known.toOn) {
-                toOn.AddNew(potential, node);
-            }
-            for (const auto& [potential, node] : known.toOff) {
-                toOff.AddNew(potential, node);
-            }
-            return known.absurd;
+        if (known.generation != m_onChainGeneration) {
+            known.generation = m_onChainGeneration;
+            m_chainToOn.Clear();
+            m_chainToOff.Clear();
+            m_chainToOn.Add(on, Seed(on));
+            known.absurd = Chain(m_chainToOn, m_chainToOff);
+            known.toOn.Keep(m_chainToOn);
+            known.toOff.Keep(m_chainToOff);
         }
-        toOn.Add(on, Seed(on));
-        known.generation = m_onChainGeneration;
-        known.absurd = Chain(toOn, toOff);
-        known.toOn.clear();
-        known.toOff.clear();
-        for (const Potential potential : toOn.Order()) {
-            known.toOn.emplace_back(potential, toOn.NodeOf(potential));
-        }
-        for (const Potential potential : toOff.Order()) {
-            known.toOff.emplace_back(potential, toOff.NodeOf(potential));
-        }
-        return known.absurd;
+        return known;
     }
 
-    void Binary(int cell, int digit, Derived& onToOn, Derived& onToOff, bool doubles,
-                bool contradictions) {
+    const OnChainOf& Binary(int cell, int digit, bool doubles, bool contradictions) {
         const Potential on = PotentialOf(cell, digit, true);
         const Potential off = Opposite(on);
-        std::optional<std::pair<int, int>> absurd = OnChain(on, onToOn, onToOff);
+        const OnChainOf& known = OnChain(on);
+        const KeptDerived& onToOn = known.toOn;
+        const KeptDerived& onToOff = known.toOff;
+        std::optional<std::pair<int, int>> absurd = known.absurd;
         if (contradictions && absurd) {
             OfferBinary(absurd->first, absurd->second, off, true);
         }
         if (!doubles && !contradictions) {
-            return;
+            return known;
         }
         m_offToOn.Clear();
         m_offToOff.Clear();
@@ -1098,7 +1095,7 @@ private:
             OfferBinary(absurd->first, absurd->second, on, true);
         }
         if (!doubles) {
-            return;
+            return known;
         }
         for (const Potential potential : onToOn.Order()) {
             if (m_offToOn.Has(potential)) {
@@ -1112,6 +1109,7 @@ private:
                             false);
             }
         }
+        return known;
     }
 
     // The potentials every outcome has, in the order the first has them, each offered with the
@@ -1119,7 +1117,7 @@ private:
     template <typename Outcomes>
     void OfferCommon(const Outcomes& outcomes, std::size_t count, int sortKey, Technique technique,
                      Cause assumed) {
-        Derived::Bits common = outcomes[0]->AsBits();
+        KeptDerived::Words common = outcomes[0]->AsBits();
         std::uint64_t any = 0;
         for (std::size_t word = 0; word < common.size(); ++word) {
             for (std::size_t k = 1; k < count; ++k) {
@@ -1145,26 +1143,22 @@ private:
         }
     }
 
-    void Regions(int cell, int digit, Derived& onToOn, Derived& onToOff) {
+    void Regions(int cell, int digit, const OnChainOf& known) {
         for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
             const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
             const unsigned positions = RegionUnit(cell, digit, kind);
             if (positions == 0 || !RegionMayMeet(place.region, digit, positions)) {
                 continue;
             }
-            std::array<Derived*, kSize> toOn{};
-            std::array<Derived*, kSize> toOff{};
+            std::array<const KeptDerived*, kSize> toOn{};
+            std::array<const KeptDerived*, kSize> toOff{};
             std::size_t at = 0;
             for (const int position : Bits::Indices(positions)) {
                 const int other = kCellsOfRegion[place.region][position];
-                if (other == cell) {
-                    toOn[at] = &onToOn;
-                    toOff[at] = &onToOff;
-                } else {
-                    toOn[at] = &m_positionToOn[at];
-                    toOff[at] = &m_positionToOff[at];
-                    OnChain(PotentialOf(other, digit, true), *toOn[at], *toOff[at]);
-                }
+                const OnChainOf& chain =
+                    other == cell ? known : OnChain(PotentialOf(other, digit, true));
+                toOn[at] = &chain.toOn;
+                toOff[at] = &chain.toOff;
                 ++at;
             }
             const Technique technique =
@@ -1174,16 +1168,15 @@ private:
         }
     }
 
-    void CellReductions(int cell, unsigned candidates) {
-        std::array<Derived*, kSize> toOn{};
-        std::array<Derived*, kSize> toOff{};
+    void CellReductions(unsigned candidates) {
+        std::array<const KeptDerived*, kSize> toOn{};
+        std::array<const KeptDerived*, kSize> toOff{};
         std::size_t at = 0;
         for (const int digit : Bits::Indices(candidates)) {
-            toOn[at] = &m_valueToOn[static_cast<std::size_t>(digit)];
-            toOff[at] = &m_valueToOff[static_cast<std::size_t>(digit)];
+            toOn[at] = &m_valueChains[static_cast<std::size_t>(digit)]->toOn;
+            toOff[at] = &m_valueChains[static_cast<std::size_t>(digit)]->toOff;
             ++at;
         }
-        (void)cell;
         const Technique technique =
             Kind(Technique::CellForcingChain, Technique::DynamicCellForcingChain);
         OfferCommon(toOn, at, kCellKind, technique, Cause::Cell);
@@ -1244,14 +1237,10 @@ private:
     std::vector<int> m_measureNext;
     std::vector<RuleHint> m_ruleHints;
     std::unique_ptr<Search> m_inner;
-    // The chains followed from each candidate assumed on, in this run when of its generation.
-    struct OnChainOf {
-        std::uint32_t generation = 0;
-        std::vector<std::pair<Potential, int>> toOn;
-        std::vector<std::pair<Potential, int>> toOff;
-        std::optional<std::pair<int, int>> absurd;
-    };
+    // The chains followed from each candidate assumed on, in this run when of its generation,
+    // and those of a cell's candidates in turn.
     std::array<OnChainOf, kPotentials / 2> m_onChains{};
+    std::array<const OnChainOf*, kSize> m_valueChains{};
     std::uint32_t m_onChainGeneration = 0;
     struct NestedHintsOf {
         ChainRule rule;
@@ -1271,10 +1260,9 @@ private:
     Marks m_spawned;
     Derived m_offToOn;
     Derived m_offToOff;
-    std::array<Derived, kSize> m_valueToOn;
-    std::array<Derived, kSize> m_valueToOff;
-    std::array<Derived, kSize> m_positionToOn;
-    std::array<Derived, kSize> m_positionToOff;
+    // Where a chain from a candidate assumed on is followed before it is kept.
+    Derived m_chainToOn;
+    Derived m_chainToOff;
     Nodes m_out;
     // A dynamic chain's potentials still to follow, kept for their buffers.
     Queue m_queueOn;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -144,16 +145,13 @@ struct Grid {
     }
 };
 
-// A set of potentials, each with the node that derived it, in the order they came, and as bits
-// for sets compared whole. Cleared at once: a chain rule fills thousands of them for one step.
+// A set of potentials, each with the node that derived it, in the order they came. Cleared at
+// once: a chain rule fills thousands of them for one step.
 class Derived {
 public:
-    using Bits = std::array<std::uint64_t, (kPotentials + 63) / 64>;
-
     void Clear() {
         ++m_generation;
         m_count = 0;
-        m_bits = {};
     }
     bool Has(Potential potential) const {
         return m_stamp[static_cast<std::size_t>(potential)] == m_generation;
@@ -171,11 +169,8 @@ public:
         m_stamp[static_cast<std::size_t>(potential)] = m_generation;
         m_node[static_cast<std::size_t>(potential)] = node;
         m_order[m_count++] = potential;
-        const auto at = static_cast<std::size_t>(potential);
-        m_bits[at / 64] |= std::uint64_t{1} << (at % 64);
     }
     std::span<const Potential> Order() const { return std::span(m_order).first(m_count); }
-    const Bits& AsBits() const { return m_bits; }
 
 private:
     std::array<int, kPotentials> m_node{};
@@ -183,7 +178,48 @@ private:
     std::uint32_t m_generation = 1;
     std::array<Potential, kPotentials> m_order{};
     std::size_t m_count = 0;
-    Bits m_bits{};
+};
+
+// A derived set kept to be read again, compact: its potentials in order, as bits for sets
+// compared whole, and the node of each by its rank among the bits.
+class KeptDerived {
+public:
+    using Words = std::array<std::uint64_t, (kPotentials + 63) / 64>;
+
+    void Keep(const Derived& derived) {
+        m_order.assign(derived.Order().begin(), derived.Order().end());
+        m_bits = {};
+        for (const Potential potential : m_order) {
+            const auto at = static_cast<std::size_t>(potential);
+            m_bits[at / 64] |= std::uint64_t{1} << (at % 64);
+        }
+        m_nodes.resize(m_order.size());
+        std::size_t rank = 0;
+        for (std::size_t word = 0; word < m_bits.size(); ++word) {
+            m_ranks[word] = static_cast<std::uint16_t>(rank);
+            for (const int bit : Bits::Indices(m_bits[word])) {
+                m_nodes[rank++] = derived.NodeOf(static_cast<Potential>(word * 64) + bit);
+            }
+        }
+    }
+    std::span<const Potential> Order() const { return m_order; }
+    const Words& AsBits() const { return m_bits; }
+    bool Has(Potential potential) const {
+        const auto at = static_cast<std::size_t>(potential);
+        return (m_bits[at / 64] >> (at % 64) & 1U) != 0;
+    }
+    // Of a potential the set has.
+    int NodeOf(Potential potential) const {
+        const auto at = static_cast<std::size_t>(potential);
+        const std::uint64_t below = m_bits[at / 64] & ((std::uint64_t{1} << (at % 64)) - 1);
+        return m_nodes[m_ranks[at / 64] + static_cast<std::size_t>(std::popcount(below))];
+    }
+
+private:
+    std::vector<Potential> m_order;
+    Words m_bits{};
+    std::array<std::uint16_t, std::tuple_size_v<Words>> m_ranks{};
+    std::vector<int> m_nodes;
 };
 
 // A set of potentials without their order or nodes, for a search that only asks whether it met
