@@ -208,21 +208,23 @@ private:
         std::optional<std::pair<int, int>> absurd;
     };
 
-    // First in, first out, without giving memory back.
+    // First in, first out, of the nodes of a chain's potentials: each enters once, so there is
+    // room for all.
     class Queue {
     public:
         void clear() {
-            m_items.clear();
             m_head = 0;
+            m_tail = 0;
         }
-        bool empty() const { return m_head == m_items.size(); }
+        bool empty() const { return m_head == m_tail; }
         int front() const { return m_items[m_head]; }
         void pop_front() { ++m_head; }
-        void push_back(int item) { m_items.push_back(item); }
+        void push_back(int item) { m_items[m_tail++] = item; }
 
     private:
-        std::vector<int> m_items;
+        std::array<int, kPotentials> m_items{};
         std::size_t m_head = 0;
+        std::size_t m_tail = 0;
     };
 
     bool Dynamic() const { return m_rule != ChainRule::MultipleForcingChains; }
