@@ -4,6 +4,8 @@
 #include <array>
 #include <bitset>
 #include <deque>
+#include <numeric>
+#include <random>
 #include <span>
 #include <vector>
 
@@ -247,6 +249,33 @@ TEST(Implications, MeetsEachPeerThroughTheFirstRegionItShares) {
                 first = kRegionCells[region].Has(other) ? static_cast<int>(kind) : -1;
             }
             EXPECT_EQ(metThrough[other], first) << "cell " << cell << " other " << other;
+        }
+    }
+}
+
+// A kept set answers as the set it was made from, of every size, and forgets the one kept
+// before it.
+TEST(KeptDerived, AnswersAsTheSetItKeeps) {
+    std::mt19937 random(11);
+    std::vector<Potential> all(kPotentials);
+    std::iota(all.begin(), all.end(), 0);
+    KeptDerived kept;
+    for (const std::size_t size : {std::size_t{300}, std::size_t{0}, all.size(), std::size_t{5}}) {
+        std::shuffle(all.begin(), all.end(), random);
+        Derived derived;
+        for (const Potential potential : std::span(all).first(size)) {
+            derived.Add(potential, static_cast<int>(random() % 100000));
+        }
+        kept.Keep(derived);
+        EXPECT_TRUE(std::ranges::equal(kept.Order(), derived.Order())) << size;
+        for (Potential potential = 0; potential < kPotentials; ++potential) {
+            const auto at = static_cast<std::size_t>(potential);
+            const bool bit = (kept.AsBits()[at / 64] >> (at % 64) & 1U) != 0;
+            ASSERT_EQ(kept.Has(potential), derived.Has(potential)) << size << " " << potential;
+            ASSERT_EQ(bit, derived.Has(potential)) << size << " " << potential;
+            if (derived.Has(potential)) {
+                ASSERT_EQ(kept.NodeOf(potential), derived.NodeOf(potential)) << potential;
+            }
         }
     }
 }
