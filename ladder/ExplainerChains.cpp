@@ -907,16 +907,15 @@ private:
             if (!pendingOn.empty()) {
                 const int node = pendingOn.front();
                 pendingOn.pop_front();
+                // What the implication steps make is new, and made once.
                 OnToOff(m_work, toOff, m_pool, node, links, m_out);
                 for (const int off : m_out) {
                     const Potential potential = m_pool.At(off).potential;
                     if (toOn.Has(Opposite(potential))) {
                         return std::pair(toOn.NodeOf(Opposite(potential)), off);
                     }
-                    if (!toOff.Has(potential)) {
-                        toOff.Add(potential, off);
-                        pendingOff.push_back(off);
-                    }
+                    toOff.AddNew(potential, off);
+                    pendingOff.push_back(off);
                 }
             } else {
                 const int node = pendingOff.front();
@@ -931,10 +930,8 @@ private:
                     if (toOff.Has(Opposite(potential))) {
                         return std::pair(on, toOff.NodeOf(Opposite(potential)));
                     }
-                    if (!toOn.Has(potential)) {
-                        toOn.Add(potential, on);
-                        pendingOn.push_back(on);
-                    }
+                    toOn.AddNew(potential, on);
+                    pendingOn.push_back(on);
                 }
             }
             if (Level() > 0 && pendingOn.empty() && pendingOff.empty()) {
@@ -1120,12 +1117,15 @@ private:
     void OfferCommon(const Outcomes& outcomes, std::size_t count, int sortKey, Technique technique,
                      Cause assumed) {
         KeptDerived::Words common = outcomes[0]->AsBits();
-        std::uint64_t any = 0;
-        for (std::size_t word = 0; word < common.size(); ++word) {
-            for (std::size_t k = 1; k < count; ++k) {
-                common[word] &= outcomes[k]->AsBits()[word];
+        for (std::size_t k = 1; k < count; ++k) {
+            const KeptDerived::Words& words = outcomes[k]->AsBits();
+            for (std::size_t word = 0; word < common.size(); ++word) {
+                common[word] &= words[word];
             }
-            any |= common[word];
+        }
+        std::uint64_t any = 0;
+        for (const std::uint64_t word : common) {
+            any |= word;
         }
         if (any == 0) {
             return;
