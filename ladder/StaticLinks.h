@@ -38,6 +38,11 @@ public:
     }
 
 private:
+    // The links of a candidate's two potentials, off first: a potential's come after those of
+    // the potentials before it.
+    void AddOff(const Implications::Grid& grid, int cell, int digit);
+    void AddOn(const Implications::Grid& grid, int cell, int digit);
+
     static constexpr unsigned kByCell = 1;
     static constexpr unsigned kByRegion = 2;
 
