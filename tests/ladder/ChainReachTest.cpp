@@ -253,6 +253,40 @@ TEST(Implications, MeetsEachPeerThroughTheFirstRegionItShares) {
     }
 }
 
+// The links worked out once for a step are those a chain takes one potential at a time, in the
+// same order and for the same reasons; a candidate the grid lacks has none.
+TEST(StaticLinks, AreTheImplicationStepsOfTheGrid) {
+    StaticLinks links;
+    Pool pool;
+    const Derived none;
+    Nodes out;
+    for (const Grid& grid : OpenGrids()) {
+        links.Build(grid);
+        for (Potential potential = 0; potential < kPotentials; ++potential) {
+            std::vector<std::pair<Potential, Cause>> stepped;
+            if (Holds(grid, potential)) {
+                pool.Clear();
+                const int node = pool.Add(potential, Cause::Assumed, -1);
+                if (IsOn(potential)) {
+                    OnToOff(grid, none, pool, node, {}, out);
+                } else {
+                    OffToOn(grid, grid, none, none, pool, node, {}, out);
+                }
+                for (const int next : out) {
+                    stepped.emplace_back(pool.At(next).potential, pool.At(next).cause);
+                }
+            }
+            std::vector<std::pair<Potential, Cause>> built;
+            for (const auto nexts : {links.ByCell(potential), links.ByRegion(potential)}) {
+                for (const StaticLinks::Next& next : nexts) {
+                    built.emplace_back(next.potential, next.cause);
+                }
+            }
+            ASSERT_EQ(built, stepped) << potential;
+        }
+    }
+}
+
 // A kept set answers as the set it was made from, of every size, and forgets the one kept
 // before it.
 TEST(KeptDerived, AnswersAsTheSetItKeeps) {
