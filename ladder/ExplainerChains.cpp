@@ -1266,7 +1266,7 @@ private:
     Derived m_chainToOn;
     Derived m_chainToOff;
     Nodes m_out;
-    // A dynamic chain's potentials still to follow, kept for their buffers.
+    // A dynamic chain's potentials still to follow.
     Queue m_queueOn;
     Queue m_queueOff;
     std::vector<Potential> m_pendingOn;

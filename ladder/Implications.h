@@ -204,10 +204,6 @@ public:
     }
     std::span<const Potential> Order() const { return m_order; }
     const Words& AsBits() const { return m_bits; }
-    bool Has(Potential potential) const {
-        const auto at = static_cast<std::size_t>(potential);
-        return (m_bits[at / 64] >> (at % 64) & 1U) != 0;
-    }
     // Of a potential the set has.
     int NodeOf(Potential potential) const {
         const auto at = static_cast<std::size_t>(potential);
