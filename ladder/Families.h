@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "Board.h"
+#include "DigitPairs.h"
 #include "OpenCells.h"
 #include "Step.h"
 
@@ -26,6 +27,10 @@ std::optional<Step> FindWWing(const Board& board);
 // solution.
 std::optional<Step> FindUniqueness(const Board& board);
 std::optional<Step> FindUniqueLoop(const Board& board);
+// Unique loops of the pairs of digits in `pairs` alone; `looped` is set to those of them that
+// make a valid loop, whatever its hints.
+std::optional<Step> FindUniqueLoopOfPairs(const OpenCells& open, DigitPairs pairs,
+                                          DigitPairs& looped);
 std::optional<Step> FindBivalueUniversalGrave(const Board& board);
 std::optional<Step> FindColouring(const Board& board);
 std::optional<Step> FindChain(const Board& board);

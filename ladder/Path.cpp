@@ -181,7 +181,7 @@ std::optional<Move> SharedRung(int rung, const BasicMoves& basic, const Board& b
         case 13: return upTo(kSubsets, [&] { return memory.HiddenSubset(basic, 3, false); });
         case 14: return family(Family::Wings, FindXYWing);
         case 15: return family(Family::Wings, FindXYZWing);
-        case 16: return unlessSeveral(FindUniqueLoop);
+        case 16: return unlessSeveral([&](const Board& grid) { return memory.UniqueLoop(grid); });
         case 17: return upTo(kSubsets, [&] { return memory.NakedSubset(basic, 4); });
         case 18: return family(Family::Fish, fish(4));
         case 19: return upTo(kSubsets, [&] { return memory.HiddenSubset(basic, 4, false); });

@@ -39,6 +39,26 @@ CellMask CellMemory::Changed(const OpenCells& open) const {
     return changed;
 }
 
+std::optional<Step> LoopMemory::Search(const Board& board) {
+    const OpenCells open(board);
+    DigitPairs pairs = kAllDigitPairs;
+    if (m_fruitless) {
+        DigitPairs touched = 0;
+        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+            const unsigned was = m_fruitless->open.candidates[cell];
+            const unsigned is = open.candidates[cell];
+            touched |= was != is ? kDigitPairsOf[was] | kDigitPairsOf[is] : 0;
+        }
+        pairs = touched | (kAllDigitPairs & ~m_fruitless->loopless);
+    }
+    DigitPairs looped = 0;
+    std::optional<Step> step = FindUniqueLoopOfPairs(open, pairs, looped);
+    if (!step) {
+        m_fruitless = Fruitless{open, kAllDigitPairs & ~looped};
+    }
+    return step;
+}
+
 GridGeometry::RegionMask RegionMemory::Changed(const BasicMoves& basic) const {
     if (!m_fruitless) {
         return BasicMoves::kEveryRegion;
@@ -94,6 +114,10 @@ std::optional<Step> SearchMemory::AlignedTripletExclusion(const Board& board) {
     return m_alignedTriplets.Search(board, [](const OpenCells& open, const CellMask& changed) {
         return FindAlignedExclusionNear(open, 3, changed);
     });
+}
+
+std::optional<Step> SearchMemory::UniqueLoop(const Board& board) {
+    return m_uniqueLoops.Search(board);
 }
 
 std::optional<BasicMove> SearchMemory::NakedSubset(const BasicMoves& basic, int size) {

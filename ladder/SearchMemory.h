@@ -5,6 +5,7 @@
 
 #include "BasicMoves.h"
 #include "Board.h"
+#include "DigitPairs.h"
 #include "OpenCells.h"
 #include "Step.h"
 
@@ -62,6 +63,21 @@ private:
     std::optional<OpenCells> m_fruitless;
 };
 
+// For unique loops: the candidates of every open cell, and the pairs of digits that made no loop
+// there. A pair's loops pass only cells with both its digits and read only their candidates, so
+// a pair none of whose such cells changed makes none again.
+class LoopMemory {
+public:
+    std::optional<Step> Search(const Board& board);
+
+private:
+    struct Fruitless {
+        OpenCells open;
+        DigitPairs loopless;
+    };
+    std::optional<Fruitless> m_fruitless;
+};
+
 // For the subsets, whose every region's answer depends on its own cells alone: every cell's
 // candidates, and which cells are placed.
 class RegionMemory {
@@ -97,6 +113,7 @@ public:
     std::optional<Step> SingleDigitPattern(const Board& board);
     std::optional<Step> AlignedPairExclusion(const Board& board);
     std::optional<Step> AlignedTripletExclusion(const Board& board);
+    std::optional<Step> UniqueLoop(const Board& board);
     // Of 2, 3 or 4 cells, or digits.
     std::optional<BasicMove> NakedSubset(const BasicMoves& basic, int size);
     std::optional<BasicMove> HiddenSubset(const BasicMoves& basic, int size, bool direct);
@@ -108,6 +125,7 @@ private:
     DigitMemory m_singleDigit;
     CellMemory m_alignedPairs;
     CellMemory m_alignedTriplets;
+    LoopMemory m_uniqueLoops;
     std::array<RegionMemory, 3> m_nakedSubsets;
     // Not direct, then direct.
     std::array<std::array<RegionMemory, 3>, 2> m_hiddenSubsets;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "DigitPairs.h"
 #include "Families.h"
 #include "OpenCells.h"
 
@@ -76,7 +77,7 @@ unsigned CommonTuple(const Sets& sets, int size, bool light = false) {
 
 class Loops {
 public:
-    explicit Loops(const OpenCells& open) : m_open(open) {}
+    Loops(const OpenCells& open, DigitPairs pairs) : m_open(open), m_pairs(pairs) {}
 
     std::optional<Step> Find() {
         for (int start = 0; start < GridGeometry::kCells; ++start) {
@@ -85,6 +86,9 @@ public:
             }
             m_pair = m_open.candidates[start];
             const std::size_t pair = PairIndex(m_pair);
+            if ((m_pairs >> pair & 1U) == 0) {
+                continue;
+            }
             if (!m_coreKnown[pair]) {
                 m_withPairs[pair] = WithPair(m_pair);
                 m_cores[pair] = Core(m_withPairs[pair]);
@@ -108,6 +112,7 @@ public:
                     cells |= CellMask::Of(cell);
                 }
                 if (std::find(seen.begin(), seen.end(), cells) == seen.end() && Valid(loop)) {
+                    m_looped |= DigitPairs{1} << pair;
                     seen.push_back(cells);
                     Hints(loop);
                 }
@@ -118,6 +123,9 @@ public:
         }
         return std::move(m_best->step);
     }
+
+    // The pairs searched that make a valid loop, whatever its hints.
+    DigitPairs Looped() const { return m_looped; }
 
 private:
     CellMask WithPair(unsigned pair) const {
@@ -409,12 +417,12 @@ private:
     }
 
     const OpenCells& m_open;
+    DigitPairs m_pairs;
+    DigitPairs m_looped = 0;
     unsigned m_pair = 0;
-    // The 36 pairs of digits, numbered.
     static std::size_t PairIndex(unsigned pair) {
         const int low = Bits::Lowest(pair);
-        const int high = Bits::Lowest(pair & ~(1U << low));
-        return static_cast<std::size_t>(high * (high - 1) / 2 + low);
+        return static_cast<std::size_t>(PairNumber(low, Bits::Lowest(pair & ~(1U << low))));
     }
 
     // By pair of digits, the cells a loop of them could pass, and the starts already searched.
@@ -657,7 +665,16 @@ private:
 
 std::optional<Step> FindUniqueLoop(const Board& board) {
     const OpenCells open(board);
-    return Loops(open).Find();
+    DigitPairs looped = 0;
+    return FindUniqueLoopOfPairs(open, kAllDigitPairs, looped);
+}
+
+std::optional<Step> FindUniqueLoopOfPairs(const OpenCells& open, DigitPairs pairs,
+                                          DigitPairs& looped) {
+    Loops loops(open, pairs);
+    std::optional<Step> step = loops.Find();
+    looped = loops.Looped();
+    return step;
 }
 
 std::optional<Step> FindBivalueUniversalGrave(const Board& board) {

@@ -93,6 +93,8 @@ TEST(SearchMemory, FindsWhatAFreshSearchFinds) {
          [](B b) { return Of(FindAlignedPairExclusion(b.Candidates())); }},
         {"aligned triplet", [](M& m, B b) { return Of(m.AlignedTripletExclusion(b.Candidates())); },
          [](B b) { return Of(FindAlignedTripletExclusion(b.Candidates())); }},
+        {"unique loop", [](M& m, B b) { return Of(m.UniqueLoop(b.Candidates())); },
+         [](B b) { return Of(FindUniqueLoop(b.Candidates())); }},
         {"naked pair", [](M& m, B b) { return Of(m.NakedSubset(b, 2)); },
          [](B b) { return Of(b.NakedSubset(2)); }},
         {"naked quad", [](M& m, B b) { return Of(m.NakedSubset(b, 4)); },
@@ -150,6 +152,29 @@ TEST(SearchMemory, FindsWhatAFreshSearchFinds) {
     for (std::size_t k = 0; k < searches.size(); ++k) {
         EXPECT_GT(found[k], 0) << searches[k].name << " " << found[k] << "/" << ran[k];
     }
+}
+
+// A unique loop of 1 and 2 (r1c1, r1c4, r2c4, r2c1, three of them with an extra 3) is not grown
+// while r1c2, which the loop's first cell meets first, adds a fourth digit to the extras; once
+// r1c2 loses the 1, it is no cell of the loop's pair any more, and the loop gives its step.
+TEST(SearchMemory, SearchesAPairAgainWhereACellLeftIt) {
+    const auto board = [](const char* second) {
+        std::string candidates;
+        for (int cell = 0; cell < GridGeometry::kCells; ++cell) {
+            const bool extra = cell == 3 || cell == 9 || cell == 12;
+            candidates += cell == 0 ? "12 " : cell == 1 ? second : extra ? "123 " : "3456789 ";
+        }
+        Grid_9x9 cells;
+        TestSupport::SetCandidates(cells, candidates);
+        return Board(cells);
+    };
+    const Board blocked = board("124 ");
+    const Board open = board("24 ");
+    ASSERT_FALSE(FindUniqueLoop(blocked));
+    ASSERT_TRUE(FindUniqueLoop(open));
+    SearchMemory memory;
+    EXPECT_FALSE(memory.UniqueLoop(blocked));
+    EXPECT_EQ(Of(memory.UniqueLoop(open)), Of(FindUniqueLoop(open)));
 }
 
 }  // namespace
