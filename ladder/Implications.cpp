@@ -1,20 +1,8 @@
 #include "Implications.h"
 
-#include <algorithm>
-
 namespace Novem::Ladder::Implications {
 
-namespace {
-
 using GridGeometry::kCellsOfRegion;
-using GridGeometry::kPlacesOfCell;
-
-bool Listed(const Pool& pool, const Nodes& nodes, Potential potential) {
-    return std::any_of(nodes.begin(), nodes.end(),
-                       [&](int node) { return pool.At(node).potential == potential; });
-}
-
-}  // namespace
 
 Grid Grid::Of(const Board& board) {
     Grid grid;
@@ -43,30 +31,16 @@ void OnToOff(const Grid& grid, const Derived& known, Pool& pool, int node, Links
              Nodes& out) {
     out.clear();
     const Potential on = pool.At(node).potential;
-    const int cell = CellOf(on);
-    const int digit = DigitOf(on);
+    const auto add = [&](Potential off, Cause cause) {
+        if (!known.Has(off)) {
+            out.push_back(pool.Add(off, cause, node));
+        }
+    };
     if (links.cell) {
-        for (const int other : Bits::Indices(grid.candidates[cell] & ~(1U << digit))) {
-            const Potential off = PotentialOf(cell, other, false);
-            if (!known.Has(off)) {
-                out.push_back(pool.Add(off, Cause::Cell, node));
-            }
-        }
+        OnLinksByCell(grid, CellOf(on), DigitOf(on), add);
     }
-    if (!links.region) {
-        return;
-    }
-    // A cell seen through two regions is listed once, as the first of them.
-    for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
-        const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
-        const unsigned others =
-            grid.positions[place.region][digit] & ~(1U << place.position) & kFirstMet[cell][kind];
-        for (const int position : Bits::Indices(others)) {
-            const Potential off = PotentialOf(kCellsOfRegion[place.region][position], digit, false);
-            if (!known.Has(off)) {
-                out.push_back(pool.Add(off, kRegionCauses[kind], node));
-            }
-        }
+    if (links.region) {
+        OnLinksByRegion(grid, CellOf(on), DigitOf(on), add);
     }
 }
 
@@ -76,38 +50,31 @@ void OffToOn(const Grid& grid, const Grid& source, const Derived& off, const Der
     const Potential potential = pool.At(node).potential;
     const int cell = CellOf(potential);
     const int digit = DigitOf(potential);
-    if (links.cell && Bits::Two(grid.candidates[cell])) {
-        const Potential last =
-            PotentialOf(cell, Bits::Lowest(grid.candidates[cell] & ~(1U << digit)), true);
-        if (!known.Has(last)) {
-            const int on = pool.Add(last, Cause::Cell, node);
-            for (const int gone : Bits::Indices(source.candidates[cell] & ~grid.candidates[cell])) {
-                pool.AddParent(on, off.NodeOf(PotentialOf(cell, gone, false)));
+    if (links.cell) {
+        OffLinksByCell(grid, cell, digit, [&](Potential on, Cause cause) {
+            if (known.Has(on)) {
+                return;
             }
-            out.push_back(on);
-        }
+            const int added = pool.Add(on, cause, node);
+            for (const int gone : Bits::Indices(source.candidates[cell] & ~grid.candidates[cell])) {
+                pool.AddParent(added, off.NodeOf(PotentialOf(cell, gone, false)));
+            }
+            out.push_back(added);
+        });
     }
-    if (!links.region) {
-        return;
-    }
-    for (std::size_t kind = 0; kind < kPlacesOfCell[cell].size(); ++kind) {
-        const GridGeometry::Place& place = kPlacesOfCell[cell][kind];
-        const unsigned places = grid.positions[place.region][digit];
-        if (!Bits::Two(places)) {
-            continue;
-        }
-        const int position = Bits::Lowest(places & ~(1U << place.position));
-        const Potential on = PotentialOf(kCellsOfRegion[place.region][position], digit, true);
-        if (known.Has(on) || Listed(pool, out, on)) {
-            continue;
-        }
-        const int added = pool.Add(on, kRegionCauses[kind], node);
-        const unsigned gone = source.positions[place.region][digit] & ~places;
-        for (const int at : Bits::Indices(gone)) {
-            pool.AddParent(added,
-                           off.NodeOf(PotentialOf(kCellsOfRegion[place.region][at], digit, false)));
-        }
-        out.push_back(added);
+    if (links.region) {
+        OffLinksByRegion(grid, cell, digit, [&](Potential on, Cause cause, int region) {
+            if (known.Has(on)) {
+                return;
+            }
+            const int added = pool.Add(on, cause, node);
+            const unsigned gone = source.positions[region][digit] & ~grid.positions[region][digit];
+            for (const int at : Bits::Indices(gone)) {
+                pool.AddParent(added,
+                               off.NodeOf(PotentialOf(kCellsOfRegion[region][at], digit, false)));
+            }
+            out.push_back(added);
+        });
     }
 }
 

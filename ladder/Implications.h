@@ -145,6 +145,58 @@ struct Grid {
     }
 };
 
+// The implication steps of the grid, in the scale's order, each with its cause. Turning a
+// candidate on turns off its cell's other digits, then its digit's other places in its block, row
+// and column, each cell once.
+template <typename Visit>
+void OnLinksByCell(const Grid& grid, int cell, int digit, Visit visit) {
+    for (const int other : Bits::Indices(grid.candidates[cell] & ~(1U << digit))) {
+        visit(PotentialOf(cell, other, false), Cause::Cell);
+    }
+}
+template <typename Visit>
+void OnLinksByRegion(const Grid& grid, int cell, int digit, Visit visit) {
+    for (std::size_t kind = 0; kind < GridGeometry::kPlacesOfCell[cell].size(); ++kind) {
+        const GridGeometry::Place& place = GridGeometry::kPlacesOfCell[cell][kind];
+        const unsigned others =
+            grid.positions[place.region][digit] & ~(1U << place.position) & kFirstMet[cell][kind];
+        for (const int position : Bits::Indices(others)) {
+            visit(PotentialOf(GridGeometry::kCellsOfRegion[place.region][position], digit, false),
+                  kRegionCauses[kind]);
+        }
+    }
+}
+// Turning one off turns on its cell's last candidate, then its digit's last place in each region
+// where it has two, each cell once; `visit` is told that region.
+template <typename Visit>
+void OffLinksByCell(const Grid& grid, int cell, int digit, Visit visit) {
+    const unsigned candidates = grid.candidates[cell];
+    if (Bits::Two(candidates)) {
+        visit(PotentialOf(cell, Bits::Lowest(candidates & ~(1U << digit)), true), Cause::Cell);
+    }
+}
+template <typename Visit>
+void OffLinksByRegion(const Grid& grid, int cell, int digit, Visit visit) {
+    // Only a peer of the block is also in the row or the column: it is met there first.
+    int blockPeer = -1;
+    for (std::size_t kind = 0; kind < GridGeometry::kPlacesOfCell[cell].size(); ++kind) {
+        const GridGeometry::Place& place = GridGeometry::kPlacesOfCell[cell][kind];
+        const unsigned places = grid.positions[place.region][digit];
+        if (!Bits::Two(places)) {
+            continue;
+        }
+        const int peer =
+            GridGeometry::kCellsOfRegion[place.region]
+                                        [Bits::Lowest(places & ~(1U << place.position))];
+        if (kind == 0) {
+            blockPeer = peer;
+        } else if (peer == blockPeer) {
+            continue;
+        }
+        visit(PotentialOf(peer, digit, true), kRegionCauses[kind], place.region);
+    }
+}
+
 // A set of potentials, each with the node that derived it, in the order they came. Cleared at
 // once: a chain rule fills thousands of them for one step.
 class Derived {
