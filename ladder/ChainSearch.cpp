@@ -69,9 +69,7 @@ ChainSearch::ChainSearch(const Board& board, const Rules& rules) : m_rules(rules
         for (int region = 0; region < GridGeometry::kRegions; ++region) {
             const CellMask places = kRegionCells[region] & board.CellsOf(digit);
             if (places.Two() && (places - m_usable[digit]).Empty()) {
-                for (const int cell : places) {
-                    m_regionPartners[digit][cell] |= places - CellMask::Of(cell);
-                }
+                m_strongRegions[digit] |= GridGeometry::RegionMask{1} << region;
             }
         }
     }
@@ -268,7 +266,12 @@ ChainSearch::Graph ChainSearch::LinkGraph() const {
         if (other < node.digit) {
             graph.strong.push_back(indexOf(node.cell, other));
         }
-        for (const int cell : m_regionPartners[node.digit][node.cell]) {
+        CellMask partners;
+        for (const int region :
+             Bits::Indices(m_strongRegions[node.digit] & GridGeometry::kRegionsOfCell[node.cell])) {
+            partners |= kRegionCells[region] & m_usable[node.digit];
+        }
+        for (const int cell : partners - CellMask::Of(node.cell)) {
             graph.strong.push_back(indexOf(cell, node.digit));
         }
         if (other > node.digit && other < GridGeometry::kSize) {

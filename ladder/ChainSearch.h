@@ -75,9 +75,9 @@ private:
     Rules m_rules;
     // The candidates the chains may use.
     Candidates m_usable{};
-    // The strong links: by digit and cell, the digit's other place in each region where it has
-    // two; by cell, both digits where the cell has two.
-    std::array<std::array<CellMask, GridGeometry::kCells>, GridGeometry::kSize> m_regionPartners{};
+    // The strong links: by digit, the regions where it has two places; by cell, both digits
+    // where the cell has two.
+    std::array<GridGeometry::RegionMask, GridGeometry::kSize> m_strongRegions{};
     std::array<unsigned, GridGeometry::kCells> m_cellPartner{};
 };
 
